@@ -1,0 +1,19 @@
+# The engine library TamzoraWEB: every engine folder that holds code, over the platform layer.
+set(TAMZORA_ENGINE_FOLDERS foundation script graphics sound application objects network)
+
+set(TAMZORA_ENGINE_SOURCES "")
+foreach(dir ${TAMZORA_ENGINE_FOLDERS})
+  tamzora_folder_sources(_dir_sources ${dir})
+  list(APPEND TAMZORA_ENGINE_SOURCES ${_dir_sources})
+endforeach()
+
+if(TAMZORA_ENGINE_SOURCES)
+  find_package(ZLIB REQUIRED)
+  find_package(JPEG REQUIRED)
+  find_library(LZO2_LIBRARY NAMES lzo2 REQUIRED)
+  find_path(LZO2_INCLUDE_DIR lzo/lzo1x.h REQUIRED)
+
+  add_library(TamzoraWEB SHARED ${TAMZORA_ENGINE_SOURCES})
+  target_include_directories(TamzoraWEB PUBLIC ${CMAKE_SOURCE_DIR} PRIVATE ${LZO2_INCLUDE_DIR})
+  target_link_libraries(TamzoraWEB PUBLIC platform PRIVATE ZLIB::ZLIB JPEG::JPEG ${LZO2_LIBRARY})
+endif()

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+
+namespace platform {
+
+// The one clock of the process: software timers, animation pacing, sound ends and statistics all
+// read it, so tests swap in a ManualClock and never sleep.
+class Clock {
+public:
+    virtual ~Clock() = default;
+
+    // Milliseconds since an arbitrary start; wraps at 2^32 like the tick count games were written for.
+    virtual uint32_t tickMs() = 0;
+    virtual uint64_t performanceCounter() = 0;
+    virtual uint64_t performanceFrequency() = 0;
+    virtual void sleepMs(uint32_t ms) = 0;
+};
+
+// The clock in use: the system clock unless one was installed.
+Clock& clock();
+// Installs a clock for the whole process (tests); null restores the system clock.
+void setClock(Clock* replacement);
+
+} // namespace platform
