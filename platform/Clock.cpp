@@ -1,30 +1,28 @@
 #include "platform/Clock.h"
 
+#include "platform/ServiceSlot.h"
 #include "platform/SystemClock.h"
-
-#include <atomic>
 
 namespace platform {
 
 namespace {
-std::atomic<Clock*> installedClock{nullptr};
-
 Clock& systemClock()
 {
     static SystemClock instance;
     return instance;
 }
+
+constinit ServiceSlot<Clock> slot(systemClock);
 } // namespace
 
 Clock& clock()
 {
-    Clock* installed = installedClock.load(std::memory_order_acquire);
-    return installed ? *installed : systemClock();
+    return slot.get();
 }
 
 void setClock(Clock* replacement)
 {
-    installedClock.store(replacement, std::memory_order_release);
+    slot.set(replacement);
 }
 
 } // namespace platform

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+namespace platform {
+
+// The user's folder for the engine's own settings (drive map, registry files, INI files named
+// without a folder): $XDG_CONFIG_HOME/tamzora, else ~/.config/tamzora. A native UTF-8 path without
+// a trailing slash; it is not created here.
+class ConfigFolder {
+public:
+    static std::string path();
+    // Creates the folder and its parents when missing; false when that fails.
+    static bool ensureExists(const std::string& folder);
+};
+
+} // namespace platform
