@@ -1,0 +1,23 @@
+#pragma once
+
+#include "foundation/CXObject.h"
+
+// A text key for CHashtable with a positional hash: the sum over the bytes c(i), taken as signed
+// 8-bit values, of (1 << (i mod 16)) + (i + 1) * c(i), wrapping at 32 bits. "" hashes to 0.
+class CStringHashCode : public CXObject {
+public:
+    explicit CStringHashCode(const CXString& text);
+
+    // Replaces the text and its hash.
+    void set(const char* text);
+    CXString getString() const { return text_; }
+    int getHashcode() const override { return hash_; }
+    // True when the other object is a CStringHashCode with byte-for-byte the same text.
+    bool equals(const CXObject* other) const override;
+
+    static int hashOf(const char* text, int length);
+
+private:
+    int hash_;
+    CXString text_;
+};

@@ -1,0 +1,12 @@
+#pragma once
+
+// Letter case of code page 1250 bytes: ASCII letters and the nine Polish pairs
+// (Ś Ź Ł Ą Ż Ć Ę Ń Ó). Every other byte has no case and maps to itself.
+namespace foundation {
+
+char upperCase1250(char c);
+char lowerCase1250(char c);
+bool isUpperLetter1250(char c);
+bool isLowerLetter1250(char c);
+
+} // namespace foundation
