@@ -1,6 +1,7 @@
 #include "platform/DriveMap.h"
 
 #include "platform/ConfigFolder.h"
+#include "platform/TextTools.h"
 
 #include <fstream>
 #include <sstream>
@@ -10,15 +11,6 @@ namespace platform {
 namespace {
 
 constexpr const char* kConfigFileName = "drives.conf";
-
-std::string_view trim(std::string_view text)
-{
-    const auto first = text.find_first_not_of(" \t\r");
-    if (first == std::string_view::npos)
-        return {};
-    const auto last = text.find_last_not_of(" \t\r");
-    return text.substr(first, last - first + 1);
-}
 
 std::string withoutTrailingSlashes(std::string folder)
 {
@@ -52,34 +44,6 @@ std::string unescapeMountPoint(std::string_view field)
         }
     }
     return out;
-}
-
-std::vector<std::string_view> splitBlanks(std::string_view line)
-{
-    std::vector<std::string_view> fields;
-    size_t pos = 0;
-    while (pos < line.size()) {
-        const auto start = line.find_first_not_of(' ', pos);
-        if (start == std::string_view::npos)
-            break;
-        const auto end = line.find(' ', start);
-        fields.push_back(line.substr(start, end == std::string_view::npos ? end : end - start));
-        pos = end == std::string_view::npos ? line.size() : end;
-    }
-    return fields;
-}
-
-template <class Visit>
-void forEachLine(std::string_view text, Visit visit)
-{
-    size_t pos = 0;
-    while (pos < text.size()) {
-        auto end = text.find('\n', pos);
-        if (end == std::string_view::npos)
-            end = text.size();
-        visit(text.substr(pos, end - pos));
-        pos = end + 1;
-    }
 }
 
 } // namespace
@@ -159,50 +123,55 @@ void DriveMap::clear()
 
 void DriveMap::readConfig(std::string_view text)
 {
-    forEachLine(text, [this](std::string_view rawLine) {
-        const std::string_view line = trim(rawLine);
+    for (std::string_view rawLine : TextTools::lines(text)) {
+        const std::string_view line = TextTools::trim(rawLine);
         if (line.size() < 2 || line[0] == '#' || line[1] != ':')
-            return;
-        const std::string_view rest = trim(line.substr(2));
+            continue;
+        const std::string_view rest = TextTools::trim(line.substr(2));
         const auto blank = rest.find_first_of(" \t");
         if (blank == std::string_view::npos)
-            return;
+            continue;
         const std::string_view typeWord = rest.substr(0, blank);
         const DriveType type = typeWord == "fixed" ? DriveType::Fixed
                                : typeWord == "cd"  ? DriveType::CdRom
                                                    : DriveType::None;
-        set(line[0], std::string(trim(rest.substr(blank))), type);
-    });
+        set(line[0], std::string(TextTools::trim(rest.substr(blank))), type);
+    }
 }
 
 void DriveMap::addOpticalMounts(std::string_view mountinfo)
 {
-    forEachLine(mountinfo, [this](std::string_view line) {
+    for (std::string_view line : TextTools::lines(mountinfo)) {
         // "id parent major:minor root mountpoint options [optional...] - fstype source options"
-        const auto fields = splitBlanks(line);
+        const auto fields = TextTools::split(line, " ");
         size_t separator = 6;
         while (separator < fields.size() && fields[separator] != "-")
             ++separator;
         if (fields.size() < 5 || separator + 1 >= fields.size())
-            return;
+            continue;
         const std::string_view fsType = fields[separator + 1];
         if (fsType != "iso9660" && fsType != "udf")
-            return;
+            continue;
         const std::string folder = withoutTrailingSlashes(unescapeMountPoint(fields[4]));
-        std::lock_guard lock(mutex_);
-        for (Drive& drive : drives_) {
-            if (drive.type != DriveType::None && drive.folder == folder) {
-                drive.type = DriveType::CdRom;
-                return;
-            }
+        markOpticalMount(folder);
+    }
+}
+
+void DriveMap::markOpticalMount(const std::string& folder)
+{
+    std::lock_guard lock(mutex_);
+    for (Drive& drive : drives_) {
+        if (drive.type != DriveType::None && drive.folder == folder) {
+            drive.type = DriveType::CdRom;
+            return;
         }
-        for (int index = 'D' - 'A'; index < 26; ++index) {
-            if (drives_[index].type == DriveType::None) {
-                drives_[index] = Drive{static_cast<char>('A' + index), DriveType::CdRom, folder};
-                return;
-            }
+    }
+    for (int index = 'D' - 'A'; index < 26; ++index) {
+        if (drives_[index].type == DriveType::None) {
+            drives_[index] = Drive{static_cast<char>('A' + index), DriveType::CdRom, folder};
+            return;
         }
-    });
+    }
 }
 
 void DriveMap::loadSystem()

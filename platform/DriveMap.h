@@ -45,6 +45,8 @@ public:
 
 private:
     static int indexOf(char letter);
+    // A mount's folder becomes a CD drive: its letter's, else the first free one from D: on.
+    void markOpticalMount(const std::string& folder);
     std::array<Drive, 26> drives_{};
     mutable std::mutex mutex_;
 };

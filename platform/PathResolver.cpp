@@ -1,6 +1,7 @@
 #include "platform/PathResolver.h"
 
 #include "platform/Cp1250.h"
+#include "platform/TextTools.h"
 
 #include <dirent.h>
 #include <sys/stat.h>
@@ -25,16 +26,7 @@ void appendComponent(std::string& path, std::string_view component)
 
 std::vector<std::string_view> splitComponents(std::string_view path)
 {
-    std::vector<std::string_view> components;
-    size_t start = 0;
-    for (size_t i = 0; i <= path.size(); ++i) {
-        if (i == path.size() || PathResolver::isSeparator(path[i])) {
-            if (i > start)
-                components.push_back(path.substr(start, i - start));
-            start = i + 1;
-        }
-    }
-    return components;
+    return TextTools::split(path, "\\/");
 }
 
 // The on-disk name in folder that equals the game name regardless of case; empty when none does.
@@ -47,6 +39,10 @@ std::string findIgnoringCase(const std::string& folder, std::string_view gameNam
     std::string converted;
     while (const dirent* entry = ::readdir(dir)) {
         const std::string_view name = entry->d_name;
+        // Each code page character takes one to three bytes of UTF-8: most names are ruled out
+        // without converting them.
+        if (name.size() < gameName.size() || name.size() > 3 * gameName.size())
+            continue;
         if (!Cp1250::fromUtf8(name, converted) || !Cp1250::equalsIgnoreCase(converted, gameName))
             continue;
         if (best.empty() || name < best)

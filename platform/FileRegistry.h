@@ -1,0 +1,42 @@
+#pragma once
+
+#include "platform/Registry.h"
+#include "platform/RegistryTree.h"
+
+#include <functional>
+#include <mutex>
+
+namespace platform {
+
+// The registry kept in text files, one per root, in a folder (the user's config folder for the
+// process): "registry-current-user.txt" and "registry-local-machine.txt" (RegistryTree's text form).
+// Every call reads the file afresh, so other processes' changes are seen; every change rewrites it
+// atomically, so a crash mid-write loses nothing. The folder is made on the first change.
+class FileRegistry final : public Registry {
+public:
+    explicit FileRegistry(std::string folder);
+
+    bool keyExists(RegistryRoot root, const std::string& key) override;
+    bool createKey(RegistryRoot root, const std::string& key) override;
+    bool getValue(RegistryRoot root, const std::string& key, const std::string& name, std::string& value) override;
+    bool setValue(RegistryRoot root, const std::string& key, const std::string& name, const std::string& value) override;
+    bool deleteValue(RegistryRoot root, const std::string& key, const std::string& name) override;
+    std::vector<std::string> subKeys(RegistryRoot root, const std::string& key) override;
+    std::vector<std::string> valueNames(RegistryRoot root, const std::string& key) override;
+    bool deleteKey(RegistryRoot root, const std::string& key) override;
+    bool deleteTree(RegistryRoot root, const std::string& key) override;
+
+    std::string fileOf(RegistryRoot root) const;
+
+private:
+    template <class Result>
+    Result read(RegistryRoot root, const std::function<Result(const RegistryTree&)>& query);
+    // Applies a change and saves it when it reports success; false when either fails.
+    bool change(RegistryRoot root, const std::function<bool(RegistryTree&)>& edit);
+    RegistryTree load(RegistryRoot root) const;
+
+    std::string folder_;
+    std::mutex mutex_;
+};
+
+} // namespace platform
