@@ -16,18 +16,18 @@ CHashtable::~CHashtable()
     delete elements_;
 }
 
-int CHashtable::bucketOf(const CXObject* key) const
+int CHashtable::bucketOf(int hash) const
 {
     // Hash codes may be negative (texts with letters above 127, negative integers): fold the
     // remainder into range, the same way everywhere.
     int buckets = static_cast<int>(buckets_.size());
-    int remainder = key->getHashcode() % buckets;
+    int remainder = hash % buckets;
     return remainder < 0 ? remainder + buckets : remainder;
 }
 
-void CHashtable::file(CXObject* key, CXObject* value)
+void CHashtable::file(int hash, CXObject* key, CXObject* value)
 {
-    buckets_[static_cast<size_t>(bucketOf(key))].push_back(Entry{key, value});
+    buckets_[static_cast<size_t>(bucketOf(hash))].push_back(Entry{hash, key, value});
     elements_->add(value);
     ++count_;
 }
@@ -42,7 +42,7 @@ void CHashtable::checkSize()
     elements_->removeAll();
     for (const Bucket& bucket : old) {
         for (const Entry& entry : bucket)
-            file(entry.key, entry.value);
+            file(entry.hash, entry.key, entry.value);
     }
 }
 
@@ -51,7 +51,7 @@ void CHashtable::put(CXObject* key, CXObject* value)
     if (key == nullptr)
         return;
     checkSize();
-    file(key, value);
+    file(key->getHashcode(), key, value);
 }
 
 CXObject* CHashtable::get(const CXObject* key) const
@@ -59,8 +59,8 @@ CXObject* CHashtable::get(const CXObject* key) const
     if (key == nullptr)
         return nullptr;
     int hash = key->getHashcode();
-    for (const Entry& entry : buckets_[static_cast<size_t>(bucketOf(key))]) {
-        if (entry.key->getHashcode() == hash && key->equals(entry.key))
+    for (const Entry& entry : buckets_[static_cast<size_t>(bucketOf(hash))]) {
+        if (entry.hash == hash && key->equals(entry.key))
             return entry.value;
     }
     return nullptr;

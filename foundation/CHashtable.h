@@ -43,14 +43,15 @@ public:
 
 private:
     struct Entry {
+        int hash; // the key's, kept so a lookup skips other keys without touching them
         CXObject* key;
         CXObject* value;
     };
     using Bucket = std::vector<Entry>;
 
-    int bucketOf(const CXObject* key) const;
+    int bucketOf(int hash) const;
     void checkSize();
-    void file(CXObject* key, CXObject* value);
+    void file(int hash, CXObject* key, CXObject* value);
     bool keyHeldElsewhere(const CXObject* key) const;
 
     std::vector<Bucket> buckets_;

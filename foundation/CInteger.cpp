@@ -2,6 +2,8 @@
 
 #include "foundation/IntegerWrap.h"
 
+#include <typeinfo>
+
 void CInteger::increment()
 {
     value_ = foundation::wrapAdd(value_, 1);
@@ -14,6 +16,7 @@ void CInteger::decrement()
 
 bool CInteger::equals(const CXObject* other) const
 {
-    auto* number = dynamic_cast<const CInteger*>(other);
-    return number != nullptr && number->value_ == value_;
+    if (other == nullptr || typeid(*other) != typeid(CInteger))
+        return false;
+    return static_cast<const CInteger*>(other)->value_ == value_;
 }

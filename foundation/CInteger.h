@@ -3,7 +3,7 @@
 #include "foundation/CXObject.h"
 
 // A boxed integer: the usual hash-table value, and a key whose hash is its value.
-class CInteger : public CXObject {
+class CInteger final : public CXObject {
 public:
     CInteger() : value_(0) {}
     explicit CInteger(int value) : value_(value) {}

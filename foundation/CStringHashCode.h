@@ -4,7 +4,7 @@
 
 // A text key for CHashtable with a positional hash: the sum over the bytes c(i), taken as signed
 // 8-bit values, of (1 << (i mod 16)) + (i + 1) * c(i), wrapping at 32 bits. "" hashes to 0.
-class CStringHashCode : public CXObject {
+class CStringHashCode final : public CXObject {
 public:
     explicit CStringHashCode(const CXString& text);
 

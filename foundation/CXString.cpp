@@ -5,6 +5,7 @@
 #include "foundation/CodePage1250.h"
 #include "foundation/NumberText.h"
 #include "foundation/PrintfFormat.h"
+#include "platform/Wildcard.h"
 
 #include <algorithm>
 #include <charconv>
@@ -149,16 +150,27 @@ void CXString::assign(const char* text, int length, bool reuseWhenFits)
     rebuild(text, length, checkedCapacity(static_cast<int64_t>(length) + kRoom));
 }
 
+void CXString::growKeeping(int capacity)
+{
+    // realloc often grows in place, which keeps long runs of appends cheap.
+    auto* grown = static_cast<char*>(std::realloc(buffer_, static_cast<size_t>(capacity) + 1));
+    if (grown == nullptr)
+        std::abort();
+    buffer_ = grown;
+    capacity_ = capacity;
+}
+
 void CXString::append(const char* text, int length)
 {
     int total = checkedCapacity(static_cast<int64_t>(length_) + length);
     if (total >= capacity_) {
-        int capacity = checkedCapacity(static_cast<int64_t>(total) + kRoom);
-        char* fresh = allocateBuffer(capacity);
-        std::memcpy(fresh, buffer_, static_cast<size_t>(length_));
-        std::memcpy(fresh + length_, text, static_cast<size_t>(length));
-        adopt(fresh, total, capacity);
-        return;
+        // The text may lie in our own buffer, which growing can move.
+        auto address = reinterpret_cast<uintptr_t>(text);
+        auto start = reinterpret_cast<uintptr_t>(buffer_);
+        bool own = address >= start && address <= start + static_cast<uintptr_t>(capacity_);
+        growKeeping(checkedCapacity(static_cast<int64_t>(total) + kRoom));
+        if (own)
+            text = buffer_ + (address - start);
     }
     std::memmove(buffer_ + length_, text, static_cast<size_t>(length));
     length_ = total;
@@ -169,10 +181,7 @@ void CXString::appendWithDoubling(const char* text, int length, int headroom)
 {
     if (length_ >= capacity_ - headroom) {
         int64_t wanted = std::max<int64_t>(static_cast<int64_t>(capacity_) * 2, static_cast<int64_t>(length_) + length + 1);
-        int capacity = checkedCapacity(wanted);
-        char* fresh = allocateBuffer(capacity);
-        std::memcpy(fresh, buffer_, static_cast<size_t>(length_));
-        adopt(fresh, length_, capacity);
+        growKeeping(checkedCapacity(wanted));
     }
     std::memcpy(buffer_ + length_, text, static_cast<size_t>(length));
     length_ += length;
@@ -705,30 +714,7 @@ CXString CXString::toString(double value)
 
 bool CXString::FilterFits(const CXString& name) const
 {
-    if (*this == "*" || *this == "*.*")
-        return true;
-    // Greedy match with one remembered star: on a mismatch the last star takes one more character.
-    const char* pattern = buffer_;
-    const char* text = name.buffer_;
-    const char* starPattern = nullptr;
-    const char* starText = nullptr;
-    while (*text != '\0') {
-        if (*pattern == '*') {
-            starPattern = ++pattern;
-            starText = text;
-        } else if (*pattern == '?' || (*pattern != '\0' && foundation::upperCase1250(*pattern) == foundation::upperCase1250(*text))) {
-            ++pattern;
-            ++text;
-        } else if (starPattern != nullptr) {
-            pattern = starPattern;
-            text = ++starText;
-        } else {
-            return false;
-        }
-    }
-    while (*pattern == '*')
-        ++pattern;
-    return *pattern == '\0';
+    return platform::Wildcard::matches(viewOf(*this), viewOf(name));
 }
 
 CXString operator+(const CXString& a, const CXString& b)
@@ -750,11 +736,6 @@ CXString operator+(const char* a, const CXString& b)
     CXString result(a);
     result += b;
     return result;
-}
-
-bool operator==(const CXString& a, const CXString& b)
-{
-    return a.getLength() == b.getLength() && std::memcmp(a.c_str(), b.c_str(), static_cast<size_t>(a.getLength())) == 0;
 }
 
 bool operator==(const CXString& a, const char* b)

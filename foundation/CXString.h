@@ -3,6 +3,8 @@
 #include "foundation/CXPoint.h"
 #include "foundation/CXRect.h"
 
+#include <cstring>
+
 class CXArray;
 namespace foundation {
 struct FormatArgument;
@@ -137,8 +139,8 @@ public:
     // Five decimals ("1.50000"), "0" for zero.
     static CXString toString(double value);
 
-    // This string as a file pattern ('?' one character, '*' any run, "*.*" everything), matched
-    // against a name without regard to letter case.
+    // This string as a file pattern matched against a name the way Windows matches them ('?' one
+    // character, '*' any run, "*.*" everything, letter case ignored).
     bool FilterFits(const CXString& name) const;
 
 private:
@@ -146,6 +148,7 @@ private:
 
     void assign(const char* text, int length, bool reuseWhenFits);
     CXString& assignFormatted(const char* format, const foundation::FormatArgument* arguments, int count);
+    void growKeeping(int capacity);
     void append(const char* text, int length);
     void appendWithDoubling(const char* text, int length, int headroom);
     // Takes a fresh buffer of capacity + 1 bytes whose first `length` bytes hold the text.
@@ -165,7 +168,11 @@ CXString operator+(const CXString& a, const CXString& b);
 CXString operator+(const CXString& a, const char* b);
 CXString operator+(const char* a, const CXString& b);
 
-bool operator==(const CXString& a, const CXString& b);
+// Inline: names are compared on every lookup of script dispatch.
+inline bool operator==(const CXString& a, const CXString& b)
+{
+    return a.getLength() == b.getLength() && std::memcmp(a.c_str(), b.c_str(), static_cast<size_t>(a.getLength())) == 0;
+}
 bool operator==(const CXString& a, const char* b);
 bool operator==(const char* a, const CXString& b);
 bool operator!=(const CXString& a, const CXString& b);

@@ -56,11 +56,14 @@ private:
     // Builds "%<flags><width>.<precision><conversion>" for one value of a known type.
     std::string patternFor(char conversion) const
     {
-        std::string pattern = "%" + flags_;
+        std::string pattern = "%";
+        pattern += flags_;
         if (width_ >= 0)
             pattern += std::to_string(width_);
-        if (precision_ >= 0)
-            pattern += "." + std::to_string(precision_);
+        if (precision_ >= 0) {
+            pattern += '.';
+            pattern += std::to_string(precision_);
+        }
         pattern += conversion;
         return pattern;
     }
