@@ -1,8 +1,8 @@
 #include "foundation/CXObject.h"
 
-#include "foundation/CDebugOutput.h"
 #include "foundation/CLogSink.h"
 #include "platform/Clock.h"
+#include "platform/DebugOutput.h"
 
 #include <cstdio>
 #include <string>
@@ -114,7 +114,7 @@ void CXObject::profile(const char* name, bool flag)
     uint32_t elapsed = platform::clock().tickMs() - current.startMs;
     char line[1024];
     std::snprintf(line, sizeof line, "Time spend in %s: %d ms.\n", current.name.c_str(), static_cast<int>(elapsed));
-    CDebugOutput::send(line);
+    platform::debugOutput().write(line);
     if (flag)
         sendToLogSink(line, flag);
     current.open = false;

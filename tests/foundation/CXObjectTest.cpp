@@ -1,44 +1,60 @@
-#include "foundation/CDebugOutput.h"
 #include "foundation/CLogSink.h"
 #include "foundation/CXObject.h"
+#include "platform/DebugOutput.h"
 #include "platform/ManualClock.h"
+
+#include <cstdio>
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace {
-
-struct RecordingOutput : CDebugOutput {
-    void write(const char* text) override { lines.push_back(text); }
-    std::vector<std::string> lines;
-};
 
 struct RecordingLog : CLogSink {
     void toLog(const CXString& text, bool flag) override { entries.emplace_back(text.c_str(), flag); }
     std::vector<std::pair<std::string, bool>> entries;
 };
 
-// Installs the recorders and a manual clock for one test, and takes them away again.
+// Installs a manual clock, a debug output into a temporary file and a recording log sink for
+// one test, and takes them away again.
 class ProfileTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        stream = std::tmpfile();
+        ASSERT_NE(stream, nullptr);
+        output = std::make_unique<platform::DebugOutput>(stream);
+        output->setEnabled(true);
+        platform::setDebugOutput(output.get());
         platform::setClock(&clock);
-        CDebugOutput::install(&output);
         CLogSink::install(&log);
     }
     void TearDown() override
     {
         CXObject::profile(nullptr, false);
         CLogSink::install(nullptr);
-        CDebugOutput::install(nullptr);
         platform::setClock(nullptr);
+        platform::setDebugOutput(nullptr);
+        std::fclose(stream);
+    }
+
+    std::string written()
+    {
+        std::rewind(stream);
+        std::string text;
+        char buffer[256];
+        size_t count = 0;
+        while ((count = std::fread(buffer, 1, sizeof buffer, stream)) > 0)
+            text.append(buffer, count);
+        return text;
     }
 
     platform::ManualClock clock{0xFFFFFFF0u};
-    RecordingOutput output;
+    std::FILE* stream = nullptr;
+    std::unique_ptr<platform::DebugOutput> output;
     RecordingLog log;
 };
 
@@ -90,17 +106,16 @@ TEST(CXObject, ByteSwaps)
 TEST_F(ProfileTest, StopWritesOneLineWithTheElapsedTime)
 {
     CXObject::profile(nullptr, true); // nothing open: nothing happens
-    EXPECT_TRUE(output.lines.empty());
+    EXPECT_EQ(written(), "");
 
     CXObject::profile("load", false);
     clock.advance(25); // across the 32-bit tick wrap
     CXObject::profile(nullptr, false);
-    ASSERT_EQ(output.lines.size(), 1u);
-    EXPECT_EQ(output.lines[0], "Time spend in load: 25 ms.\n");
+    EXPECT_EQ(written(), "Time spend in load: 25 ms.\n");
     EXPECT_TRUE(log.entries.empty());
 
     CXObject::profile(nullptr, false); // closed already
-    EXPECT_EQ(output.lines.size(), 1u);
+    EXPECT_EQ(written(), "Time spend in load: 25 ms.\n");
 }
 
 TEST_F(ProfileTest, SecondStartReplacesTheNameAndFlagAlsoLogs)
@@ -110,10 +125,9 @@ TEST_F(ProfileTest, SecondStartReplacesTheNameAndFlagAlsoLogs)
     CXObject::profile("second", false);
     clock.advance(7);
     CXObject::profile(nullptr, true);
-    ASSERT_EQ(output.lines.size(), 1u);
-    EXPECT_EQ(output.lines[0], "Time spend in second: 7 ms.\n");
+    EXPECT_EQ(written(), "Time spend in second: 7 ms.\n");
     ASSERT_EQ(log.entries.size(), 1u);
-    EXPECT_EQ(log.entries[0].first, output.lines[0]);
+    EXPECT_EQ(log.entries[0].first, "Time spend in second: 7 ms.\n");
 }
 
 TEST_F(ProfileTest, LogHandsTheTextToTheSink)
