@@ -8,7 +8,7 @@
 namespace foundation {
 
 // The running disk searches of CFile::findFirst, by handle. A search is dropped once it has
-// given its last entry, or when it is closed.
+// given its last entry, or when it is closed. Main thread only.
 class FindHandles {
 public:
     // Starts a search and returns its handle (>= 1).
