@@ -29,4 +29,15 @@ inline void storeLE32(uint8_t* bytes, uint32_t value)
         bytes[i] = static_cast<uint8_t>(value >> (8 * i));
 }
 
+inline uint64_t loadLE64(const uint8_t* bytes)
+{
+    return loadLE32(bytes) | static_cast<uint64_t>(loadLE32(bytes + 4)) << 32;
+}
+
+inline void storeLE64(uint8_t* bytes, uint64_t value)
+{
+    storeLE32(bytes, static_cast<uint32_t>(value));
+    storeLE32(bytes + 4, static_cast<uint32_t>(value >> 32));
+}
+
 } // namespace foundation
