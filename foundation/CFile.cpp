@@ -1,6 +1,7 @@
 #include "foundation/CFile.h"
 
 #include "foundation/CArchiveFileSystem.h"
+#include "foundation/CBigFile.h"
 #include "foundation/CFindData.h"
 #include "foundation/CFolder.h"
 #include "foundation/CLanguageOSVer.h"
@@ -397,6 +398,13 @@ void CFile::setBigFile(CArchiveFileSystem* archive)
 {
     if (archive != openArchive.get())
         openArchive.reset(archive);
+}
+
+bool CFile::openBigFile(const CXString& name)
+{
+    auto archive = std::make_unique<CBigFile>(name, false);
+    setBigFile(archive->LastError() == 0 ? archive.release() : nullptr);
+    return openArchive != nullptr;
 }
 
 void CFile::closeBigFile()

@@ -101,6 +101,9 @@ public:
     // Makes an archive the process's open data archive (owned; an earlier one is closed). From
     // then on the statics above ask it.
     static void setBigFile(CArchiveFileSystem* archive);
+    // Opens the named data archive (CBigFile) and makes it the open archive; when it does not
+    // open, or is damaged, no archive is held and the statics work on the disk. True when open.
+    static bool openBigFile(const CXString& name);
     static void closeBigFile();
     // The archive's own file, or null; the archive, or null.
     static CFile* getBigFileHandle();
