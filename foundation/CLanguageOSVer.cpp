@@ -13,7 +13,7 @@ struct LanguageRow {
     const char* cdText; // code page 1250
 };
 
-const char* const otherCdText = "CD not found.<<";
+constexpr const char* otherCdText = "CD not found.<<";
 
 // In the order the system locale is compared with them.
 constexpr LanguageRow languageTable[] = {
