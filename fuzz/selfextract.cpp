@@ -1,0 +1,62 @@
+// The package reader on hostile packages: the input is written as a package file, its table of
+// contents read and every entry extracted into a scratch folder. Whatever the package says,
+// nothing may be written outside that folder.
+#include "foundation/CSelfExtract.h"
+#include "platform/DriveMap.h"
+#include "platform/Drives.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// C: is a fresh folder holding the package and the target folder "out".
+struct Scratch {
+    Scratch()
+    {
+        std::string pattern = (fs::temp_directory_path() / "tamzora-fuzz-sfx-XXXXXX").string();
+        root = mkdtemp(pattern.data());
+        drives.set('C', root, platform::DriveType::Fixed);
+        platform::setDrives(&drives);
+    }
+    ~Scratch()
+    {
+        platform::setDrives(nullptr);
+        std::error_code ignored;
+        fs::remove_all(root, ignored);
+    }
+    // Nothing but the package and what lies below "out".
+    bool onlyExpectedEntries() const
+    {
+        for (const auto& entry : fs::directory_iterator(root)) {
+            std::string name = entry.path().filename().string();
+            if (name != "pkg.sfx" && name != "out")
+                return false;
+        }
+        return true;
+    }
+
+    std::string root;
+    platform::DriveMap drives;
+};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    static Scratch scratch;
+    std::ofstream(scratch.root + "/pkg.sfx", std::ios::binary).write(reinterpret_cast<const char*>(data), std::streamsize(size));
+    CSelfExtract package("C:\\pkg.sfx");
+    if (package.ReadTOC())
+        package.ExtractFiles("C:\\out");
+    if (!scratch.onlyExpectedEntries())
+        std::abort();
+    std::error_code ignored;
+    fs::remove_all(scratch.root + "/out", ignored);
+    return 0;
+}
