@@ -114,7 +114,8 @@ struct Entry {
 
 class Decoder {
 public:
-    Decoder(uint8_t* out, size_t rawSize) : entries_(std::make_unique_for_overwrite<Entry[]>(kCodeLimit)), out_(out), raw_(rawSize)
+    Decoder(uint8_t* out, size_t rawSize)
+        : entries_(std::make_unique_for_overwrite<Entry[]>(kCodeLimit)), out_(out), raw_(rawSize)
     {
         for (uint32_t c = 0; c < 256; ++c)
             entries_[c] = Entry{0, uint8_t(c), uint8_t(c), 1};
@@ -153,8 +154,10 @@ public:
             } else {
                 return false;
             }
-            if (!space_.full())
-                entries_[space_.next()] = Entry{uint16_t(previous), first, entries_[previous].first, entries_[previous].length + 1};
+            if (!space_.full()) {
+                const Entry& prefix = entries_[previous];
+                entries_[space_.next()] = Entry{uint16_t(previous), first, prefix.first, prefix.length + 1};
+            }
             space_.advance();
             previous = code;
         }

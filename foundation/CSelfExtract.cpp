@@ -109,7 +109,8 @@ void makeSureDirectoryPathExists(const CXString& path)
 }
 
 // The entry's file bytes, inflated from the package; false when the record does not match.
-bool readEntryData(const CSelfExtractInfo& entry, const CXString& packageName, std::unique_ptr<uint8_t[]>& data, size_t& length)
+bool readEntryData(const CSelfExtractInfo& entry, const CXString& packageName, std::unique_ptr<uint8_t[]>& data,
+    size_t& length)
 {
     CFile package(nullptr, packageName, CFile::READ | CFile::BINARY);
     if (package.LastError() != 0)
