@@ -1,0 +1,71 @@
+#pragma once
+
+#include "foundation/CXObject.h"
+
+#include <string>
+
+class CTextFileReader;
+class CWindow;
+
+// Hands out the plain lines of a script text whether it is stored plain or coded, and writes
+// coded and decoded copies.
+//
+// A coded text starts with "{<C:N>}" (or "{<D:N>}", which also asks for a decoded copy on every
+// parse); each later physical line holds up to N coded lines, each ended by "<E>". Character i
+// of the whole coded text, counted over all its lines from 0, is the plain character plus
+// getOffset(i mod N), modulo 256: +1, -1, +2, -2, ...
+class CTextCoder : public CXObject {
+public:
+    // Error code of a coded header whose cycle length is not a number of at least 1.
+    static constexpr int ErrorBadCycle = 2001;
+
+    // Over a given reader, which the coder owns from now on (null reads as an empty text).
+    CTextCoder(CWindow* window, CTextFileReader* reader, bool decodeCopySuppressed);
+    ~CTextCoder() override;
+    CTextCoder(const CTextCoder&) = delete;
+    CTextCoder& operator=(const CTextCoder&) = delete;
+
+    virtual int getOffset(int k) const;
+    // No line is left to hand out.
+    virtual bool _eof() const;
+    // The next plain line followed by one line feed.
+    virtual CXString getLine();
+    // For a plain text: the next physical line of its coded form (up to N lines, each ended by
+    // "<E>"), followed by a line feed; just a line feed for a coded text.
+    virtual CXString codeLine();
+    virtual bool isCoded() const { return coded_; }
+
+    int getCycle() const { return cycle_; }
+
+    // The coded form of a plain text as `code` writes it: the header line, then every physical
+    // line. Empty when the text is coded already, the cycle is below 1, or a coded line would
+    // hold a character the coded form cannot carry (a zero byte, a line feed, or an "<E>"
+    // inside the line), so that it would not read back as the plain text.
+    static CXString codeText(const char* text, int size, int cycle);
+
+protected:
+    // Only used to code with another cycle; a cycle below 1 is refused.
+    void setCycle(int cycle);
+
+private:
+    void initialize(CWindow* window, bool decodeCopySuppressed);
+    bool readHeader(const CXString& firstLine);
+    // What is left of a plain text, coded with the given cycle (see codeText).
+    bool codeRemaining(int cycle, std::string& coded);
+    void codeLineInto(std::string& out);
+    // Appends the text shifted by the cycling offsets (`direction` +1 codes, -1 decodes). Zero
+    // results are dropped; false when there was one.
+    bool shiftInto(const char* text, int length, int direction, std::string& out);
+
+    CXString fileName_;
+    CTextFileReader* reader_;
+    bool coded_ = false;
+    int cycle_ = 1;
+    int offsetIndex_ = 0;
+    bool codedEnd_ = true;
+    int linePosition_ = 0;
+    int lineCount_ = 0;
+    CXString physicalLine_;
+    // A coded line came out that the coded form cannot carry.
+    bool codingFailed_ = false;
+};

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "foundation/CXObject.h"
+
+class CWindow;
+
+// A whole text held in memory and handed out line by line. The error code is the file's when
+// the reader read a file that did not open.
+class CTextFileReader : public CXObject {
+public:
+    // Wraps text that the caller keeps owning; the window is not used.
+    CTextFileReader(CWindow* window, const char* text, int size);
+    ~CTextFileReader() override;
+    CTextFileReader(const CTextFileReader&) = delete;
+    CTextFileReader& operator=(const CTextFileReader&) = delete;
+
+    bool eof() const { return position_ >= size_; }
+    // The characters up to the next line feed (not included), after which the position moves.
+    // The last line needs no line feed. Zero bytes are dropped: the engine's texts cannot
+    // hold them.
+    CXString getLine();
+    void reset() { position_ = 0; }
+    int getSize() const { return size_; }
+
+private:
+    int position_;
+    int size_;
+    const char* text_;
+    bool ownsText_;
+};
