@@ -1,0 +1,188 @@
+#include "script/CMC_CreationChain.h"
+
+#include "script/CMC_Bool.h"
+#include "script/CMC_Double.h"
+#include "script/CMC_Integer.h"
+#include "script/CMC_String.h"
+
+#include <map>
+#include <string>
+
+namespace {
+
+struct WordRow {
+    const char* word;
+    int pass;
+    bool withSceneInPasses;
+    bool withSceneInResolve;
+    bool perFrame;
+};
+
+// Values first, then what reads them (conditions, expressions, data), then classes, then media,
+// then input and the rest; so behaviours exist before any object binds them.
+const WordRow kWords[] = {
+    {"BEHAVIOUR", 1, false, false, false},
+    {"BOOL", 2, false, false, false},
+    {"DOUBLE", 2, false, false, false},
+    {"INTEGER", 2, false, false, false},
+    {"STRING", 2, false, false, false},
+    {"CONDITION", 3, false, false, false},
+    {"COMPLEXCONDITION", 3, false, false, false},
+    {"EXPRESSION", 3, false, false, false},
+    {"ARRAY", 3, false, false, false},
+    {"MULTIARRAY", 3, false, false, false},
+    {"STRUCT", 3, false, false, false},
+    {"DATABASE", 3, false, false, false},
+    {"CLASS", 4, true, true, false},
+    {"IMAGE", 5, false, false, false},
+    {"ANIMO", 5, false, false, false},
+    {"VIRTUALGRAPHICSOBJECT", 5, false, true, false},
+    {"FONT", 5, false, false, false},
+    {"SOUND", 5, false, false, false},
+    {"VECTOR", 5, false, false, false},
+    {"GRBUFFER", 5, false, true, false},
+    {"MOUSE", 6, false, false, false},
+    {"KEYBOARD", 6, false, false, false},
+    {"JOYSTICK", 6, false, false, false},
+    {"TIMER", 6, false, false, false},
+    {"BUTTON", 6, false, false, false},
+    {"SEQUENCE", 6, false, false, false},
+    {"CANVAS_OBSERVER", 6, false, false, false},
+    {"GROUP", 6, false, false, false},
+    {"TEXT", 6, false, false, false},
+    {"FILTER", 6, false, false, false},
+    {"STATICFILTER", 6, false, false, false},
+    {"EDITBOX", 6, false, false, false},
+    {"PATH", 6, false, false, false},
+    {"FIFO", 6, false, false, false},
+    {"LIFO", 6, false, false, false},
+    {"CANVAS", 6, false, false, false},
+    {"PATTERN", 6, false, false, false},
+    {"DIALOG", 6, false, false, false},
+    {"SCROLL", 6, false, false, false},
+    {"MOVIE", 6, false, true, false},
+    {"INTERNET", 6, false, true, true},
+};
+
+const WordRow* rowOf(const CXString& word)
+{
+    for (const WordRow& row : kWords) {
+        if (word == row.word)
+            return &row;
+    }
+    return nullptr;
+}
+
+template <typename Variable>
+CMC_Object* makeVariable(CMC_ObjectsContainer* container, CMElement* element)
+{
+    return new Variable(container, element);
+}
+
+struct Registry {
+    std::map<std::string, CMC_CreationChain::Creator> creators;
+    CMC_CreationChain::InlineBehaviourMaker inlineBehaviourMaker;
+    std::map<int, CMC_CreationChain::GraphicsAccessor> graphicsAccessors;
+
+    Registry() { restoreBuiltIns(); }
+
+    void restoreBuiltIns()
+    {
+        creators.clear();
+        creators["BOOL"] = makeVariable<CMC_Bool>;
+        creators["DOUBLE"] = makeVariable<CMC_Double>;
+        creators["INTEGER"] = makeVariable<CMC_Integer>;
+        creators["STRING"] = makeVariable<CMC_String>;
+        inlineBehaviourMaker = nullptr;
+        graphicsAccessors.clear();
+    }
+};
+
+Registry& registry()
+{
+    static Registry instance;
+    return instance;
+}
+
+} // namespace
+
+int CMC_CreationChain::passOf(const CXString& word)
+{
+    const WordRow* row = rowOf(word);
+    return row != nullptr ? row->pass : 6;
+}
+
+bool CMC_CreationChain::isKnownWord(const CXString& word)
+{
+    return rowOf(word) != nullptr;
+}
+
+bool CMC_CreationChain::madeWithSceneInPasses(const CXString& word)
+{
+    const WordRow* row = rowOf(word);
+    return row != nullptr && row->withSceneInPasses;
+}
+
+bool CMC_CreationChain::madeWithSceneInResolve(const CXString& word)
+{
+    const WordRow* row = rowOf(word);
+    return row != nullptr && row->withSceneInResolve;
+}
+
+bool CMC_CreationChain::isPerFrame(const CXString& word)
+{
+    const WordRow* row = rowOf(word);
+    return row != nullptr && row->perFrame;
+}
+
+bool CMC_CreationChain::registerCreator(const CXString& word, Creator creator)
+{
+    if (!isKnownWord(word))
+        return false;
+    registry().creators[word.c_str()] = std::move(creator);
+    return true;
+}
+
+CMC_Object* CMC_CreationChain::create(const CXString& word, CMC_ObjectsContainer* container, CMElement* element)
+{
+    auto found = registry().creators.find(word.c_str());
+    if (found == registry().creators.end() || !found->second)
+        return nullptr;
+    return found->second(container, element);
+}
+
+void CMC_CreationChain::setInlineBehaviourMaker(InlineBehaviourMaker maker)
+{
+    registry().inlineBehaviourMaker = std::move(maker);
+}
+
+CMC_Object* CMC_CreationChain::makeInlineBehaviour(CMC_ObjectsContainer* container, const CXString& name, const CXString& code)
+{
+    const InlineBehaviourMaker& maker = registry().inlineBehaviourMaker;
+    return maker ? maker(container, name, code) : nullptr;
+}
+
+void CMC_CreationChain::registerGraphicsAccessor(int type, GraphicsAccessor accessor)
+{
+    registry().graphicsAccessors[type] = std::move(accessor);
+}
+
+bool CMC_CreationChain::hasGraphicsAccessor(int type)
+{
+    return registry().graphicsAccessors.count(type) != 0;
+}
+
+CGraphicsObject* CMC_CreationChain::graphicsOf(CMC_Object* object, CMC_ObjectsContainer* container, const CXString* part)
+{
+    if (object == nullptr)
+        return nullptr;
+    auto found = registry().graphicsAccessors.find(object->getType());
+    if (found == registry().graphicsAccessors.end() || !found->second)
+        return nullptr;
+    return found->second(object, container, part);
+}
+
+void CMC_CreationChain::reset()
+{
+    registry().restoreBuiltIns();
+}
