@@ -5,6 +5,7 @@
 #include "foundation/CFile.h"
 #include "foundation/CFile_Stream.h"
 #include "foundation/CXArchive.h"
+#include "script/CComputedValue.h"
 #include "script/CGameConfigLink.h"
 #include "script/CMC_Bool.h"
 #include "script/CMC_Double.h"
@@ -52,7 +53,7 @@ std::unique_ptr<CMC_Variable> declared(const char* literal)
 // A value of no plain type: nothing converts it.
 class Inconvertible : public CMC_Variable {
 public:
-    Inconvertible() : CMC_Variable("odd", script::TYPE_STRUCTURE) {}
+    explicit Inconvertible(int type = script::TYPE_STRUCTURE) : CMC_Variable("odd", type) {}
     void clear() override {}
     void swap(CMC_Variable*, CMC_Variable*) override {}
     void inc() override {}
@@ -216,6 +217,38 @@ TEST_F(Variables, ComparisonsByType)
     CMC_Integer one(1);
     CMC_Integer two(2);
     EXPECT_EQ(static_cast<const CXObject&>(one).compare(&two), -1);
+}
+
+// An argument computed when read, as an EXPRESSION is.
+class Computed : public Inconvertible, public CComputedValue {
+public:
+    Computed() : Inconvertible(script::TYPE_EXPRESSION) {}
+    CMC_Variable* computeValue() override { return CMC_VariableFactory::makeInteger(++reads); }
+    int reads = 41;
+};
+
+TEST_F(Variables, TypedArgumentGettersConvertAndGiveTheTemporaryBackAtOnce)
+{
+    CMC_Runner runner;
+    CMC_String declaredText("t", "abc");
+    Computed computed;
+    CXVector arguments(11, 0.75f);
+    arguments.add(&declaredText);
+    arguments.add(CMC_Variable::resolve("12"));
+    arguments.add(&computed);
+    EXPECT_EQ(runner.getParameterString(&arguments, 0), &declaredText);
+    CMC_Variable* converted = runner.getParameterString(&arguments, 1);
+    ASSERT_NE(converted, nullptr);
+    EXPECT_EQ(typeAndText(converted), "STRING:12");
+    EXPECT_FALSE(CMC_VariableFactory::variablesStrTaken[converted->getId()]);
+    EXPECT_EQ(runner.getParameter(&arguments, 3), nullptr);
+    EXPECT_EQ(runner.getParameterInteger(&arguments, -1), nullptr);
+    EXPECT_EQ(runner.intArgument(&arguments, 9, -4), -4);
+    EXPECT_EQ(runner.doubleArgument(&arguments, 0, 2.0), 0.0); // "abc" reads as 0
+    EXPECT_EQ(runner.boolArgument(&arguments, 0, true), false);
+    // A computed argument is read as its value, afresh each time.
+    EXPECT_EQ(runner.intArgument(&arguments, 2), 42);
+    EXPECT_EQ(typeAndText(runner.getParameter(&arguments, 2)), "INTEGER:43");
 }
 
 class ChangeSignals : public ScriptScene {
