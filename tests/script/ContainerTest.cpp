@@ -174,6 +174,22 @@ TEST_F(Container, UnloadTellsClassesFirstThenTheEagerThenTheRestAndDeletesInOrde
     application.unload();
 }
 
+TEST_F(Container, AContainerDeletedWithoutUnloadDeletesItsObjectsQuietly)
+{
+    auto* inner = new TestScene("inner", script::TYPE_CLASS);
+    auto* kept = new TestObject("kept");
+    auto* unheard = new TestBehaviour(inner, "unheard", "");
+    inner->addObject(kept);
+    inner->addObject(unheard);
+    kept->initializeBehaviours(inner, nullptr);
+    kept->addBehaviour("ONDONE", unheard, nullptr, inner);
+    ASSERT_TRUE(kept->isSignalHandled(1));
+    scene->addObject(inner);
+    CMC_Object::destroy(inner);
+    EXPECT_EQ(eventLog(), (std::vector<std::string>{"deleted:kept"}));
+    EXPECT_EQ(scene->getObject("inner"), nullptr);
+}
+
 TEST_F(Container, UnloadEndsWhenDoneHandlersDeleteAndMakeObjects)
 {
     load("OBJECT=spawn\nspawn:TYPE=BEHAVIOUR\n"

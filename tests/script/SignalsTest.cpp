@@ -221,6 +221,7 @@ TEST_F(Signals, ClonesCopyEveryHandlerButONINIT)
     call(door, "CLONE", {"3"});
     for (const char* name : {"door_1", "door_2", "door_3"})
         EXPECT_NE(as<TestObject>(name), nullptr) << name;
+    EXPECT_EQ(object("door_0"), door);
     auto* clone = as<TestObject>("door_2");
     ASSERT_NE(clone, nullptr);
     EXPECT_TRUE(clone->isClone());
