@@ -1,17 +1,24 @@
 // Definition-text parser against the floor of reading the same bytes.
 //
 // A scene script of 2,000 objects (OBJECT and DEF declarations, typed properties, behaviour code,
-// continuation lines, comments, links) is generated in memory. "read lines" is the floor: the
-// reader handing out every line of the same bytes. "parse" builds the element list; "parse
-// coded" does the same over the coded form (cycle 6). Items are objects, so items_per_second is
-// objects per second.
+// continuation lines, comments, links) is generated in memory and written to a temp folder (with
+// CR LF line ends, as game files have them). The floors: "read lines" hands out every line of the
+// bytes held in memory, "read file lines" reads the file through the engine's file class first.
+// "parse" builds the element list from memory, "parse file" from the file, "parse coded" from the
+// coded form (cycle 6) in memory. Items are objects, so items_per_second is objects per second.
 #include "foundation/CMElements.h"
 #include "foundation/CMElementsLoader.h"
 #include "foundation/CTextCoder.h"
 #include "foundation/CTextFileReader.h"
 
+#include "platform/DriveMap.h"
+#include "platform/Drives.h"
+
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
 
@@ -55,6 +62,41 @@ const std::string& codedScript()
     return text;
 }
 
+// The scene file as C:\scene.cnv, drive C being a temp folder.
+class SceneFile {
+public:
+    SceneFile()
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "tamzora-bench-XXXXXX").string();
+        root_ = mkdtemp(pattern.data());
+        std::string crLf;
+        for (char c : plainScript()) {
+            if (c == '\n')
+                crLf += '\r';
+            crLf += c;
+        }
+        std::ofstream(root_ + "/scene.cnv", std::ios::binary) << crLf;
+        drives_.set('C', root_, platform::DriveType::Fixed);
+        platform::setDrives(&drives_);
+    }
+    ~SceneFile()
+    {
+        platform::setDrives(nullptr);
+        std::filesystem::remove_all(root_);
+    }
+    const char* name() const { return "C:\\scene.cnv"; }
+
+private:
+    std::string root_;
+    platform::DriveMap drives_;
+};
+
+SceneFile& sceneFile()
+{
+    static SceneFile instance;
+    return instance;
+}
+
 void countWork(benchmark::State& state, const std::string& text)
 {
     state.SetItemsProcessed(state.iterations() * kObjects);
@@ -72,13 +114,39 @@ void readLines(benchmark::State& state)
     countWork(state, text);
 }
 
+void readFileLines(benchmark::State& state)
+{
+    const CXString name = sceneFile().name();
+    for (auto _ : state) {
+        CTextFileReader reader(nullptr, name);
+        while (!reader.eof())
+            benchmark::DoNotOptimize(reader.getLine());
+    }
+    countWork(state, plainScript());
+}
+
+void checkCount(benchmark::State& state, const CMElements* elements)
+{
+    if (elements == nullptr || elements->getSize() != kObjects)
+        state.SkipWithError("wrong element count");
+}
+
+void parseFile(benchmark::State& state)
+{
+    const CXString name = sceneFile().name();
+    for (auto _ : state) {
+        std::unique_ptr<CMElements> elements(CMElementsLoader::load(nullptr, name));
+        checkCount(state, elements.get());
+    }
+    countWork(state, plainScript());
+}
+
 void parse(benchmark::State& state, const std::string& text)
 {
     for (auto _ : state) {
         auto* reader = new CTextFileReader(nullptr, text.data(), static_cast<int>(text.size()));
         std::unique_ptr<CMElements> elements(CMElementsLoader::load(nullptr, reader));
-        if (elements == nullptr || elements->getSize() != kObjects)
-            state.SkipWithError("wrong element count");
+        checkCount(state, elements.get());
     }
     countWork(state, text);
 }
@@ -96,7 +164,9 @@ void parseCoded(benchmark::State& state)
 } // namespace
 
 BENCHMARK(readLines)->Name("read lines (floor)")->Unit(benchmark::kMillisecond);
+BENCHMARK(readFileLines)->Name("read file lines (floor)")->Unit(benchmark::kMillisecond);
 BENCHMARK(parsePlain)->Name("parse")->Unit(benchmark::kMillisecond);
+BENCHMARK(parseFile)->Name("parse file")->Unit(benchmark::kMillisecond);
 BENCHMARK(parseCoded)->Name("parse coded")->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

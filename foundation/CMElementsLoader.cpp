@@ -1,5 +1,7 @@
 #include "foundation/CMElementsLoader.h"
 
+#include "foundation/CCommandLine6.h"
+#include "foundation/CCommandLineSource.h"
 #include "foundation/CMElement.h"
 #include "foundation/CTextCoder.h"
 #include "foundation/CTextFileReader.h"
@@ -20,62 +22,69 @@ CXString textOf(std::string_view text)
     return result;
 }
 
-void trimBlanks(std::string& text)
-{
-    const size_t last = text.find_last_not_of(' ');
-    text.erase(last == std::string::npos ? 0 : last + 1);
-    const size_t first = text.find_first_not_of(' ');
-    text.erase(0, first == std::string::npos ? text.size() : first);
-}
-
 std::string_view trimmedView(std::string_view text)
 {
-    const size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+    size_t first = 0;
+    size_t end = text.size();
+    while (first < end && text[first] == ' ')
+        ++first;
+    while (end > first && text[end - 1] == ' ')
+        --end;
+    return text.substr(first, end - first);
 }
 
-// Built in a std::string: one logical line may gather very many physical lines.
-std::string readLogicalLine(CTextCoder* coder)
+// Appends one physical line to the logical line being built: tabs removed, the coder's final
+// line feed dropped unless it is all there is besides one character (then it stays as a token
+// separator), blanks trimmed at both ends of the whole. True when the line held a '/'.
+bool appendPhysicalLine(const CXString& physical, std::string& text)
 {
-    std::string text;
-    for (;;) {
-        const CXString physical = coder->getLine();
-        const size_t start = text.size();
-        bool continued = false;
-        for (const char* c = physical.c_str(); *c != '\0'; ++c) {
-            if (*c == '\t')
-                continue;
+    const size_t start = text.size();
+    bool continued = false;
+    for (const char* c = physical.c_str(); *c != '\0'; ++c) {
+        if (*c != '\t') {
             continued = continued || *c == '/';
             text.push_back(*c);
         }
-        // Drops the line feed the coder ends each line with; a lone one stays as a separator.
-        if (text.size() - start > 2)
-            text.pop_back();
-        trimBlanks(text);
-        if (!continued || coder->_eof())
-            break;
     }
-    std::erase(text, '/');
-    return text;
+    if (text.size() - start > 2)
+        text.pop_back();
+    const std::string_view trimmed = trimmedView(text);
+    if (trimmed.size() != text.size()) {
+        const size_t first = static_cast<size_t>(trimmed.data() - text.data());
+        text.erase(first + trimmed.size());
+        text.erase(0, first);
+    }
+    return continued;
 }
 
-std::vector<std::string_view> splitTokens(std::string_view line)
+// Built in a std::string: one logical line may gather very many physical lines.
+void readLogicalLine(CTextCoder* coder, std::string& text)
 {
-    std::vector<std::string_view> tokens;
-    size_t position = 0;
-    while (position < line.size()) {
-        const size_t start = line.find_first_not_of(":=\n", position);
-        if (start == std::string_view::npos)
-            break;
-        size_t end = line.find_first_of(":=\n", start);
-        if (end == std::string_view::npos)
-            end = line.size();
-        tokens.push_back(line.substr(start, end - start));
-        position = end;
+    text.clear();
+    while (appendPhysicalLine(coder->getLine(), text) && !coder->_eof()) {
     }
-    return tokens;
+    std::erase(text, '/');
+}
+
+bool isTokenSeparator(char c)
+{
+    return c == ':' || c == '=' || c == '\n';
+}
+
+void splitTokens(std::string_view line, std::vector<std::string_view>& tokens)
+{
+    tokens.clear();
+    size_t position = 0;
+    const size_t size = line.size();
+    while (position < size) {
+        while (position < size && isTokenSeparator(line[position]))
+            ++position;
+        const size_t start = position;
+        while (position < size && !isTokenSeparator(line[position]))
+            ++position;
+        if (position > start)
+            tokens.push_back(line.substr(start, position - start));
+    }
 }
 
 struct NameHash {
@@ -91,7 +100,8 @@ public:
 
     void interpret(std::string_view line)
     {
-        const std::vector<std::string_view> tokens = splitTokens(line);
+        splitTokens(line, tokens_);
+        const std::vector<std::string_view>& tokens = tokens_;
         size_t next = 0;
         while (next < tokens.size()) {
             const std::string_view word = tokens[next++];
@@ -187,10 +197,31 @@ private:
     }
 
     CMElements* elements_;
+    std::vector<std::string_view> tokens_;
     std::unordered_map<std::string, CMElement*, NameHash, std::equal_to<>> index_;
 };
 
+const int kCodeOptionCycle = 6;
+
+void writeRequestedCopies(CWindow* window, const CXString& fileName)
+{
+    const CCommandLine6* commandLine = window != nullptr ? CCommandLineSource::current() : nullptr;
+    if (commandLine == nullptr)
+        return;
+    if (commandLine->isToCode())
+        CTextCoder::code(window, fileName, fileName + ".coded", kCodeOptionCycle);
+    if (commandLine->isToDecode())
+        CTextCoder::decode(window, fileName, fileName + ".decoded");
+}
+
 } // namespace
+
+CMElements* CMElementsLoader::load(CWindow* window, const CXString& fileName)
+{
+    CTextCoder coder(window, fileName, false);
+    writeRequestedCopies(window, fileName);
+    return coder.LastError() != 0 ? nullptr : load(&coder);
+}
 
 CMElements* CMElementsLoader::load(CWindow* window, CTextFileReader* reader)
 {
@@ -207,8 +238,9 @@ CMElements* CMElementsLoader::load(CTextCoder* coder)
         return elements;
     ElementsBuilder builder(elements);
     bool ended = false;
+    std::string line;
     while (!coder->_eof()) {
-        const std::string line = readLogicalLine(coder);
+        readLogicalLine(coder, line);
         const char first = line.empty() ? '\0' : line.front();
         if (first == '!')
             ended = true;
@@ -220,7 +252,11 @@ CMElements* CMElementsLoader::load(CTextCoder* coder)
 
 CXString CMElementsLoader::getLine(CTextCoder* coder)
 {
-    return coder != nullptr ? textOf(readLogicalLine(coder)) : CXString();
+    if (coder == nullptr)
+        return CXString();
+    std::string line;
+    readLogicalLine(coder, line);
+    return textOf(line);
 }
 
 bool CMElementsLoader::save(const CXString& fileName, CMElements* elements)

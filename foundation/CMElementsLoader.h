@@ -22,6 +22,11 @@ class CWindow;
 // '/' is dropped. Lines naming undeclared elements are dropped silently.
 class CMElementsLoader : public CXObject {
 public:
+    // Parses the named file; null when it does not open (or is refused as a coded file). When a
+    // window is given and the engine host's command line asks for it ("code", "decode"), a coded
+    // copy (cycle 6) goes to the file name followed by ".coded" and a decoded copy to the file
+    // name followed by ".decoded" first; neither changes what is parsed.
+    static CMElements* load(CWindow* window, const CXString& fileName);
     // Parses an already read text; the reader passes to the loader and is deleted when parsing
     // ends. Null when the reader carries an error.
     static CMElements* load(CWindow* window, CTextFileReader* reader);

@@ -1,14 +1,17 @@
 #include "foundation/CTextCoder.h"
 
+#include "foundation/CFile.h"
 #include "foundation/CTextFileReader.h"
 #include "foundation/NumberText.h"
 
-#include <cstring>
+#include <string_view>
 
 namespace {
 
 const char kCodedEnd[] = "<E>";
 const int kCodedEndLength = 3;
+// "w+t": copies are text files, as the system writes them (each line feed becomes CR LF).
+const int kWriteTextFlags = 2 | CFile::UPDATE | CFile::TEXT;
 
 bool isCodedHeader(const CXString& line)
 {
@@ -21,6 +24,12 @@ std::string codedHeader(int cycle)
 }
 
 } // namespace
+
+CTextCoder::CTextCoder(CWindow* window, const CXString& fileName, bool decodeCopySuppressed)
+    : fileName_(fileName), reader_(new CTextFileReader(window, fileName))
+{
+    initialize(window, decodeCopySuppressed);
+}
 
 CTextCoder::CTextCoder(CWindow* window, CTextFileReader* reader, bool decodeCopySuppressed)
     : reader_(reader != nullptr ? reader : new CTextFileReader(window, nullptr, 0))
@@ -41,7 +50,9 @@ void CTextCoder::initialize(CWindow* window, bool decodeCopySuppressed)
     codedEnd_ = false;
     CXString firstLine = reader_->getLine();
     if (isCodedHeader(firstLine)) {
-        readHeader(firstLine);
+        const bool decodedCopyAsked = firstLine.startsWith("{<D:");
+        if (readHeader(firstLine) && decodedCopyAsked && !decodeCopySuppressed && fileName_.IsString())
+            decode(window, fileName_, fileName_ + ".decoded");
         return;
     }
     coded_ = false;
@@ -74,13 +85,18 @@ bool CTextCoder::_eof() const
 
 CXString CTextCoder::getLine()
 {
+    if (!coded_) {
+        CXString line = reader_->getLine();
+        line += '\n';
+        return line;
+    }
     CXString result;
-    if (!coded_ || lineCount_ % cycle_ == 0) {
+    if (lineCount_ % cycle_ == 0) {
         linePosition_ = 0;
         physicalLine_ = reader_->getLine();
         result = physicalLine_;
     }
-    if (coded_ && !codedEnd_) {
+    if (!codedEnd_) {
         const int end = physicalLine_.FindSubString(kCodedEnd, linePosition_);
         if (end < 0) {
             codedEnd_ = true;
@@ -138,6 +154,34 @@ CXString CTextCoder::codeText(const char* text, int size, int cycle)
     CTextCoder coder(nullptr, new CTextFileReader(nullptr, text, size), true);
     std::string coded;
     return coder.codeRemaining(cycle, coded) ? CXString(coded.c_str()) : CXString();
+}
+
+bool CTextCoder::code(CWindow* window, const CXString& source, const CXString& target, int cycle)
+{
+    CTextCoder coder(window, source, false);
+    std::string coded;
+    return coder.codeRemaining(cycle, coded) && writeText(window, target, coded);
+}
+
+bool CTextCoder::decode(CWindow* window, const CXString& source, const CXString& target)
+{
+    CTextCoder coder(window, source, true);
+    if (coder.LastError() != 0 || !coder.isCoded())
+        return false;
+    std::string plain;
+    while (!coder._eof())
+        plain += coder.getLine().c_str();
+    return writeText(window, target, plain);
+}
+
+bool CTextCoder::writeText(CWindow* window, const CXString& target, const std::string& text)
+{
+    CFile file(window, target, kWriteTextFlags);
+    if (file.LastError() != 0)
+        return false;
+    const int size = static_cast<int>(text.size());
+    const bool written = file.Write(text.data(), size) == size;
+    return file.Close() == 0 && written;
 }
 
 void CTextCoder::setCycle(int cycle)

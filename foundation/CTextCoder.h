@@ -19,7 +19,11 @@ public:
     // Error code of a coded header whose cycle length is not a number of at least 1.
     static constexpr int ErrorBadCycle = 2001;
 
-    // Over a given reader, which the coder owns from now on (null reads as an empty text).
+    // Over the named file. A coded file headed "{<D:" also gets its decoded copy written to the
+    // file name followed by ".decoded", unless that is suppressed.
+    CTextCoder(CWindow* window, const CXString& fileName, bool decodeCopySuppressed);
+    // Over a given reader, which the coder owns from now on (null reads as an empty text). There
+    // is no file name, so no decoded copy.
     CTextCoder(CWindow* window, CTextFileReader* reader, bool decodeCopySuppressed);
     ~CTextCoder() override;
     CTextCoder(const CTextCoder&) = delete;
@@ -42,6 +46,14 @@ public:
     // hold a character the coded form cannot carry (a zero byte, a line feed, or an "<E>"
     // inside the line), so that it would not read back as the plain text.
     static CXString codeText(const char* text, int size, int cycle);
+    // Writes the coded form of a plain file (see codeText) to the target; false, with nothing
+    // written, when the source does not open or is coded already, the coded form cannot carry
+    // it, or the target cannot be made.
+    static bool code(CWindow* window, const CXString& source, const CXString& target, int cycle);
+    // Writes the plain lines of a coded file to the target, one per line, with one empty line
+    // at the end; false, with nothing written, when the source does not open or is not coded,
+    // or the target cannot be made.
+    static bool decode(CWindow* window, const CXString& source, const CXString& target);
 
 protected:
     // Only used to code with another cycle; a cycle below 1 is refused.
@@ -49,6 +61,7 @@ protected:
 
 private:
     void initialize(CWindow* window, bool decodeCopySuppressed);
+    static bool writeText(CWindow* window, const CXString& target, const std::string& text);
     bool readHeader(const CXString& firstLine);
     // What is left of a plain text, coded with the given cycle (see codeText).
     bool codeRemaining(int cycle, std::string& coded);

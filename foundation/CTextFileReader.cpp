@@ -1,6 +1,31 @@
 #include "foundation/CTextFileReader.h"
 
+#include "foundation/CFile.h"
+
+#include <algorithm>
 #include <cstring>
+#include <new>
+
+CTextFileReader::CTextFileReader(CWindow* window, const CXString& fileName)
+    : position_(0), size_(0), text_(nullptr), ownsText_(true)
+{
+    CFile file(window, fileName, CFile::READ | CFile::TEXT);
+    setErrorCode(file.LastError());
+    const int length = LastError() == 0 ? file.Length() : 0;
+    if (length <= 0)
+        return;
+    char* buffer = new (std::nothrow) char[static_cast<size_t>(length)];
+    if (buffer == nullptr) {
+        // Too large to hold: it reads as a file that did not open.
+        setErrorCode(CFile::NOT_FOUND);
+        return;
+    }
+    size_ = std::max(file.Read(buffer, length), 0);
+    if (size_ > 0)
+        text_ = buffer;
+    else
+        delete[] buffer;
+}
 
 CTextFileReader::CTextFileReader(CWindow* window, const char* text, int size)
     : position_(0), size_(text != nullptr && size > 0 ? size : 0), text_(text), ownsText_(false)
@@ -23,7 +48,8 @@ CXString CTextFileReader::getLine()
     const int length = lineFeed != nullptr ? static_cast<int>(static_cast<const char*>(lineFeed) - start) : left;
     position_ += lineFeed != nullptr ? length + 1 : length;
 
-    CXString line(length);
+    // Room for the line feed the coder appends, so that it fits without growing.
+    CXString line(length + 2);
     char* out = line.getBuffer();
     for (int i = 0; i < length; ++i) {
         if (start[i] != '\0')

@@ -8,6 +8,9 @@ class CWindow;
 // the reader read a file that did not open.
 class CTextFileReader : public CXObject {
 public:
+    // Reads the whole file (text mode: CR LF reads as LF) through the engine's file search. The
+    // error code is the file's; an empty file leaves no text.
+    CTextFileReader(CWindow* window, const CXString& fileName);
     // Wraps text that the caller keeps owning; the window is not used.
     CTextFileReader(CWindow* window, const char* text, int size);
     ~CTextFileReader() override;
