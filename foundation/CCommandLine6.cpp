@@ -2,8 +2,9 @@
 
 #include <cstddef>
 
-// The maker's download server, for web-installed games started without "-server".
-const char* const CCommandLine6::DefaultServer = "http://www.tamzora.net/games/";
+// No maker's server is known to this build: the default lies under a reserved domain that never
+// resolves, so a web install without "-server" fails plainly instead of fetching from a stranger.
+const char* const CCommandLine6::DefaultServer = "http://games.tamzora.invalid/";
 
 CCommandLine6::CCommandLine6(const CXString& text) : serverAddress_(DefaultServer)
 {
