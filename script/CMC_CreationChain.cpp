@@ -4,6 +4,7 @@
 #include "script/CMC_Double.h"
 #include "script/CMC_Integer.h"
 #include "script/CMC_String.h"
+#include "script/CMC_Timer.h"
 
 #include <map>
 #include <string>
@@ -93,6 +94,7 @@ struct Registry {
         creators["DOUBLE"] = makeVariable<CMC_Double>;
         creators["INTEGER"] = makeVariable<CMC_Integer>;
         creators["STRING"] = makeVariable<CMC_String>;
+        creators["TIMER"] = makeVariable<CMC_Timer>;
         inlineBehaviourMaker = nullptr;
         graphicsAccessors.clear();
     }

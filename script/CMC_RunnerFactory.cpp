@@ -3,6 +3,8 @@
 #include "script/CMC_Object.h"
 #include "script/CMC_Runner.h"
 #include "script/CMC_TypeIds.h"
+#include "script/CMC_Rand_Runner.h"
+#include "script/CMC_Timer_Runner.h"
 #include "script/CMC_Variable_Runner.h"
 
 #include <initializer_list>
@@ -69,6 +71,12 @@ CMC_Runner* makeVariableRunner()
     return new CMC_Variable_Runner();
 }
 
+template <typename Runner>
+CMC_Runner* makeRunner()
+{
+    return new Runner();
+}
+
 // In the order the runners are made and deleted.
 std::vector<Row>& rows()
 {
@@ -90,13 +98,13 @@ std::vector<Row>& rows()
         {&F::pImageRunner, {TYPE_IMAGE}, nullptr, nullptr},
         {&F::pKeyboardRunner, {TYPE_KEYBOARD}, nullptr, nullptr},
         {&F::pMouseRunner, {TYPE_MOUSE}, nullptr, nullptr},
-        {&F::pRandRunner, {TYPE_RANDOM}, nullptr, nullptr},
+        {&F::pRandRunner, {TYPE_RANDOM}, makeRunner<CMC_Rand_Runner>, nullptr},
         {&F::pSceneRunner, {TYPE_SCENE}, nullptr, nullptr},
         {&F::pSequenceRunner, {TYPE_SEQUENCE}, nullptr, nullptr},
         {&F::pSoundRunner, {TYPE_SOUND}, nullptr, nullptr},
         {&F::pSystemRunner, {TYPE_SYSTEM}, nullptr, nullptr},
         {&F::pTextRunner, {TYPE_TEXT}, nullptr, nullptr},
-        {&F::pTimerRunner, {TYPE_TIMER}, nullptr, nullptr},
+        {&F::pTimerRunner, {TYPE_TIMER}, makeRunner<CMC_Timer_Runner>, nullptr},
         {&F::pVariableRunner, {TYPE_INTEGER, TYPE_STRING, TYPE_BOOL, TYPE_DOUBLE, TYPE_EXPRESSION}, makeVariableRunner, nullptr},
         {&F::pNetServerRunner, {TYPE_NETSERVER}, nullptr, nullptr},
         {&F::pNetClientRunner, {TYPE_NETCLIENT}, nullptr, nullptr},
