@@ -1,9 +1,12 @@
 #include "script/CMC_CreationChain.h"
 
 #include "script/CMC_Bool.h"
+#include "script/CMC_Database.h"
 #include "script/CMC_Double.h"
+#include "script/CMC_Groupped.h"
 #include "script/CMC_Integer.h"
 #include "script/CMC_String.h"
+#include "script/CMC_Structure.h"
 #include "script/CMC_Timer.h"
 
 #include <map>
@@ -95,6 +98,9 @@ struct Registry {
         creators["INTEGER"] = makeVariable<CMC_Integer>;
         creators["STRING"] = makeVariable<CMC_String>;
         creators["TIMER"] = makeVariable<CMC_Timer>;
+        creators["STRUCT"] = makeVariable<CMC_Structure>;
+        creators["DATABASE"] = makeVariable<CMC_Database>;
+        creators["GROUP"] = makeVariable<CMC_Groupped>;
         inlineBehaviourMaker = nullptr;
         graphicsAccessors.clear();
     }

@@ -1,7 +1,10 @@
 #include "script/CMC_RunnerFactory.h"
 
+#include "script/CMC_Database_Runner.h"
+#include "script/CMC_Groupped_Runner.h"
 #include "script/CMC_Object.h"
 #include "script/CMC_Runner.h"
+#include "script/CMC_Structure_Runner.h"
 #include "script/CMC_TypeIds.h"
 #include "script/CMC_Rand_Runner.h"
 #include "script/CMC_Timer_Runner.h"
@@ -94,7 +97,7 @@ std::vector<Row>& rows()
         {&F::pEditBoxRunner, {TYPE_EDITBOX}, nullptr, nullptr},
         {&F::pEpisodeRunner, {TYPE_EPISODE}, nullptr, nullptr},
         {&F::pFontRunner, {TYPE_FONT}, nullptr, nullptr},
-        {&F::pGroupRunner, {TYPE_GROUP}, nullptr, nullptr},
+        {&F::pGroupRunner, {TYPE_GROUP}, makeRunner<CMC_Groupped_Runner>, nullptr},
         {&F::pImageRunner, {TYPE_IMAGE}, nullptr, nullptr},
         {&F::pKeyboardRunner, {TYPE_KEYBOARD}, nullptr, nullptr},
         {&F::pMouseRunner, {TYPE_MOUSE}, nullptr, nullptr},
@@ -117,8 +120,8 @@ std::vector<Row>& rows()
         {&F::pCanvasRunner, {TYPE_CANVAS}, nullptr, nullptr},
         {&F::pPatternRunner, {TYPE_PATTERN}, nullptr, nullptr},
         {&F::pScrollRunner, {TYPE_SCROLL}, nullptr, nullptr},
-        {&F::pStructureRunner, {TYPE_STRUCTURE}, nullptr, nullptr},
-        {&F::pDatabaseRunner, {TYPE_DATABASE}, nullptr, nullptr},
+        {&F::pStructureRunner, {TYPE_STRUCTURE}, makeRunner<CMC_Structure_Runner>, nullptr},
+        {&F::pDatabaseRunner, {TYPE_DATABASE}, makeRunner<CMC_Database_Runner>, nullptr},
         {&F::pClassRunner, {TYPE_CLASS}, nullptr, nullptr},
         {&F::pVGORunner, {TYPE_VIRTUAL_GRAPHICSOBJECT}, nullptr, nullptr},
         {&F::pMultiArrayRunner, {TYPE_MULTIARRAY}, nullptr, nullptr},

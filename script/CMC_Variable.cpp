@@ -39,6 +39,11 @@ CMC_Variable::CMC_Variable(const CXString& name, int type, int poolIndex) : CMC_
 }
 
 CMC_Variable::CMC_Variable(CMC_ObjectsContainer* container, CMElement* element, int type)
+    : CMC_Variable(container, element, type, true)
+{
+}
+
+CMC_Variable::CMC_Variable(CMC_ObjectsContainer* container, CMElement* element, int type, bool bindHandlers)
     : CMC_Object(container, element, type), poolIndex_(-1)
 {
     if (element != nullptr) {
@@ -46,7 +51,8 @@ CMC_Variable::CMC_Variable(CMC_ObjectsContainer* container, CMElement* element, 
         // A variable kept in the INI file is always sent to the network too.
         netNotify_ = toIni_ || element->getPropertyBoolValue("NETNOTIFY");
     }
-    initializeBehaviours(container, element);
+    if (bindHandlers)
+        initializeBehaviours(container, element);
 }
 
 CXString** CMC_Variable::getBehavioursList()

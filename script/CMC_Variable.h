@@ -83,6 +83,10 @@ public:
     CXString** getBehavioursList() override;
 
 protected:
+    // The same, leaving the handlers to the derived constructor: a type with a signal list of its
+    // own binds them once its list can be asked for.
+    CMC_Variable(CMC_ObjectsContainer* container, CMElement* element, int type, bool bindHandlers);
+
     // The other variable in this variable's type: itself when it has it already, else a
     // converted temporary; null when it cannot be converted. Give it back with releaseConverted.
     CMC_Variable* asOwnType(CMC_Variable* other);
