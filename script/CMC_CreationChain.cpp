@@ -1,8 +1,12 @@
 #include "script/CMC_CreationChain.h"
 
+#include "script/CMC_Behaviour.h"
 #include "script/CMC_Bool.h"
+#include "script/CMC_ComplexCondition.h"
+#include "script/CMC_Condition.h"
 #include "script/CMC_Database.h"
 #include "script/CMC_Double.h"
+#include "script/CMC_Expression.h"
 #include "script/CMC_Groupped.h"
 #include "script/CMC_Integer.h"
 #include "script/CMC_String.h"
@@ -101,7 +105,13 @@ struct Registry {
         creators["STRUCT"] = makeVariable<CMC_Structure>;
         creators["DATABASE"] = makeVariable<CMC_Database>;
         creators["GROUP"] = makeVariable<CMC_Groupped>;
-        inlineBehaviourMaker = nullptr;
+        creators["BEHAVIOUR"] = makeVariable<CMC_Behaviour>;
+        creators["CONDITION"] = makeVariable<CMC_Condition>;
+        creators["COMPLEXCONDITION"] = makeVariable<CMC_ComplexCondition>;
+        creators["EXPRESSION"] = makeVariable<CMC_Expression>;
+        inlineBehaviourMaker = [](CMC_ObjectsContainer* container, const CXString& name, const CXString& code) {
+            return new CMC_Behaviour(container, name, code);
+        };
         graphicsAccessors.clear();
     }
 };

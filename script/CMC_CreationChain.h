@@ -49,6 +49,6 @@ public:
     static bool hasGraphicsAccessor(int type);
     static CGraphicsObject* graphicsOf(CMC_Object* object, CMC_ObjectsContainer* container, const CXString* part);
 
-    // Back to the built-in creators only: no inline behaviour maker, no graphics accessors.
+    // Back to the built-in creators and inline behaviours only: no graphics accessors.
     static void reset();
 };

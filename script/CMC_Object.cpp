@@ -6,6 +6,7 @@
 #include "script/CMC_CreationChain.h"
 #include "script/CMC_HandlerTable.h"
 #include "script/CMC_ObjectsContainer.h"
+#include "script/CMC_StopCode.h"
 #include "script/CMC_TypeIds.h"
 #include "script/CMC_TypeWords.h"
 #include "script/CMC_Variable.h"
@@ -239,7 +240,8 @@ void CMC_Object::setClass(CMC_Class* scriptClass)
 
 void CMC_Object::flush(CMC_Variable* value, bool)
 {
-    if (value != nullptr && value->getId() >= 0)
+    // A behaviour line's stop code may arrive where a value was expected: it holds nothing.
+    if (value != nullptr && !script::isStopCode(value) && value->getId() >= 0)
         CMC_VariableFactory::free(value);
 }
 

@@ -1,6 +1,8 @@
 #include "script/CMC_RunnerFactory.h"
 
+#include "script/CMC_BasicCondition_Runner.h"
 #include "script/CMC_Database_Runner.h"
+#include "script/CMC_Dummy_Runner.h"
 #include "script/CMC_Groupped_Runner.h"
 #include "script/CMC_Object.h"
 #include "script/CMC_Runner.h"
@@ -92,7 +94,7 @@ std::vector<Row>& rows()
         {&F::pButtonRunner, {TYPE_BUTTON}, nullptr, nullptr},
         {&F::pCORunner, {TYPE_CANVASOBSERVER}, nullptr, nullptr},
         {&F::pCNVLoaderRunner, {TYPE_CNVLOADER}, nullptr, nullptr},
-        {&F::pConditionRunner, {TYPE_CONDITION, TYPE_COMPLEXCONDITION}, nullptr, nullptr},
+        {&F::pConditionRunner, {TYPE_CONDITION, TYPE_COMPLEXCONDITION}, makeRunner<CMC_BasicCondition_Runner>, nullptr},
         {&F::pDialogRunner, {TYPE_DIALOG}, nullptr, nullptr},
         {&F::pEditBoxRunner, {TYPE_EDITBOX}, nullptr, nullptr},
         {&F::pEpisodeRunner, {TYPE_EPISODE}, nullptr, nullptr},
@@ -111,7 +113,7 @@ std::vector<Row>& rows()
         {&F::pVariableRunner, {TYPE_INTEGER, TYPE_STRING, TYPE_BOOL, TYPE_DOUBLE, TYPE_EXPRESSION}, makeVariableRunner, nullptr},
         {&F::pNetServerRunner, {TYPE_NETSERVER}, nullptr, nullptr},
         {&F::pNetClientRunner, {TYPE_NETCLIENT}, nullptr, nullptr},
-        {&F::pDummyRunner, {TYPE_STATEMENTS}, nullptr, nullptr},
+        {&F::pDummyRunner, {TYPE_STATEMENTS}, makeRunner<CMC_Dummy_Runner>, nullptr},
         {&F::pFilterRunner, {TYPE_FILTER}, nullptr, nullptr},
         {&F::pStaticFilterRunner, {TYPE_STATICFILTER}, nullptr, nullptr},
         {&F::pVectorRunner, {TYPE_VECTOR}, nullptr, nullptr},

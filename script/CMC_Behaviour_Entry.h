@@ -1,0 +1,134 @@
+#pragma once
+
+#include "script/CMC_Object.h"
+#include "script/CMC_Owned.h"
+
+#include <memory>
+#include <vector>
+
+class CMC_Behaviour;
+class CMC_Expression;
+class CMC_Runner;
+class CMC_Variable;
+class CWindow;
+class CXArray;
+class CXVector;
+
+// One parsed line of behaviour code (never put in a container). The constructor settles what can
+// be settled before a run: the called object and its runner, the method identifier, constant
+// argument values and nested lines for arguments evaluated at run time. `run` executes the line.
+//
+// Line forms (blanks already removed):
+//   @STATEMENT(args)       a built-in statement, run with the behaviour as its object
+//   *NAME^M(args)          the object whose name the STRING variable NAME holds at run time
+//   *[expr]^M(args)        the object whose name the expression gives
+//   THIS^M(args)           the object the behaviour runs on (a CLASS instance's own container)
+//   [expr]                 an expression (the line's value is the expression itself)
+//   NAME, 12, "text"       a value: the named object, else the literal
+//   NAME^M(args), S|F^M()  a call on a named object, or on field F of structure S
+// Argument pieces: [expr], &VARIABLE (passed itself), {code} (an anonymous behaviour made now,
+// passed by name), "$n" parameters of the run, and any other line, evaluated depth first.
+//
+// Objects bound at parse time are held weakly: a binding whose object died is looked up again by
+// name. Everything a run makes is given back or deleted before the run returns.
+class CMC_Behaviour_Entry : public CMC_Object {
+public:
+    static constexpr int kType = -100;
+
+    // Parses one line of the behaviour's code; lookups go to the behaviour's container.
+    CMC_Behaviour_Entry(CMC_Behaviour* behaviour, const CXString& line);
+    ~CMC_Behaviour_Entry() override;
+
+    // The parsed lines of a code (see CMC_CodeText::splitLines).
+    static std::vector<std::unique_ptr<CMC_Behaviour_Entry>> getCodeLines(CMC_Behaviour* behaviour, const CXString& code);
+
+    // The line's value (a pooled temporary, a container's own object, or null) or a stop code.
+    // `object` is what THIS means; `parameters` (CXString*) fill "$1".."$9".
+    CMC_Variable* run(CMC_Object* object, CXArray* parameters);
+
+    CXString getLine() const { return line_; }
+    // The called object bound at parse time; null when it is looked up at run time.
+    CMC_Object* getObject() const { return object_.get(); }
+    int getMethod() const { return method_; }
+    // The nested argument lines, one slot per argument (null where the argument is a value known
+    // at parse time); null when the line has no arguments.
+    CXVector* getParameters() const { return nestedView_.get(); }
+    bool isReference() const { return reference_; }
+    bool isThis() const { return this_; }
+    bool isConstant() const { return constant_; }
+    // Whether discarding the line also deletes the anonymous behaviours of its code arguments.
+    void releaseTempBeh(bool release) { release_ = release; }
+
+    // A variable's value as text: converted to STRING when it is not one (the converted temporary
+    // goes back at once). Empty for null and for objects that are not variables.
+    static CXString getStringValue(CMC_Object* value);
+    // Gives back a value a line is done with: pooled temporaries to their pools, and the value an
+    // EXPRESSION keeps from its last evaluation.
+    static void releaseValue(CMC_Variable* value);
+    // The next number of the process-wide counter that names anonymous behaviours.
+    static int nextAnonymousNumber();
+
+    // The debugger hook: kept for plug-ins, never set in this engine.
+    static void initDebugger(CWindow*) {}
+    static void doneDebugger(CWindow*) {}
+    static void* getDebuggerIfc() { return nullptr; }
+
+private:
+    struct Slot;
+    struct RunFrame;
+    enum class Form { INERT, STATEMENT, REFERENCE, THIS_OBJECT, EXPRESSION, VALUE, CALL };
+
+    void parse();
+    void parseStatement(int open);
+    void parseReference(int open);
+    void parseThis(int open);
+    void parseExpression();
+    void parseValue();
+    void parseCall(int open);
+    void parseArguments(int open);
+    void parseArgument(const CXString& piece);
+    void bindObject(CMC_Object* found);
+
+    CMC_Variable* runValue(CXArray* parameters);
+    CMC_Variable* runFilledExpression(const CXString& filled);
+    CMC_Variable* runCall(CMC_Object* object, CXArray* parameters);
+    void evaluateArguments(RunFrame& frame, CMC_Object* object, CXArray* parameters);
+    CMC_Variable* evaluateFilled(RunFrame& frame, int slot, const CXString& filled, CMC_Object* object, CXArray* parameters);
+    void refreshBoundValues(CXVector* values);
+    void releaseArguments(RunFrame& frame, CMC_Variable* result);
+    CMC_Object* findCalled(CMC_Object* object, CXArray* parameters, CMC_Runner*& runner, CXString& methodName, bool& byName);
+    CMC_Object* findIndirect();
+    CMC_ObjectsContainer* container() const;
+
+    static CMC_Object* findNamed(CMC_ObjectsContainer* container, const CXString& name);
+    static CMC_Variable* literalCopy(const CXString& text);
+
+    CXString line_;
+    CMC_Ref<CMC_Behaviour> behaviour_;
+    CMC_Ref<CMC_ObjectsContainer> container_;
+    Form form_ = Form::INERT;
+    CXString objectName_;
+    CMC_ObjectRef object_;
+    CMC_Runner* runner_ = nullptr;
+    CXString methodName_;
+    int method_ = -1;
+    CXString argumentText_;
+    std::vector<Slot> slots_;
+    std::unique_ptr<CXVector> values_;
+    std::unique_ptr<CXVector> nestedView_;
+    bool reference_ = false;
+    bool this_ = false;
+    bool constant_ = true;
+    CMC_ObjectRef constantObject_;
+    CMC_Owned<CMC_Expression> ownExpression_;
+    CXString constantName_;
+    // A value line naming an object that is not a variable passes its name as a STRING.
+    bool constantIsName_ = false;
+    CMC_Owned<CMC_Variable> literal_;
+    CMC_ObjectRef indirectSource_;
+    CMC_Owned<CMC_Expression> ownSource_;
+    bool lateObject_ = false;
+    bool methodHasParameter_ = false;
+    bool release_ = true;
+    int running_ = 0;
+};

@@ -1,0 +1,235 @@
+#include "script/CMC_Condition.h"
+
+#include "foundation/CMElement.h"
+#include "foundation/CXArchive.h"
+#include "script/CMC_Behaviour.h"
+#include "script/CMC_Behaviour_Entry.h"
+#include "script/CMC_NestingGuard.h"
+#include "script/CMC_ObjectsContainer.h"
+#include "script/CMC_StopCode.h"
+#include "script/CMC_TypeIds.h"
+#include "script/CMC_Variable.h"
+
+namespace {
+
+struct OperatorWord {
+    const char* word;
+    int code;
+};
+
+const OperatorWord kDefinitionWords[] = {
+    {"EQUAL", CMC_Condition::EQUAL},         {"NOTEQUAL", CMC_Condition::NOTEQUAL},
+    {"LESS", CMC_Condition::LESS},           {"LESSEQUAL", CMC_Condition::LESSEQUAL},
+    {"GREATER", CMC_Condition::GREATER},     {"GREATEREQUAL", CMC_Condition::GREATEREQUAL},
+    {"INSTANCEOF", CMC_Condition::INSTANCEOF},
+};
+
+const OperatorWord kInlineOperators[] = {
+    {"_", CMC_Condition::EQUAL},  {"!_", CMC_Condition::NOTEQUAL},    {"<>", CMC_Condition::NOTEQUAL},
+    {"<", CMC_Condition::LESS},   {"<_", CMC_Condition::LESSEQUAL},   {">", CMC_Condition::GREATER},
+    {">_", CMC_Condition::GREATEREQUAL}, {"?", CMC_Condition::INSTANCEOF},
+};
+
+template <size_t N>
+int codeOf(const OperatorWord (&table)[N], const CXString& word)
+{
+    for (const OperatorWord& entry : table) {
+        if (word == entry.word)
+            return entry.code;
+    }
+    return CMC_Condition::EQUAL;
+}
+
+} // namespace
+
+CMC_Condition::CMC_Condition(CMC_ObjectsContainer* container)
+    : CMC_BasicCondition(CXString("temp"), script::TYPE_CONDITION),
+      host_(new CMC_Behaviour(container, CXString("temp"), CXString()))
+{
+    setScene(container);
+}
+
+CMC_Condition::CMC_Condition(CMC_ObjectsContainer* container, CMElement* definition)
+    : CMC_BasicCondition(container, definition, script::TYPE_CONDITION)
+{
+    if (definition != nullptr) {
+        operatorText_ = definition->getPropertyValue("OPERATOR");
+        operand1Text_ = definition->getPropertyValue("OPERAND1");
+        operand2Text_ = definition->getPropertyValue("OPERAND2");
+    }
+    operator_ = resolveCondition(operatorText_);
+    host_.reset(new CMC_Behaviour(container, CXString("temp"), CXString()));
+}
+
+CMC_Condition::~CMC_Condition()
+{
+    beginDestruction();
+}
+
+int CMC_Condition::resolveCondition(const CXString& word)
+{
+    return codeOf(kDefinitionWords, word);
+}
+
+void CMC_Condition::init()
+{
+    CMC_ObjectRef self(this);
+    CMC_BasicCondition::init();
+    if (!self.isAlive() || host_ == nullptr)
+        return;
+    operand1_ = std::make_shared<CMC_Behaviour_Entry>(host_.get(), operand1Text_);
+    operand2_ = std::make_shared<CMC_Behaviour_Entry>(host_.get(), operand2Text_);
+}
+
+bool CMC_Condition::done(bool wholeContainer)
+{
+    operand1_.reset();
+    operand2_.reset();
+    host_.reset();
+    return CMC_BasicCondition::done(wholeContainer);
+}
+
+void CMC_Condition::serialize(CXArchive* archive)
+{
+    CMC_BasicCondition::serialize(archive);
+    if (archive == nullptr)
+        return;
+    if (archive->isStoring()) {
+        *archive << operand1Text_ << operand2Text_ << operatorText_;
+        return;
+    }
+    *archive >> &operand1Text_ >> &operand2Text_ >> &operatorText_;
+    operator_ = resolveCondition(operatorText_);
+}
+
+bool CMC_Condition::valid(bool raiseSignals)
+{
+    CMC_NestingGuard guard(CMC_NestingGuard::RUNNING, getName().c_str());
+    if (!guard.entered())
+        return false;
+    CMC_ObjectRef self(this);
+    bool silent = false;
+    bool result = test(silent);
+    if (raiseSignals && !silent && self.isAlive())
+        raiseResult(result);
+    return result;
+}
+
+bool CMC_Condition::test(bool& silent)
+{
+    // The lines stay while they run, whatever they do to this condition.
+    std::shared_ptr<CMC_Behaviour_Entry> line1 = operand1_;
+    std::shared_ptr<CMC_Behaviour_Entry> line2 = operand2_;
+    CMC_Variable* operand1 = line1 != nullptr ? script::valueOnly(line1->run(nullptr, nullptr)) : nullptr;
+    CMC_Variable* operand2 = line2 != nullptr ? script::valueOnly(line2->run(nullptr, nullptr)) : nullptr;
+    bool result = false;
+    if (operand1 != nullptr && operand2 != nullptr) {
+        CMC_Variable* compared = operand2;
+        bool computed = operand1->getType() == script::TYPE_EXPRESSION || operand2->getType() == script::TYPE_EXPRESSION;
+        if (!computed && operand1->getType() != operand2->getType()) {
+            // The conversion gives a pooled operand 2 back itself.
+            compared = operand2->convert(operand1->getType());
+            if (compared == nullptr) {
+                silent = true;
+                return false;
+            }
+            operand2 = nullptr;
+        }
+        result = operator_ != INSTANCEOF && compareWith(operator_, operand1, compared);
+        if (compared != operand2)
+            CMC_Behaviour_Entry::releaseValue(compared);
+    }
+    CMC_Behaviour_Entry::releaseValue(operand1);
+    if (operand2 != operand1)
+        CMC_Behaviour_Entry::releaseValue(operand2);
+    return result;
+}
+
+bool CMC_Condition::compareWith(int operatorCode, CMC_Variable* operand1, CMC_Variable* operand2)
+{
+    switch (operatorCode) {
+    case EQUAL:
+        return operand1->equals(operand2);
+    case NOTEQUAL:
+        return !operand1->equals(operand2);
+    case LESS:
+        return operand1->compare(operand2) < 0;
+    case LESSEQUAL:
+        return operand1->compare(operand2) < 1;
+    case GREATER:
+        return operand1->compare(operand2) > 0;
+    case GREATEREQUAL:
+        return operand1->compare(operand2) >= 0;
+    default:
+        return false;
+    }
+}
+
+// ---- conditions written as text ---------------------------------------------------------------
+
+bool CMC_Condition::valid(CMC_ObjectsContainer* container, const CXString& text)
+{
+    int quote = text.Find('\'');
+    int code = 0;
+    int operand1End = -1;
+    int operand2Start = -1;
+    if (quote >= 0) {
+        char before = quote > 0 ? text.GetAt(quote - 1) : '\0';
+        code = before == '!' ? NOTEQUAL : before == '<' ? LESSEQUAL : before == '>' ? GREATEREQUAL : EQUAL;
+        operand1End = code == EQUAL ? quote : quote - 1;
+        operand2Start = quote + 1;
+    } else {
+        const struct {
+            char sign;
+            int code;
+        } kSigns[] = {{'<', LESS}, {'>', GREATER}, {'?', INSTANCEOF}};
+        for (const auto& sign : kSigns) {
+            int at = text.Find(sign.sign);
+            if (at >= 0) {
+                code = sign.code;
+                operand1End = at;
+                operand2Start = at + 1;
+                break;
+            }
+        }
+    }
+    // No operator: nothing to test.
+    if (code == 0)
+        return false;
+    return valid(container, text.Left(operand1End), text.Right(operand2Start), code);
+}
+
+bool CMC_Condition::valid(CMC_ObjectsContainer* container, const CXString& operand1, const CXString& operand2,
+                          const CXString& operatorText)
+{
+    return valid(container, operand1, operand2, codeOf(kInlineOperators, operatorText));
+}
+
+bool CMC_Condition::valid(CMC_ObjectsContainer* container, const CXString& operand1Text, const CXString& operand2Text,
+                          int operatorCode)
+{
+    CMC_NestingGuard guard(CMC_NestingGuard::RUNNING, "condition text");
+    if (!guard.entered())
+        return false;
+    CMC_Variable* operand1 = CMC_Behaviour::resolveParameter(container, nullptr, operand1Text, nullptr);
+    CMC_Variable* operand2 = CMC_Behaviour::resolveParameter(container, nullptr, operand2Text, nullptr);
+    bool result = false;
+    if (operand1 != nullptr && operand2 != nullptr) {
+        if (operatorCode == INSTANCEOF)
+            result = isInstanceOf(container, operand1, operand2);
+        else
+            result = compareWith(operatorCode, operand1, operand2);
+    }
+    CMC_Behaviour_Entry::releaseValue(operand1);
+    if (operand2 != operand1)
+        CMC_Behaviour_Entry::releaseValue(operand2);
+    return result;
+}
+
+bool CMC_Condition::isInstanceOf(CMC_ObjectsContainer* container, CMC_Variable* operand1, CMC_Variable* operand2)
+{
+    if (container == nullptr)
+        return false;
+    CMC_Object* object = container->getObject(CMC_Behaviour_Entry::getStringValue(operand1));
+    return object != nullptr && typeToString(object->getType()) == CMC_Behaviour_Entry::getStringValue(operand2);
+}

@@ -1,0 +1,257 @@
+#include "script/CMC_Expression.h"
+
+#include "foundation/CMElement.h"
+#include "script/CMC_Behaviour.h"
+#include "script/CMC_Behaviour_Entry.h"
+#include "script/CMC_NestingGuard.h"
+#include "script/CMC_StopCode.h"
+#include "script/CMC_TypeIds.h"
+#include "script/CMC_Bool.h"
+#include "script/CMC_Double.h"
+#include "script/CMC_Integer.h"
+#include "script/CMC_String.h"
+#include "script/CMC_VariableFactory.h"
+
+namespace {
+
+const char kOperatorSigns[] = "+-*@%";
+
+struct OperatorName {
+    const char* sign;
+    const char* word;
+    int code;
+};
+
+const OperatorName kOperators[] = {
+    {"+", "ADD", CMC_Variable::ADD},      {"-", "SUB", CMC_Variable::SUBTRACT}, {"*", "MUL", CMC_Variable::MULTIPLY},
+    {"@", "DIV", CMC_Variable::DIVIDE},   {"%", "MOD", CMC_Variable::REMAINDER},
+};
+
+bool isOperatorSign(char character)
+{
+    for (const char* sign = kOperatorSigns; *sign != '\0'; ++sign) {
+        if (*sign == character)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+CMC_Expression::CMC_Expression(CMC_ObjectsContainer* container, CMElement* element)
+    : CMC_Variable(container, element, script::TYPE_EXPRESSION), operands_(std::make_shared<Operands>()), still_(true)
+{
+    if (element != nullptr) {
+        operands_->push_back(Operand{element->getPropertyValue("OPERAND1"), nullptr});
+        operators_.push_back(resolveOp(element->getPropertyValue("OPERATOR")));
+        operands_->push_back(Operand{element->getPropertyValue("OPERAND2"), nullptr});
+    }
+    makeHost(container);
+}
+
+CMC_Expression::CMC_Expression(CMC_ObjectsContainer* container, const CXString& text)
+    : CMC_Variable("temp", script::TYPE_EXPRESSION), operands_(std::make_shared<Operands>()), still_(false)
+{
+    setScene(container);
+    split(text);
+    makeHost(container);
+    init();
+}
+
+CMC_Expression::~CMC_Expression()
+{
+    beginDestruction();
+    flush();
+}
+
+void CMC_Expression::makeHost(CMC_ObjectsContainer* container)
+{
+    host_.reset(new CMC_Behaviour(container, CXString("temp"), CXString()));
+}
+
+int CMC_Expression::resolveOp(const CXString& word)
+{
+    for (const OperatorName& name : kOperators) {
+        if (word == name.sign || word == name.word)
+            return name.code;
+    }
+    return UNKNOWN_OPERATION;
+}
+
+// Operands end at the next operator sign outside brackets; a bracket left open runs to the end.
+void CMC_Expression::split(const CXString& text)
+{
+    const char* characters = text.c_str();
+    int length = text.getLength();
+    int position = 0;
+    while (position < length) {
+        int depth = 0;
+        int end = position;
+        for (; end < length; ++end) {
+            char character = characters[end];
+            if (character == '[')
+                ++depth;
+            else if (character == ']')
+                --depth;
+            else if (depth == 0 && isOperatorSign(character))
+                break;
+        }
+        operands_->push_back(Operand{text.Mid(position, end), nullptr});
+        if (end >= length)
+            break;
+        operators_.push_back(resolveOp(text.Mid(end, end + 1)));
+        position = end + 1;
+        // A trailing sign leaves no last operand.
+    }
+}
+
+void CMC_Expression::init()
+{
+    CMC_ObjectRef self(this);
+    CMC_Variable::init();
+    if (!self.isAlive())
+        return;
+    auto parsed = std::make_shared<Operands>();
+    for (const Operand& operand : *operands_) {
+        Operand line{operand.text, operand.line};
+        if (line.line == nullptr && host_ != nullptr)
+            line.line = std::make_shared<CMC_Behaviour_Entry>(host_.get(), operand.text);
+        parsed->push_back(std::move(line));
+    }
+    operands_ = std::move(parsed);
+}
+
+CMC_Variable* CMC_Expression::getResult()
+{
+    return result_;
+}
+
+void CMC_Expression::flush()
+{
+    CMC_Variable* old = result_;
+    result_ = nullptr;
+    CMC_Object::flush(old);
+}
+
+CMC_Variable* CMC_Expression::calculate()
+{
+    flush();
+    result_ = evaluate();
+    return result_;
+}
+
+CMC_Variable* CMC_Expression::takeResult()
+{
+    calculate();
+    CMC_Variable* result = result_;
+    result_ = nullptr;
+    return result;
+}
+
+CMC_Variable* CMC_Expression::operandValue(const Operand& operand)
+{
+    // An empty operand (a leading or doubled sign) gives no value, not an empty text.
+    if (operand.line == nullptr || operand.text.getLength() == 0)
+        return nullptr;
+    CMC_Variable* value = script::valueOnly(operand.line->run(this, nullptr));
+    // An operand that is itself computed counts by its value: a copy, so that its own next
+    // evaluation does not take the value from under this one.
+    if (auto* computed = dynamic_cast<CMC_Expression*>(value)) {
+        CMC_Variable* copy = CMC_VariableFactory::copyVariable(computed->calculate());
+        CMC_Behaviour_Entry::releaseValue(computed);
+        return copy;
+    }
+    return value;
+}
+
+CMC_Variable* CMC_Expression::zeroLike(CMC_Variable* value)
+{
+    switch (value->getType()) {
+    case script::TYPE_INTEGER:
+        return CMC_VariableFactory::makeInteger(0);
+    case script::TYPE_DOUBLE:
+        return CMC_VariableFactory::makeDouble(0.0);
+    case script::TYPE_BOOL:
+        return CMC_VariableFactory::makeBool(false);
+    case script::TYPE_STRING:
+        return CMC_VariableFactory::makeString(CXString());
+    default:
+        return nullptr;
+    }
+}
+
+CMC_Variable* CMC_Expression::evaluate()
+{
+    CMC_NestingGuard guard(CMC_NestingGuard::RUNNING, "expression");
+    if (!guard.entered())
+        return nullptr;
+    // Operand lines may delete or re-initialise this expression: keep the lines, watch the rest.
+    std::shared_ptr<Operands> operands = operands_;
+    std::vector<int> operators = operators_;
+    CMC_ObjectRef self(this);
+    if (operands->empty())
+        return nullptr;
+    CMC_Variable* running = operandValue((*operands)[0]);
+    for (size_t i = 1; i < operands->size() && i - 1 < operators.size(); ++i) {
+        if (!self.isAlive() || CMC_NestingGuard::unwinding())
+            break;
+        CMC_Variable* value = operandValue((*operands)[i]);
+        int operation = operators[i - 1];
+        if (value == nullptr || operation == UNKNOWN_OPERATION) {
+            CMC_Object::flush(value);
+            continue;
+        }
+        if (running == nullptr)
+            running = zeroLike(value);
+        CMC_Variable* next = running != nullptr ? running->calculate(value, operation) : nullptr;
+        CMC_Object::flush(running);
+        CMC_Object::flush(value);
+        running = next;
+    }
+    if (!self.isAlive()) {
+        CMC_Object::flush(running);
+        return nullptr;
+    }
+    return running;
+}
+
+CMC_Variable* CMC_Expression::convert(int type)
+{
+    CMC_Variable* result = takeResult();
+    return result != nullptr ? result->convert(type) : nullptr;
+}
+
+bool CMC_Expression::equals(CMC_Variable* other)
+{
+    CMC_Variable* result = calculate();
+    if (result == nullptr || other == nullptr)
+        return false;
+    CMC_Variable* same = other->getType() == result->getType() ? other : other->convert(result->getType());
+    bool equal = same != nullptr && result->equals(same);
+    // A conversion has given a pooled `other` back already.
+    CMC_Object::flush(same);
+    return equal;
+}
+
+int CMC_Expression::compare(CMC_Variable* other)
+{
+    CMC_Variable* result = calculate();
+    if (result == nullptr || other == nullptr)
+        return -1;
+    CMC_Variable* same = other->getType() == result->getType() ? other : other->convert(result->getType());
+    int order = same != nullptr ? result->compare(same) : -1;
+    CMC_Object::flush(same);
+    return order;
+}
+
+CMC_Variable* CMC_Expression::calculate(CMC_Variable* operand, int operation)
+{
+    CMC_Variable* result = calculate();
+    return result != nullptr ? result->calculate(operand, operation) : nullptr;
+}
+
+CXObject* CMC_Expression::clone() const
+{
+    CMC_Variable* result = const_cast<CMC_Expression*>(this)->calculate();
+    return result != nullptr ? result->clone() : nullptr;
+}
