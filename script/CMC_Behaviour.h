@@ -79,6 +79,8 @@ public:
     void resetBreakpoint() { breakpoint_ = -1; }
     // True while a timer-driven run is registered.
     bool isRunningOnTimer() const { return timerId_ != 0; }
+    // The id of the timer-driven run on the window's timer list; 0 when none.
+    int getTimerId() const { return timerId_; }
 
     // ---- the process-wide trash of expressions made by single-line runs ----
     static void initTrash();

@@ -4,6 +4,7 @@
 #include "foundation/CXArchive.h"
 #include "script/CMC_Behaviour.h"
 #include "script/CMC_Behaviour_Entry.h"
+#include "script/CMC_CodeText.h"
 #include "script/CMC_NestingGuard.h"
 #include "script/CMC_ObjectsContainer.h"
 #include "script/CMC_StopCode.h"
@@ -211,25 +212,22 @@ bool CMC_Condition::valid(CMC_ObjectsContainer* container, const CXString& opera
     CMC_NestingGuard guard(CMC_NestingGuard::RUNNING, "condition text");
     if (!guard.entered())
         return false;
+    if (operatorCode == INSTANCEOF)
+        return isInstanceOf(container, operand1Text, operand2Text);
     CMC_Variable* operand1 = CMC_Behaviour::resolveParameter(container, nullptr, operand1Text, nullptr);
     CMC_Variable* operand2 = CMC_Behaviour::resolveParameter(container, nullptr, operand2Text, nullptr);
-    bool result = false;
-    if (operand1 != nullptr && operand2 != nullptr) {
-        if (operatorCode == INSTANCEOF)
-            result = isInstanceOf(container, operand1, operand2);
-        else
-            result = compareWith(operatorCode, operand1, operand2);
-    }
+    bool result = operand1 != nullptr && operand2 != nullptr && compareWith(operatorCode, operand1, operand2);
     CMC_Behaviour_Entry::releaseValue(operand1);
     if (operand2 != operand1)
         CMC_Behaviour_Entry::releaseValue(operand2);
     return result;
 }
 
-bool CMC_Condition::isInstanceOf(CMC_ObjectsContainer* container, CMC_Variable* operand1, CMC_Variable* operand2)
+// The operand texts as written: the name of an object and a type word.
+bool CMC_Condition::isInstanceOf(CMC_ObjectsContainer* container, const CXString& operand1, const CXString& operand2)
 {
     if (container == nullptr)
         return false;
-    CMC_Object* object = container->getObject(CMC_Behaviour_Entry::getStringValue(operand1));
-    return object != nullptr && typeToString(object->getType()) == CMC_Behaviour_Entry::getStringValue(operand2);
+    CMC_Object* object = container->getObject(CMC_CodeText::trimmed(operand1));
+    return object != nullptr && typeToString(object->getType()) == CMC_CodeText::trimmed(operand2);
 }

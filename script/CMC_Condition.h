@@ -50,7 +50,7 @@ public:
 
 private:
     static bool compareWith(int operatorCode, CMC_Variable* operand1, CMC_Variable* operand2);
-    static bool isInstanceOf(CMC_ObjectsContainer* container, CMC_Variable* operand1, CMC_Variable* operand2);
+    static bool isInstanceOf(CMC_ObjectsContainer* container, const CXString& operand1, const CXString& operand2);
     // `silent` is set when a failed conversion must raise no signal.
     bool test(bool& silent);
 

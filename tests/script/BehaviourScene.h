@@ -26,7 +26,8 @@ namespace scripttest {
 // Records "NAME.METHOD(a,b)" for every call. GIVE returns its first argument's text as a STRING,
 // COUNT the number of calls so far as an INTEGER, BUMP increments its first argument and returns a
 // copy, RUN runs the behaviour its first argument names (no object, its further arguments as
-// parameters) and DECLARE(N,B) declares an INTEGER N for the current run of behaviour B.
+// parameters), DECLARE(N,B) declares an INTEGER N for the current run of behaviour B and STOP(B)
+// ends B's timer-driven run.
 class RecorderRunner : public CMC_Runner {
 public:
     using CMC_Runner::run;
@@ -48,6 +49,10 @@ public:
             return runNamed(container, arguments);
         if (name == "DECLARE")
             declare(container, arguments);
+        if (name == "STOP") {
+            if (auto* behaviour = dynamic_cast<CMC_Behaviour*>(container->getObject(stringArgument(arguments, 0))))
+                behaviour->_break();
+        }
         return nullptr;
     }
 
@@ -112,6 +117,15 @@ public:
         return TestScene::resolveEx(element);
     }
 };
+
+// Script text of one declared object: name, TYPE and further properties ("KEY=value" each).
+inline std::string declared(const std::string& name, const std::string& type, std::initializer_list<std::string> properties = {})
+{
+    std::string text = "OBJECT=" + name + "\n" + name + ":TYPE=" + type + "\n";
+    for (const std::string& property : properties)
+        text += name + ":" + property + "\n";
+    return text;
+}
 
 class BehaviourScene : public WindowScene {
 protected:
