@@ -2,6 +2,7 @@
 
 #include "script/CMC_Behaviour.h"
 #include "script/CMC_Bool.h"
+#include "script/CMC_Class.h"
 #include "script/CMC_ComplexCondition.h"
 #include "script/CMC_Condition.h"
 #include "script/CMC_Database.h"
@@ -105,6 +106,7 @@ struct Registry {
         creators["STRUCT"] = makeVariable<CMC_Structure>;
         creators["DATABASE"] = makeVariable<CMC_Database>;
         creators["GROUP"] = makeVariable<CMC_Groupped>;
+        creators["CLASS"] = makeVariable<CMC_Class>;
         creators["BEHAVIOUR"] = makeVariable<CMC_Behaviour>;
         creators["CONDITION"] = makeVariable<CMC_Condition>;
         creators["COMPLEXCONDITION"] = makeVariable<CMC_ComplexCondition>;

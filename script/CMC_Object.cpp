@@ -3,6 +3,7 @@
 #include "foundation/CXArray.h"
 #include "foundation/CMElement.h"
 #include "foundation/CXArchive.h"
+#include "script/CMC_Class.h"
 #include "script/CMC_CreationChain.h"
 #include "script/CMC_HandlerTable.h"
 #include "script/CMC_ObjectsContainer.h"
@@ -230,7 +231,7 @@ CMC_Runner* CMC_Object::getRunner()
 
 CMC_Class* CMC_Object::getClass()
 {
-    return class_;
+    return class_.get();
 }
 
 void CMC_Object::setClass(CMC_Class* scriptClass)

@@ -105,6 +105,7 @@ public:
     virtual CMC_HandlerEntry* getSingleBehaviour(const CXString& key, int index);
     // The inline behaviours made for this object's handlers that still exist (not owned).
     virtual CXVector* getTmpBehList();
+    // The class an instance was made from; null when none, or once that class is gone.
     virtual CMC_Class* getClass();
     virtual void setClass(CMC_Class* scriptClass);
     // Runs every handler under the key, in attach order, with the given arguments in place of
@@ -179,7 +180,7 @@ private:
     std::unique_ptr<CXVector> inlineBehaviourView_;
     std::vector<uint8_t> handledFlags_;
     CMC_Ref<CMC_ObjectsContainer> scene_;
-    CMC_Class* class_ = nullptr;
+    CMC_Ref<CMC_Class> class_;
     int cloneCounter_ = 0;
 
     mutable std::shared_ptr<CMC_LifeToken> life_;

@@ -77,9 +77,12 @@ public:
     // The objects called once per turn by the scene (INTERNET), those still alive.
     std::vector<CMC_Object*> getPerFrameObjects();
 
+protected:
+    // This container's own object of exactly that name; null when none.
+    CMC_Object* findOwn(const CXString& name);
+
 private:
     CMC_Object* findObject(const CXString& name, int depth);
-    CMC_Object* findOwn(const CXString& name);
     CMC_Object* makeForPass(const CXString& word, CMElement* element, bool& madeObject);
     CMC_Object* makeNew(const CXString& word, CMElement* element, bool sceneInsteadOfThis);
     CMC_ObjectsContainer* sceneOrThis();

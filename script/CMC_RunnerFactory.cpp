@@ -1,6 +1,8 @@
 #include "script/CMC_RunnerFactory.h"
 
 #include "script/CMC_BasicCondition_Runner.h"
+#include "script/CMC_CNVLoader_Runner.h"
+#include "script/CMC_Class_Runner.h"
 #include "script/CMC_Database_Runner.h"
 #include "script/CMC_Dummy_Runner.h"
 #include "script/CMC_Groupped_Runner.h"
@@ -93,7 +95,7 @@ std::vector<Row>& rows()
         {&F::pBehaviourRunner, {TYPE_BEHAVIOUR}, nullptr, nullptr},
         {&F::pButtonRunner, {TYPE_BUTTON}, nullptr, nullptr},
         {&F::pCORunner, {TYPE_CANVASOBSERVER}, nullptr, nullptr},
-        {&F::pCNVLoaderRunner, {TYPE_CNVLOADER}, nullptr, nullptr},
+        {&F::pCNVLoaderRunner, {TYPE_CNVLOADER}, makeRunner<CMC_CNVLoader_Runner>, nullptr},
         {&F::pConditionRunner, {TYPE_CONDITION, TYPE_COMPLEXCONDITION}, makeRunner<CMC_BasicCondition_Runner>, nullptr},
         {&F::pDialogRunner, {TYPE_DIALOG}, nullptr, nullptr},
         {&F::pEditBoxRunner, {TYPE_EDITBOX}, nullptr, nullptr},
@@ -124,7 +126,7 @@ std::vector<Row>& rows()
         {&F::pScrollRunner, {TYPE_SCROLL}, nullptr, nullptr},
         {&F::pStructureRunner, {TYPE_STRUCTURE}, makeRunner<CMC_Structure_Runner>, nullptr},
         {&F::pDatabaseRunner, {TYPE_DATABASE}, makeRunner<CMC_Database_Runner>, nullptr},
-        {&F::pClassRunner, {TYPE_CLASS}, nullptr, nullptr},
+        {&F::pClassRunner, {TYPE_CLASS}, makeRunner<CMC_Class_Runner>, nullptr},
         {&F::pVGORunner, {TYPE_VIRTUAL_GRAPHICSOBJECT}, nullptr, nullptr},
         {&F::pMultiArrayRunner, {TYPE_MULTIARRAY}, nullptr, nullptr},
         {&F::pJoystickRunner, {TYPE_JOYSTICK}, nullptr, nullptr},
