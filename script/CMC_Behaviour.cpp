@@ -180,7 +180,7 @@ bool CMC_Behaviour::run(CMC_Object* object, CXArray* parameters, bool checkCondi
 {
     if (!enabled_ || lines_ == nullptr)
         return false;
-    CMC_NestingGuard guard(CMC_NestingGuard::RUNNING, getName().c_str());
+    CMC_NestingGuard guard(CMC_NestingGuard::RUNNING, "behaviour");
     if (!guard.entered())
         return false;
     CMC_ObjectRef self(this);

@@ -403,18 +403,17 @@ CMC_Variable* CMC_Behaviour_Entry::runCall(CMC_Object* object, CXArray* paramete
         evaluateArguments(frame, object, parameters);
 
     CMC_Runner* runner = nullptr;
-    CXString methodName = methodName_;
     bool byName = method_ == -1;
-    CMC_Object* called = findCalled(object, parameters, runner, methodName, byName);
-    // A method named by a parameter is filled on every line form, not only on late objects.
-    if (methodHasParameter_) {
-        methodName = CMC_CodeText::fillParams(methodName_, parameters);
-        byName = true;
-    }
+    CMC_Object* called = findCalled(object, parameters, runner, byName);
     CMC_Variable* result = nullptr;
     if (called != nullptr && runner != nullptr) {
         CMC_ObjectsContainer* owner = container();
-        result = byName ? runner->run(methodName, called, owner, frame.values) : runner->run(method_, called, owner, frame.values);
+        if (methodHasParameter_) {
+            // A method named by a parameter is filled on every line form, not only on late objects.
+            result = runner->run(CMC_CodeText::fillParams(methodName_, parameters), called, owner, frame.values);
+        } else {
+            result = byName ? runner->run(methodName_, called, owner, frame.values) : runner->run(method_, called, owner, frame.values);
+        }
     }
     releaseArguments(frame, result);
     --running_;
@@ -483,9 +482,11 @@ void CMC_Behaviour_Entry::releaseArguments(RunFrame& frame, CMC_Variable* result
         if (!slot.evaluatedAtRun()) {
             // Parse-time values stay; an expression among them forgets its last result, unless
             // that very value is what the call gave back.
-            auto* expression = dynamic_cast<CMC_Expression*>(value);
-            if (expression != nullptr && expression->getResult() != result)
-                expression->flush();
+            if (value != nullptr && value->getType() == script::TYPE_EXPRESSION) {
+                auto* expression = dynamic_cast<CMC_Expression*>(value);
+                if (expression != nullptr && expression->getResult() != result)
+                    expression->flush();
+            }
             continue;
         }
         frame.values->setAt(index, nullptr);
@@ -518,8 +519,7 @@ CMC_Object* CMC_Behaviour_Entry::findIndirect()
     return owner->getObject(getStringValue(source));
 }
 
-CMC_Object* CMC_Behaviour_Entry::findCalled(CMC_Object* object, CXArray* parameters, CMC_Runner*& runner, CXString& methodName,
-                                            bool& byName)
+CMC_Object* CMC_Behaviour_Entry::findCalled(CMC_Object* object, CXArray* parameters, CMC_Runner*& runner, bool& byName)
 {
     CMC_ObjectsContainer* owner = container();
     CMC_Object* called = nullptr;

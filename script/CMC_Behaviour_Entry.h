@@ -96,7 +96,7 @@ private:
     CMC_Variable* evaluateFilled(RunFrame& frame, int slot, const CXString& filled, CMC_Object* object, CXArray* parameters);
     void refreshBoundValues(CXVector* values);
     void releaseArguments(RunFrame& frame, CMC_Variable* result);
-    CMC_Object* findCalled(CMC_Object* object, CXArray* parameters, CMC_Runner*& runner, CXString& methodName, bool& byName);
+    CMC_Object* findCalled(CMC_Object* object, CXArray* parameters, CMC_Runner*& runner, bool& byName);
     CMC_Object* findIndirect();
     CMC_ObjectsContainer* container() const;
 

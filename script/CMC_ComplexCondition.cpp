@@ -55,7 +55,7 @@ CMC_BasicCondition* CMC_ComplexCondition::conditionNamed(const CXString& name)
 
 bool CMC_ComplexCondition::valid(bool raiseSignals)
 {
-    CMC_NestingGuard guard(CMC_NestingGuard::RUNNING, getName().c_str());
+    CMC_NestingGuard guard(CMC_NestingGuard::RUNNING, "complex condition");
     if (!guard.entered())
         return false;
     CMC_ObjectRef first(conditionNamed(condition1Name_));

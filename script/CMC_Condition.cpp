@@ -105,7 +105,7 @@ void CMC_Condition::serialize(CXArchive* archive)
 
 bool CMC_Condition::valid(bool raiseSignals)
 {
-    CMC_NestingGuard guard(CMC_NestingGuard::RUNNING, getName().c_str());
+    CMC_NestingGuard guard(CMC_NestingGuard::RUNNING, "condition");
     if (!guard.entered())
         return false;
     CMC_ObjectRef self(this);

@@ -156,7 +156,8 @@ CMC_Variable* CMC_Expression::operandValue(const Operand& operand)
     CMC_Variable* value = script::valueOnly(operand.line->run(this, nullptr));
     // An operand that is itself computed counts by its value: a copy, so that its own next
     // evaluation does not take the value from under this one.
-    if (auto* computed = dynamic_cast<CMC_Expression*>(value)) {
+    auto* computed = value != nullptr && value->getType() == script::TYPE_EXPRESSION ? dynamic_cast<CMC_Expression*>(value) : nullptr;
+    if (computed != nullptr) {
         CMC_Variable* copy = CMC_VariableFactory::copyVariable(computed->calculate());
         CMC_Behaviour_Entry::releaseValue(computed);
         return copy;
@@ -187,13 +188,13 @@ CMC_Variable* CMC_Expression::evaluate()
         return nullptr;
     // Operand lines may delete or re-initialise this expression: keep the lines, watch the rest.
     std::shared_ptr<Operands> operands = operands_;
-    std::vector<int> operators = operators_;
+    const std::vector<int>& operators = operators_;
     CMC_ObjectRef self(this);
     if (operands->empty())
         return nullptr;
     CMC_Variable* running = operandValue((*operands)[0]);
-    for (size_t i = 1; i < operands->size() && i - 1 < operators.size(); ++i) {
-        if (!self.isAlive() || CMC_NestingGuard::unwinding())
+    for (size_t i = 1; i < operands->size(); ++i) {
+        if (!self.isAlive() || CMC_NestingGuard::unwinding() || i - 1 >= operators.size())
             break;
         CMC_Variable* value = operandValue((*operands)[i]);
         int operation = operators[i - 1];

@@ -263,3 +263,33 @@ TEST_F(BehaviourLines, DisabledBehavioursAndEmptyCodeRunNothing)
     EXPECT_EQ(intOf("A"), 2);
     turn();
 }
+
+TEST_F(BehaviourLines, SingleLinesRunOutsideAnyBehaviour)
+{
+    load(kValues);
+    CMC_Object* rec = object("REC");
+    CMC_Behaviour* owner = addBehaviour("OWNER", "");
+    auto run = [&](const char* line) {
+        CMC_Variable* result = CMC_Behaviour::runLine(scene, rec, CXString(line), owner);
+        std::string shown = script::isStopCode(result) ? "stop" : result != nullptr ? text(result->toString()) : "none";
+        CMC_Behaviour_Entry::releaseValue(script::valueOnly(result));
+        return shown;
+    };
+    EXPECT_EQ(run("A^SET( [2+3] )"), "none");
+    EXPECT_EQ(intOf("A"), 5);
+    EXPECT_EQ(run("REC^GIVE(A^GETNAME())"), "A");
+    EXPECT_EQ(run("THIS^GIVE(x)"), "x");
+    EXPECT_EQ(run("*T^GIVE(y)"), "y");
+    EXPECT_EQ(run("@BREAK()"), "stop");
+    EXPECT_EQ(run("CONTINUE()"), "stop");
+    EXPECT_EQ(run("NOBODY^GIVE(1)"), "none");
+    // "#" names the object by its position and the method by its identifier, in the low seven
+    // bits of a character: INTEGER method 4 is INC.
+    int position = scene->getObjectId("A");
+    std::string byNumbers = std::string("#x") + static_cast<char>(position | 0x80) + "^#" + static_cast<char>(4) + "()";
+    run(byNumbers.c_str());
+    EXPECT_EQ(intOf("A"), 6);
+    EXPECT_EQ(CMC_Behaviour::trashSize(), 1);
+    turn();
+    EXPECT_EQ(CMC_Behaviour::trashSize(), 0);
+}
