@@ -84,6 +84,16 @@ CMC_Structure* CMC_Database::getRow(int index) const
     return index >= 0 && index < getRows() ? rows_[static_cast<size_t>(index)] : nullptr;
 }
 
+CMC_Structure* CMC_Database::getModel() const
+{
+    return model_.get();
+}
+
+CMC_Structure* CMC_Database::getCursor() const
+{
+    return cursor_.get();
+}
+
 // ---- the cursor -------------------------------------------------------------------------------
 
 void CMC_Database::show(CMC_Structure* row)

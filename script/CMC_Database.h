@@ -47,8 +47,8 @@ public:
     int getRows() const { return static_cast<int>(rows_.size()); }
     int getCursorPos() const { return cursorPos_; }
     CMC_Structure* getRow(int index) const;
-    CMC_Structure* getModel() const { return model_.get(); }
-    CMC_Structure* getCursor() const { return cursor_.get(); }
+    CMC_Structure* getModel() const;
+    CMC_Structure* getCursor() const;
 
     // Appends the rows of a text file; false (table unchanged) when it does not open.
     bool load(const CXString& fileName);
