@@ -14,6 +14,7 @@
 #include "script/CMC_Structure.h"
 #include "script/CMC_TypeIds.h"
 #include "script/CMC_VariableFactory.h"
+#include "script/CMC_WatchedValue.h"
 
 namespace {
 
@@ -87,10 +88,13 @@ struct CMC_Behaviour_Entry::RunFrame {
     struct Made {
         int slot;
         CMC_Object* value;
-        CMC_Object* behaviour;
+        CMC_ObjectRef behaviour;
     };
     CXVector* values = nullptr;
     std::unique_ptr<CXVector> ownValues;
+    // The values of the evaluated slots, which later slots and the call itself may delete.
+    std::vector<CMC_WatchedValue>* watched = nullptr;
+    std::vector<CMC_WatchedValue> ownWatched;
     std::vector<Made> made;
 
     const Made* madeFor(int slot) const
@@ -316,6 +320,7 @@ void CMC_Behaviour_Entry::parseArgument(const CXString& piece)
     if (slot.evaluatedAtRun() || slot.anonymousTakesParameters)
         constant_ = false;
     values_->add(slot.evaluatedAtRun() ? nullptr : slot.parseTimeValue(owner));
+    watched_.emplace_back();
     nestedView_->add(slot.nested.get());
     slots_.push_back(std::move(slot));
 }
@@ -394,8 +399,11 @@ CMC_Variable* CMC_Behaviour_Entry::runCall(CMC_Object* object, CXArray* paramete
         for (int i = 0; i < values_->getSize(); ++i)
             frame.ownValues->add(static_cast<CXObject*>(nullptr));
         frame.values = frame.ownValues.get();
+        frame.ownWatched.resize(slots_.size());
+        frame.watched = &frame.ownWatched;
     } else {
         frame.values = values_.get();
+        frame.watched = &watched_;
     }
     ++running_;
     refreshBoundValues(frame.values);
@@ -436,15 +444,20 @@ void CMC_Behaviour_Entry::evaluateArguments(RunFrame& frame, CMC_Object* object,
         Slot& slot = slots_[i];
         int index = static_cast<int>(i);
         if (slot.nested != nullptr) {
-            frame.values->setAt(index, script::valueOnly(slot.nested->run(object, parameters)));
+            (*frame.watched)[i].set(script::valueOnly(slot.nested->run(object, parameters)));
         } else if (slot.filledAtRun) {
             CXString filled = CMC_CodeText::fillParams(slot.filledText, parameters);
-            frame.values->setAt(index, evaluateFilled(frame, index, filled, object, parameters));
+            (*frame.watched)[i].set(evaluateFilled(frame, index, filled, object, parameters));
         } else if (slot.anonymousTakesParameters) {
             // From the original code on every run, so each run sees its own parameters.
             if (CMC_Behaviour* anonymous = slot.anonymous.get())
                 anonymous->setParams(parameters);
         }
+    }
+    // Only now, when every slot has run, can the values be trusted for the call.
+    for (size_t i = 0; i < slots_.size(); ++i) {
+        if (slots_[i].evaluatedAtRun())
+            frame.values->setAt(static_cast<int>(i), (*frame.watched)[i].get());
     }
 }
 
@@ -455,14 +468,14 @@ CMC_Variable* CMC_Behaviour_Entry::evaluateFilled(RunFrame& frame, int slot, con
     CMC_ObjectsContainer* owner = container();
     if (filled.startsWith("[")) {
         auto* expression = new CMC_Expression(owner, CMC_CodeText::inner(filled));
-        frame.made.push_back(RunFrame::Made{slot, expression, nullptr});
+        frame.made.push_back(RunFrame::Made{slot, expression, CMC_ObjectRef()});
         return expression;
     }
     if (filled.startsWith("@") || holds(filled, '$') || holds(filled, '^')) {
         if (isQuotedOrPlainCode(filled) && owner != nullptr) {
             CMC_Behaviour* anonymous = makeAnonymousBehaviour(owner, "xtemp_", codeBetweenBraces(filled));
             auto* name = new CMC_String(CXString("xtemp"), anonymous != nullptr ? anonymous->getName() : CXString());
-            frame.made.push_back(RunFrame::Made{slot, name, anonymous});
+            frame.made.push_back(RunFrame::Made{slot, name, CMC_ObjectRef(anonymous)});
             return name;
         }
         CMC_Behaviour_Entry line(behaviour_.get(), filled);
@@ -478,22 +491,26 @@ void CMC_Behaviour_Entry::releaseArguments(RunFrame& frame, CMC_Variable* result
     for (size_t i = 0; i < slots_.size(); ++i) {
         Slot& slot = slots_[i];
         int index = static_cast<int>(i);
-        auto* value = static_cast<CMC_Variable*>(frame.values->at(index));
         if (!slot.evaluatedAtRun()) {
-            // Parse-time values stay; an expression among them forgets its last result, unless
+            // Parse-time values stay; an expression the line owns forgets its last result, unless
             // that very value is what the call gave back.
-            if (value != nullptr && value->getType() == script::TYPE_EXPRESSION) {
-                auto* expression = dynamic_cast<CMC_Expression*>(value);
-                if (expression != nullptr && expression->getResult() != result)
+            CMC_Variable* owned = slot.owned.get();
+            if (owned != nullptr && owned->getType() == script::TYPE_EXPRESSION) {
+                auto* expression = static_cast<CMC_Expression*>(owned);
+                if (expression->getResult() != result)
                     expression->flush();
             }
             continue;
         }
+        // Null when the call deleted it.
+        CMC_Variable* value = (*frame.watched)[i].get();
+        (*frame.watched)[i].reset();
         frame.values->setAt(index, nullptr);
         if (const RunFrame::Made* made = frame.madeFor(index)) {
-            if (made->behaviour != nullptr && owner != nullptr && owner->removeObject(static_cast<CMC_Object*>(made->behaviour)))
-                CMC_Object::destroy(static_cast<CMC_Object*>(made->behaviour));
-            CMC_Object::destroy(static_cast<CMC_Object*>(made->value));
+            CMC_Object* behaviour = made->behaviour.get();
+            if (behaviour != nullptr && owner != nullptr && owner->removeObject(behaviour))
+                CMC_Object::destroy(behaviour);
+            CMC_Object::destroy(made->value);
             continue;
         }
         if (value == nullptr || value == result)

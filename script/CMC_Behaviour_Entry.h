@@ -2,6 +2,7 @@
 
 #include "script/CMC_Object.h"
 #include "script/CMC_Owned.h"
+#include "script/CMC_WatchedValue.h"
 
 #include <memory>
 #include <vector>
@@ -115,6 +116,7 @@ private:
     CXString argumentText_;
     std::vector<Slot> slots_;
     std::unique_ptr<CXVector> values_;
+    std::vector<CMC_WatchedValue> watched_;
     std::unique_ptr<CXVector> nestedView_;
     bool reference_ = false;
     bool this_ = false;

@@ -10,6 +10,7 @@
 #include "script/CMC_StopCode.h"
 #include "script/CMC_TypeIds.h"
 #include "script/CMC_Variable.h"
+#include "script/CMC_WatchedValue.h"
 
 namespace {
 
@@ -121,8 +122,10 @@ bool CMC_Condition::test(bool& silent)
     // The lines stay while they run, whatever they do to this condition.
     std::shared_ptr<CMC_Behaviour_Entry> line1 = operand1_;
     std::shared_ptr<CMC_Behaviour_Entry> line2 = operand2_;
-    CMC_Variable* operand1 = line1 != nullptr ? script::valueOnly(line1->run(nullptr, nullptr)) : nullptr;
+    // Operand 2's line may delete what operand 1 gave.
+    CMC_WatchedValue first(line1 != nullptr ? script::valueOnly(line1->run(nullptr, nullptr)) : nullptr);
     CMC_Variable* operand2 = line2 != nullptr ? script::valueOnly(line2->run(nullptr, nullptr)) : nullptr;
+    CMC_Variable* operand1 = first.get();
     bool result = false;
     if (operand1 != nullptr && operand2 != nullptr) {
         CMC_Variable* compared = operand2;
@@ -214,8 +217,9 @@ bool CMC_Condition::valid(CMC_ObjectsContainer* container, const CXString& opera
         return false;
     if (operatorCode == INSTANCEOF)
         return isInstanceOf(container, operand1Text, operand2Text);
-    CMC_Variable* operand1 = CMC_Behaviour::resolveParameter(container, nullptr, operand1Text, nullptr);
+    CMC_WatchedValue first(CMC_Behaviour::resolveParameter(container, nullptr, operand1Text, nullptr));
     CMC_Variable* operand2 = CMC_Behaviour::resolveParameter(container, nullptr, operand2Text, nullptr);
+    CMC_Variable* operand1 = first.get();
     bool result = operand1 != nullptr && operand2 != nullptr && compareWith(operatorCode, operand1, operand2);
     CMC_Behaviour_Entry::releaseValue(operand1);
     if (operand2 != operand1)

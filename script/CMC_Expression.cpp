@@ -11,6 +11,7 @@
 #include "script/CMC_Integer.h"
 #include "script/CMC_String.h"
 #include "script/CMC_VariableFactory.h"
+#include "script/CMC_WatchedValue.h"
 
 namespace {
 
@@ -136,7 +137,13 @@ void CMC_Expression::flush()
 CMC_Variable* CMC_Expression::calculate()
 {
     flush();
-    result_ = evaluate();
+    CMC_ObjectRef self(this);
+    CMC_Variable* result = evaluate();
+    if (!self.isAlive()) {
+        CMC_Object::flush(result);
+        return nullptr;
+    }
+    result_ = result;
     return result_;
 }
 
@@ -192,7 +199,8 @@ CMC_Variable* CMC_Expression::evaluate()
     CMC_ObjectRef self(this);
     if (operands->empty())
         return nullptr;
-    CMC_Variable* running = operandValue((*operands)[0]);
+    // The running value may be a declared variable that a later operand's line deletes.
+    CMC_WatchedValue running(operandValue((*operands)[0]));
     for (size_t i = 1; i < operands->size(); ++i) {
         if (!self.isAlive() || CMC_NestingGuard::unwinding() || i - 1 >= operators.size())
             break;
@@ -202,18 +210,19 @@ CMC_Variable* CMC_Expression::evaluate()
             CMC_Object::flush(value);
             continue;
         }
-        if (running == nullptr)
-            running = zeroLike(value);
-        CMC_Variable* next = running != nullptr ? running->calculate(value, operation) : nullptr;
-        CMC_Object::flush(running);
+        CMC_Variable* current = running.get();
+        if (current == nullptr)
+            current = zeroLike(value);
+        CMC_Variable* next = current != nullptr ? current->calculate(value, operation) : nullptr;
+        CMC_Object::flush(current);
         CMC_Object::flush(value);
-        running = next;
+        running.set(next);
     }
     if (!self.isAlive()) {
-        CMC_Object::flush(running);
+        CMC_Object::flush(running.get());
         return nullptr;
     }
-    return running;
+    return running.get();
 }
 
 CMC_Variable* CMC_Expression::convert(int type)

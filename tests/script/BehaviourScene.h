@@ -26,8 +26,8 @@ namespace scripttest {
 // Records "NAME.METHOD(a,b)" for every call. GIVE returns its first argument's text as a STRING,
 // COUNT the number of calls so far as an INTEGER, BUMP increments its first argument and returns a
 // copy, RUN runs the behaviour its first argument names (no object, its further arguments as
-// parameters), DECLARE(N,B) declares an INTEGER N for the current run of behaviour B and STOP(B)
-// ends B's timer-driven run.
+// parameters), DECLARE(N,B) declares an INTEGER N for the current run of behaviour B, STOP(B)
+// ends B's timer-driven run and KILL(X) deletes the object X.
 class RecorderRunner : public CMC_Runner {
 public:
     using CMC_Runner::run;
@@ -49,6 +49,13 @@ public:
             return runNamed(container, arguments);
         if (name == "DECLARE")
             declare(container, arguments);
+        if (name == "KILL") {
+            CMC_Object* victim = container->getObject(stringArgument(arguments, 0));
+            if (victim != nullptr && victim != object) {
+                container->removeObject(victim);
+                CMC_Object::destroy(victim);
+            }
+        }
         if (name == "STOP") {
             if (auto* behaviour = dynamic_cast<CMC_Behaviour*>(container->getObject(stringArgument(arguments, 0))))
                 behaviour->_break();

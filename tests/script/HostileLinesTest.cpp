@@ -150,3 +150,27 @@ TEST_F(HostileLines, CodeIsCutAtTopLevelSemicolonsOnly)
     EXPECT_EQ(behaviour->getLineCount(), 1);
     turn();
 }
+
+TEST_F(HostileLines, ObjectsDeletedWhileTheirOwnScriptRunsStopCleanly)
+{
+    load(declared("A", "INTEGER", {"VALUE=0"}) + declared("REC", "RECORDER") +
+         declared("B", "BEHAVIOUR", {"CODE={A^INC();REC^KILL(B);A^INC();}"}) +
+         declared("C", "CONDITION", {"OPERATOR=EQUAL", "OPERAND1=REC^KILL(C)", "OPERAND2=A"}) + "C:ONRUNTIMEFAILED={A^INC();}\n" +
+         declared("E", "EXPRESSION", {"OPERAND1=REC^KILL(\"E\")", "OPERATOR=ADD", "OPERAND2=A"}) +
+         declared("F", "BEHAVIOUR", {"CODE={REC^RUN(G,$1);A^INC();}"}) + declared("G", "BEHAVIOUR", {"CODE={REC^KILL(F);A^SET($1);}"}) +
+         declared("R", "BEHAVIOUR", {"CODE={A^SET(E);REC^GIVE(V,REC^KILL(\"V\"));}"}) + declared("V", "STRING", {"VALUE=v"}));
+    runBehaviour("B");
+    EXPECT_EQ(intOf("A"), 1);
+    EXPECT_EQ(object("B"), nullptr);
+    EXPECT_FALSE(dynamic_cast<CMC_BasicCondition*>(object("C"))->valid(true));
+    EXPECT_EQ(object("C"), nullptr);
+    // An expression deleted while it computes, and an argument deleted by a later argument.
+    runBehaviour("R");
+    EXPECT_EQ(object("E"), nullptr);
+    EXPECT_EQ(object("V"), nullptr);
+    EXPECT_EQ(eventLog().back(), "REC.GIVE(null,null)");
+    // A behaviour deleted by the behaviour it runs: the inner run ends, the outer one stops.
+    runBehaviour("F", {"40"});
+    EXPECT_EQ(intOf("A"), 40);
+    turn();
+}
