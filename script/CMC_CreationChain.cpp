@@ -1,5 +1,6 @@
 #include "script/CMC_CreationChain.h"
 
+#include "script/CMC_Array.h"
 #include "script/CMC_Behaviour.h"
 #include "script/CMC_Bool.h"
 #include "script/CMC_Class.h"
@@ -8,11 +9,15 @@
 #include "script/CMC_Database.h"
 #include "script/CMC_Double.h"
 #include "script/CMC_Expression.h"
+#include "script/CMC_Fifo.h"
 #include "script/CMC_Groupped.h"
 #include "script/CMC_Integer.h"
+#include "script/CMC_Lifo.h"
+#include "script/CMC_MultiArray.h"
 #include "script/CMC_String.h"
 #include "script/CMC_Structure.h"
 #include "script/CMC_Timer.h"
+#include "script/CMC_Vector.h"
 
 #include <map>
 #include <string>
@@ -111,6 +116,11 @@ struct Registry {
         creators["CONDITION"] = makeVariable<CMC_Condition>;
         creators["COMPLEXCONDITION"] = makeVariable<CMC_ComplexCondition>;
         creators["EXPRESSION"] = makeVariable<CMC_Expression>;
+        creators["ARRAY"] = makeVariable<CMC_Array>;
+        creators["MULTIARRAY"] = makeVariable<CMC_MultiArray>;
+        creators["FIFO"] = makeVariable<CMC_Fifo>;
+        creators["LIFO"] = makeVariable<CMC_Lifo>;
+        creators["VECTOR"] = makeVariable<CMC_Vector>;
         inlineBehaviourMaker = [](CMC_ObjectsContainer* container, const CXString& name, const CXString& code) {
             return new CMC_Behaviour(container, name, code);
         };

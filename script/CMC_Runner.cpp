@@ -99,7 +99,8 @@ CMC_Variable* CMC_Runner::getParameter(CXVector* arguments, int index)
 {
     if (index < 0 || index >= argumentCount(arguments))
         return nullptr;
-    auto* argument = static_cast<CMC_Variable*>(arguments->at(index));
+    // A line passes objects it found by name as they are; only values are values.
+    auto* argument = dynamic_cast<CMC_Variable*>(arguments->at(index));
     if (argument != nullptr && argument->getType() == script::TYPE_EXPRESSION) {
         if (auto* computed = dynamic_cast<CComputedValue*>(argument))
             return computed->computeValue();
@@ -162,6 +163,16 @@ CXString CMC_Runner::stringArgument(CXVector* arguments, int index, const CXStri
     return value != nullptr && value->getType() == script::TYPE_STRING ? static_cast<CMC_String*>(value)->getValue() : fallback;
 }
 
+CMC_Object* CMC_Runner::objectArgument(CXVector* arguments, int index, CMC_ObjectsContainer* container)
+{
+    if (index < 0 || index >= argumentCount(arguments) || arguments->at(index) == nullptr)
+        return nullptr;
+    CXObject* argument = arguments->at(index);
+    if (dynamic_cast<CMC_Variable*>(argument) == nullptr)
+        return dynamic_cast<CMC_Object*>(argument);
+    return container != nullptr ? container->getObject(stringArgument(arguments, index)) : nullptr;
+}
+
 CXString CMC_Runner::signalKey(const CXString& text)
 {
     CXString key = text;
@@ -172,7 +183,7 @@ CXString CMC_Runner::signalKey(const CXString& text)
 void CMC_Runner::releaseArgument(CXVector* arguments, int index)
 {
     if (index < argumentCount(arguments))
-        CMC_Object::flush(static_cast<CMC_Variable*>(arguments->at(index)));
+        CMC_Object::flush(dynamic_cast<CMC_Variable*>(arguments->at(index)));
 }
 
 // ---- running ----------------------------------------------------------------------------------
@@ -203,7 +214,7 @@ CMC_Variable* CMC_Runner::runCommon(int id, CMC_Object* object, CMC_ObjectsConta
     case ADDTOARRAY: {
         if (count < 1 || container == nullptr)
             return nullptr;
-        CMC_Object* target = container->getObject(stringArgument(arguments, 0));
+        CMC_Object* target = objectArgument(arguments, 0, container);
         releaseArgument(arguments, 0);
         if (id == ADDTOGROUP) {
             if (auto* group = dynamic_cast<CMemberList*>(target))

@@ -47,7 +47,7 @@ public:
     virtual void prepareMthHashSet();
     virtual void toDebug(const CXString& name, CXVector* arguments);
     // The index-th argument; an argument computed when read (an EXPRESSION) gives its value.
-    // Null outside the arguments.
+    // Null outside the arguments, and for an argument that is an object but not a value.
     virtual CMC_Variable* getParameter(CXVector* arguments, int index);
     // The argument converted to BOOL, DOUBLE, INTEGER or STRING. A conversion's new temporary is
     // given back to its pool at once and still returned: read it before anything else is lent.
@@ -68,6 +68,10 @@ public:
     double doubleArgument(CXVector* arguments, int index, double fallback = 0.0);
     int intArgument(CXVector* arguments, int index, int fallback = 0);
     CXString stringArgument(CXVector* arguments, int index, const CXString& fallback = CXString());
+    // The object an argument names. A line passes an object that existed when it was parsed as
+    // that object itself, and other names as texts: an argument that is an object but not a value
+    // is that object, any other names the container's object of its text. Null when none.
+    CMC_Object* objectArgument(CXVector* arguments, int index, CMC_ObjectsContainer* container);
     // A signal key given to a script method: "$" stands for "^", which separates object and
     // method in a behaviour line.
     static CXString signalKey(const CXString& text);

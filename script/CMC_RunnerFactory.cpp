@@ -1,18 +1,22 @@
 #include "script/CMC_RunnerFactory.h"
 
+#include "script/CMC_Array_Runner.h"
 #include "script/CMC_BasicCondition_Runner.h"
 #include "script/CMC_CNVLoader_Runner.h"
 #include "script/CMC_Class_Runner.h"
 #include "script/CMC_Database_Runner.h"
 #include "script/CMC_Dummy_Runner.h"
 #include "script/CMC_Groupped_Runner.h"
+#include "script/CMC_MultiArray_Runner.h"
 #include "script/CMC_Object.h"
+#include "script/CMC_Quene_Runner.h"
 #include "script/CMC_Runner.h"
 #include "script/CMC_Structure_Runner.h"
 #include "script/CMC_TypeIds.h"
 #include "script/CMC_Rand_Runner.h"
 #include "script/CMC_Timer_Runner.h"
 #include "script/CMC_Variable_Runner.h"
+#include "script/CMC_Vector_Runner.h"
 
 #include <initializer_list>
 #include <vector>
@@ -91,7 +95,7 @@ std::vector<Row>& rows()
     static std::vector<Row> table = {
         {&F::pAnimoRunner, {TYPE_ANIMO}, nullptr, nullptr},
         {&F::pAppRunner, {TYPE_APPLICATION}, nullptr, nullptr},
-        {&F::pArrayRunner, {TYPE_ARRAY}, nullptr, nullptr},
+        {&F::pArrayRunner, {TYPE_ARRAY}, makeRunner<CMC_Array_Runner>, nullptr},
         {&F::pBehaviourRunner, {TYPE_BEHAVIOUR}, nullptr, nullptr},
         {&F::pButtonRunner, {TYPE_BUTTON}, nullptr, nullptr},
         {&F::pCORunner, {TYPE_CANVASOBSERVER}, nullptr, nullptr},
@@ -118,9 +122,9 @@ std::vector<Row>& rows()
         {&F::pDummyRunner, {TYPE_STATEMENTS}, makeRunner<CMC_Dummy_Runner>, nullptr},
         {&F::pFilterRunner, {TYPE_FILTER}, nullptr, nullptr},
         {&F::pStaticFilterRunner, {TYPE_STATICFILTER}, nullptr, nullptr},
-        {&F::pVectorRunner, {TYPE_VECTOR}, nullptr, nullptr},
+        {&F::pVectorRunner, {TYPE_VECTOR}, makeRunner<CMC_Vector_Runner>, nullptr},
         {&F::pPathRunner, {TYPE_PATH}, nullptr, nullptr},
-        {&F::pQueneRunner, {TYPE_FIFO, TYPE_LIFO}, nullptr, nullptr},
+        {&F::pQueneRunner, {TYPE_FIFO, TYPE_LIFO}, makeRunner<CMC_Quene_Runner>, nullptr},
         {&F::pCanvasRunner, {TYPE_CANVAS}, nullptr, nullptr},
         {&F::pPatternRunner, {TYPE_PATTERN}, nullptr, nullptr},
         {&F::pScrollRunner, {TYPE_SCROLL}, nullptr, nullptr},
@@ -128,7 +132,7 @@ std::vector<Row>& rows()
         {&F::pDatabaseRunner, {TYPE_DATABASE}, makeRunner<CMC_Database_Runner>, nullptr},
         {&F::pClassRunner, {TYPE_CLASS}, makeRunner<CMC_Class_Runner>, nullptr},
         {&F::pVGORunner, {TYPE_VIRTUAL_GRAPHICSOBJECT}, nullptr, nullptr},
-        {&F::pMultiArrayRunner, {TYPE_MULTIARRAY}, nullptr, nullptr},
+        {&F::pMultiArrayRunner, {TYPE_MULTIARRAY}, makeRunner<CMC_MultiArray_Runner>, nullptr},
         {&F::pJoystickRunner, {TYPE_JOYSTICK}, nullptr, nullptr},
         {&F::pMovieRunner, {TYPE_MOVIE}, nullptr, nullptr},
         {&F::pGrBufferRunner, {TYPE_GRBUFFER}, nullptr, nullptr},
