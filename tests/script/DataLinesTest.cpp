@@ -1,6 +1,5 @@
 // Structures, databases, groups, classes and the script loader driven by real behaviour code.
-#include "BehaviourScene.h"
-#include "FileScene.h"
+#include "BehaviourFileScene.h"
 
 #include "script/CMC_CNVLoader.h"
 #include "script/CMC_Class.h"
@@ -12,22 +11,7 @@ using namespace scripttest;
 
 namespace {
 
-class DataLines : public BehaviourScene {
-protected:
-    void SetUp() override
-    {
-        BehaviourScene::SetUp();
-        CWindowLink::install(&link);
-    }
-    void TearDown() override
-    {
-        BehaviourScene::TearDown();
-        CWindowLink::install(nullptr);
-    }
-
-    GameFolder folder;
-    GameFolderLink link;
-};
+using DataLines = BehaviourFileScene;
 
 TEST_F(DataLines, TablesAreFilledSavedAndReadThroughTheCursor)
 {
