@@ -95,6 +95,7 @@ CMC_Object* makeVariable(CMC_ObjectsContainer* container, CMElement* element)
 
 struct Registry {
     std::map<std::string, CMC_CreationChain::Creator> creators;
+    std::map<std::string, CMC_CreationChain::EmptyCreator> emptyCreators;
     CMC_CreationChain::InlineBehaviourMaker inlineBehaviourMaker;
     std::map<int, CMC_CreationChain::GraphicsAccessor> graphicsAccessors;
 
@@ -121,6 +122,7 @@ struct Registry {
         creators["FIFO"] = makeVariable<CMC_Fifo>;
         creators["LIFO"] = makeVariable<CMC_Lifo>;
         creators["VECTOR"] = makeVariable<CMC_Vector>;
+        emptyCreators.clear();
         inlineBehaviourMaker = [](CMC_ObjectsContainer* container, const CXString& name, const CXString& code) {
             return new CMC_Behaviour(container, name, code);
         };
@@ -179,6 +181,22 @@ CMC_Object* CMC_CreationChain::create(const CXString& word, CMC_ObjectsContainer
     if (found == registry().creators.end() || !found->second)
         return nullptr;
     return found->second(container, element);
+}
+
+bool CMC_CreationChain::registerEmptyCreator(const CXString& word, EmptyCreator creator)
+{
+    if (!isKnownWord(word))
+        return false;
+    registry().emptyCreators[word.c_str()] = std::move(creator);
+    return true;
+}
+
+CMC_Object* CMC_CreationChain::createEmpty(const CXString& word, CMC_ObjectsContainer* container)
+{
+    auto found = registry().emptyCreators.find(word.c_str());
+    if (found == registry().emptyCreators.end() || !found->second)
+        return nullptr;
+    return found->second(container);
 }
 
 void CMC_CreationChain::setInlineBehaviourMaker(InlineBehaviourMaker maker)

@@ -20,6 +20,8 @@ class CMElement;
 class CMC_CreationChain {
 public:
     using Creator = std::function<CMC_Object*(CMC_ObjectsContainer* container, CMElement* element)>;
+    // An empty object of the word's type, not yet named nor added (what the statement CREATE makes).
+    using EmptyCreator = std::function<CMC_Object*(CMC_ObjectsContainer* container)>;
     using InlineBehaviourMaker =
         std::function<CMC_Object*(CMC_ObjectsContainer* container, const CXString& name, const CXString& code)>;
     // `part` is the text after "!" in the name looked up (a frame of an animation), null when the
@@ -41,6 +43,11 @@ public:
     // The object of the element, or null when the word has no creator.
     static CMC_Object* create(const CXString& word, CMC_ObjectsContainer* container, CMElement* element);
 
+    // Sets the maker of empty objects of a word the chain knows; false (nothing set) for any other.
+    static bool registerEmptyCreator(const CXString& word, EmptyCreator creator);
+    // The empty object, or null when the word has no such maker.
+    static CMC_Object* createEmpty(const CXString& word, CMC_ObjectsContainer* container);
+
     static void setInlineBehaviourMaker(InlineBehaviourMaker maker);
     // Null while no maker is set.
     static CMC_Object* makeInlineBehaviour(CMC_ObjectsContainer* container, const CXString& name, const CXString& code);
@@ -49,6 +56,7 @@ public:
     static bool hasGraphicsAccessor(int type);
     static CGraphicsObject* graphicsOf(CMC_Object* object, CMC_ObjectsContainer* container, const CXString* part);
 
-    // Back to the built-in creators and inline behaviours only: no graphics accessors.
+    // Back to the built-in creators and inline behaviours only: no empty-object makers, no graphics
+    // accessors.
     static void reset();
 };

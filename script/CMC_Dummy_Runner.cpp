@@ -1,7 +1,11 @@
 #include "script/CMC_Dummy_Runner.h"
 
 #include "script/CMC_Behaviour.h"
+#include "script/CMC_FlowStatements.h"
+#include "script/CMC_ObjectStatements.h"
 #include "script/CMC_StopCode.h"
+#include "script/CMC_TypeIds.h"
+#include "script/CMC_ValueStatements.h"
 
 namespace {
 
@@ -12,10 +16,31 @@ CMC_Variable* stop(CMC_Dummy_Runner::Call&)
 }
 
 // The statements, by name and identifier.
+using R = CMC_Dummy_Runner;
+using Flow = CMC_FlowStatements;
+using Values = CMC_ValueStatements;
+using Objects = CMC_ObjectStatements;
+
 const CMC_Dummy_Runner::Row kStatements[] = {
-    {"BREAK", CMC_Dummy_Runner::BREAK, stop<script::STOP_BREAK>},
-    {"ONEBREAK", CMC_Dummy_Runner::ONEBREAK, stop<script::STOP_ONEBREAK>},
-    {"CONTINUE", CMC_Dummy_Runner::CONTINUE, stop<script::STOP_CONTINUE>},
+    {"IF", R::IF, Flow::ifStatement},
+    {"WHILE", R::WHILE, Flow::whileStatement},
+    {"RETURN", R::RETURN, Values::returnStatement},
+    {"BREAK", R::BREAK, stop<script::STOP_BREAK>},
+    {"CONV", R::CONV, Values::convStatement},
+    {"MSGBOX", R::MSGBOX, Values::msgboxStatement},
+    {"BOOL", R::BOOL, Values::declareStatement<script::TYPE_BOOL>},
+    {"DOUBLE", R::DOUBLE, Values::declareStatement<script::TYPE_DOUBLE>},
+    {"INT", R::INT, Values::declareStatement<script::TYPE_INTEGER>},
+    {"STRING", R::STRING, Values::declareStatement<script::TYPE_STRING>},
+    {"LOOP", R::LOOP, Flow::loopStatement},
+    {"VALUE", R::VALUE, Values::valueStatement},
+    {"RUNONTIMER", R::RUNONTIMER, Objects::runOnTimerStatement},
+    {"CREATE", R::CREATE, Objects::createStatement},
+    {"GETAPPLICATIONNAME", R::GETAPPLICATIONNAME, Values::applicationNameStatement},
+    {"GETCURRENTSCENE", R::GETCURRENTSCENE, Values::currentSceneStatement},
+    {"ONEBREAK", R::ONEBREAK, stop<script::STOP_ONEBREAK>},
+    {"CONTINUE", R::CONTINUE, stop<script::STOP_CONTINUE>},
+    {"FOR", R::FOR, Flow::forStatement},
 };
 
 } // namespace

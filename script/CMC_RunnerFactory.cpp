@@ -2,6 +2,7 @@
 
 #include "script/CMC_Array_Runner.h"
 #include "script/CMC_BasicCondition_Runner.h"
+#include "script/CMC_Behaviour_Runner.h"
 #include "script/CMC_CNVLoader_Runner.h"
 #include "script/CMC_Class_Runner.h"
 #include "script/CMC_Database_Runner.h"
@@ -96,7 +97,7 @@ std::vector<Row>& rows()
         {&F::pAnimoRunner, {TYPE_ANIMO}, nullptr, nullptr},
         {&F::pAppRunner, {TYPE_APPLICATION}, nullptr, nullptr},
         {&F::pArrayRunner, {TYPE_ARRAY}, makeRunner<CMC_Array_Runner>, nullptr},
-        {&F::pBehaviourRunner, {TYPE_BEHAVIOUR}, nullptr, nullptr},
+        {&F::pBehaviourRunner, {TYPE_BEHAVIOUR}, makeRunner<CMC_Behaviour_Runner>, nullptr},
         {&F::pButtonRunner, {TYPE_BUTTON}, nullptr, nullptr},
         {&F::pCORunner, {TYPE_CANVASOBSERVER}, nullptr, nullptr},
         {&F::pCNVLoaderRunner, {TYPE_CNVLOADER}, makeRunner<CMC_CNVLoader_Runner>, nullptr},

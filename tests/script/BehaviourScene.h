@@ -153,7 +153,7 @@ protected:
     }
 
     // One turn: the window's timers, then the application's end of turn.
-    void turn(uint32_t ms = 16)
+    void turn(uint32_t ms = 16) override
     {
         clock.advance(ms);
         window.timers.domodal();

@@ -69,7 +69,7 @@ protected:
 
     // One engine turn: the clock moves on, the window polls its timers, the application gives the
     // temporaries back.
-    void turn(uint32_t ms = 16)
+    virtual void turn(uint32_t ms = 16)
     {
         clock.advance(ms);
         window.timers.domodal();
