@@ -1,6 +1,7 @@
-#include "ScriptScene.h"
+#include "BehaviourScene.h"
 
 #include "foundation/CXRandom.h"
+#include "script/CMC_Array.h"
 #include "script/CMC_Integer.h"
 #include "script/CValueList.h"
 
@@ -112,6 +113,27 @@ TEST_F(Random, ObjectsOfOtherTypesAreNotArrays)
     ASSERT_NE(name, nullptr);
     EXPECT_EQ(name->toString(), "RANDOM");
     CMC_Object::flush(name);
+}
+
+class RandomLines : public BehaviourScene {};
+
+TEST_F(RandomLines, BehaviourCodeFillsAnArrayAndDraws)
+{
+    CXRandom::seed(7);
+    load(declared("ARR", "ARRAY") + declared("N", "INTEGER"));
+    scene->addObject(new CMC_Object("RANDOM", script::TYPE_RANDOM));
+    addBehaviour("DRAW", "{RANDOM^GETPLENTY(ARR,5,1,5,TRUE);N^SET(RANDOM^GET(10,5));}");
+    runBehaviour("DRAW");
+    auto* array = dynamic_cast<CMC_Array*>(object("ARR"));
+    ASSERT_NE(array, nullptr);
+    std::vector<int> values;
+    for (int i = 0; i < array->getSize(); ++i)
+        values.push_back(array->get(i)->toString().toNumber());
+    std::sort(values.begin(), values.end());
+    EXPECT_EQ(values, (std::vector<int>{1, 2, 3, 4, 5}));
+    EXPECT_GE(intOf("N"), 10);
+    EXPECT_LE(intOf("N"), 14);
+    turn();
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "WindowScene.h"
+#include "BehaviourScene.h"
 
 #include "GameFolder.h"
 #include "foundation/CFile.h"
@@ -222,6 +222,18 @@ TEST_F(Timers, RunnerAnswersCommonMethodsAndIgnoresOtherObjects)
     EXPECT_EQ(runner->run("GETTICKS", &notATimer, scene, nullptr), nullptr);
     EXPECT_EQ(call("T", "SET"), nullptr); // no argument: nothing changes
     EXPECT_EQ(timer("T")->getLimit(), 0);
+}
+
+class TimerLines : public BehaviourScene {};
+
+TEST_F(TimerLines, HandlersDriveTheTimerThroughItsMethods)
+{
+    load(declared("REC", "RECORDER") +
+         declared("T", "TIMER", {"ELAPSE=100", "ONTICK={REC^TICK(T^GETTICKS());}", "ONTICK^3={T^DISABLE();REC^LAST();}"}));
+    turns(6, 100);
+    EXPECT_EQ(eventLog(), std::vector<std::string>({"REC.TICK(1)", "REC.TICK(2)", "REC.LAST()"}));
+    EXPECT_FALSE(as<CMC_Timer>("T")->isEnabled());
+    turn();
 }
 
 } // namespace
