@@ -1,6 +1,6 @@
 // DATABASE table files from hostile bytes: every line becomes a row of a four-field model, and a
 // row written back as text must read back into the same text.
-#include "foundation/CFile_Stream.h"
+#include "foundation/CFile.h"
 #include "foundation/CMElement.h"
 #include "script/CMC_Database.h"
 #include "script/CMC_ObjectsContainer.h"
@@ -12,8 +12,34 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace {
+
+// The bytes as a text-mode file hands out its lines: CR LF read as LF, at most LINE_BUFFER - 1
+// characters a read, the line break kept, empty at the end.
+class TextLines : public CFile {
+public:
+    explicit TextLines(std::string bytes) : bytes_(std::move(bytes)) {}
+
+    CXString getLine() override
+    {
+        std::string line;
+        while (position_ < bytes_.size() && static_cast<int>(line.size()) < LINE_BUFFER - 1) {
+            char c = bytes_[position_++];
+            if (c == '\r' && position_ < bytes_.size() && bytes_[position_] == '\n')
+                c = bytes_[position_++];
+            line += c;
+            if (c == '\n')
+                break;
+        }
+        return CXString(line.c_str());
+    }
+
+private:
+    std::string bytes_;
+    size_t position_ = 0;
+};
 
 CMC_Object* makeObject(CMC_ObjectsContainer* scene, const char* name, const char* key, const char* value, bool database)
 {
@@ -51,8 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     scene->addObject(database);
     database->init();
 
-    std::string bytes(reinterpret_cast<const char*>(data), size);
-    CFile_Stream file(bytes.data(), static_cast<int>(bytes.size()));
+    TextLines file(std::string(reinterpret_cast<const char*>(data), size));
     database->readRows(&file);
     checkRowsReadBack(database);
     database->next();

@@ -42,6 +42,7 @@ public:
 
     // A structure of the same name with the same fields (own ones) holding the same values.
     CXObject* clone() const override;
+    using CMC_Object::clone;
     CXString toString() const override;
     // Deletes the own fields and empties the list; a mapped structure only lets go of the
     // borrowed ones.
