@@ -71,6 +71,27 @@ TEST_F(DataLines, ClassMethodsRunInTheirInstance)
     turn();
 }
 
+TEST_F(DataLines, NewAndMethodsGiveWhatTheirRunReturned)
+{
+    folder.temp.write("COMMON/CLASSES/base.def", declared("COUNT", "INTEGER") +
+                                                     declared("ADDTO", "BEHAVIOUR", {"CODE={COUNT^SUB($1);}"}));
+    folder.temp.write("COMMON/CLASSES/counter.def",
+                      declared("CONSTRUCTOR", "BEHAVIOUR", {"CODE={COUNT^SET($2);@RETURN($1);}"}) +
+                          declared("ADDTO", "BEHAVIOUR", {"CODE={COUNT^ADD($1);@RETURN(COUNT);}"}) +
+                          declared("QUIET", "BEHAVIOUR", {"CODE={COUNT^INC();}"}));
+    load(declared("COUNTER", "CLASS", {"BASE=base.def", "DEF=counter.def"}) + declared("R", "STRING") +
+         declared("S", "STRING") + declared("T", "STRING", {"VALUE=unset"}) + declared("U", "STRING") +
+         declared("MAKE", "BEHAVIOUR",
+                  {"CODE={R^SET(COUNTER^NEW(\"C1\",5));S^SET(C1^ADDTO(3));T^SET(C1^QUIET());C1^SUPER_ADDTO(2);"
+                   "U^SET(C1^ADDTO(0));}"}));
+    runBehaviour("MAKE");
+    EXPECT_EQ(valueOf("R"), "C1");
+    EXPECT_EQ(valueOf("S"), "8");
+    EXPECT_EQ(valueOf("T"), "unset");
+    EXPECT_EQ(valueOf("U"), "7");
+    turn();
+}
+
 TEST_F(DataLines, LoadedScriptsJoinTheSceneUntilReleased)
 {
     folder.temp.write("extra.cnv", declared("HELLO", "BEHAVIOUR", {"CODE={N^INC();}"}) +
