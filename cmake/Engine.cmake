@@ -16,4 +16,6 @@ if(TAMZORA_ENGINE_SOURCES)
   add_library(TamzoraWEB SHARED ${TAMZORA_ENGINE_SOURCES})
   target_include_directories(TamzoraWEB PUBLIC ${CMAKE_SOURCE_DIR} PRIVATE ${LZO2_INCLUDE_DIR})
   target_link_libraries(TamzoraWEB PUBLIC platform PRIVATE ZLIB::ZLIB JPEG::JPEG ${LZO2_LIBRARY})
+  # Nothing interposes the engine's own symbols: calls inside the library may go direct and be inlined.
+  target_compile_options(TamzoraWEB PRIVATE -fno-semantic-interposition)
 endif()

@@ -278,13 +278,31 @@ bool CXString::equalsIgnoreCase(const CXString& other) const
 
 bool CXString::startsWith(const CXString& prefix) const
 {
-    return prefix.length_ <= length_ && std::memcmp(buffer_, prefix.buffer_, static_cast<size_t>(prefix.length_)) == 0;
+    return holdsAt(0, prefix.buffer_, prefix.length_);
 }
 
 bool CXString::endsWith(const CXString& suffix) const
 {
-    return suffix.length_ <= length_ &&
-        std::memcmp(buffer_ + length_ - suffix.length_, suffix.buffer_, static_cast<size_t>(suffix.length_)) == 0;
+    return holdsAt(length_ - suffix.length_, suffix.buffer_, suffix.length_);
+}
+
+// A null literal counts as the empty text, as it does when it is made into one.
+bool CXString::startsWith(const char* prefix) const
+{
+    const char* text = prefix != nullptr ? prefix : "";
+    return holdsAt(0, text, lengthOf(text));
+}
+
+bool CXString::endsWith(const char* suffix) const
+{
+    const char* text = suffix != nullptr ? suffix : "";
+    int length = lengthOf(text);
+    return holdsAt(length_ - length, text, length);
+}
+
+bool CXString::holdsAt(int position, const char* text, int length) const
+{
+    return length <= length_ && position >= 0 && std::memcmp(buffer_ + position, text, static_cast<size_t>(length)) == 0;
 }
 
 CXString& CXString::Upper()

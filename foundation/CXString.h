@@ -57,6 +57,9 @@ public:
     bool equalsIgnoreCase(const CXString& other) const;
     bool startsWith(const CXString& prefix) const;
     bool endsWith(const CXString& suffix) const;
+    // The same for a literal, without making a text of it.
+    bool startsWith(const char* prefix) const;
+    bool endsWith(const char* suffix) const;
 
     CXString& Upper();
     CXString& Lower();
@@ -147,6 +150,8 @@ private:
     CXString(const char* text, int length, int capacity);
 
     void assign(const char* text, int length, bool reuseWhenFits);
+    // Whether text[0, length) stands at that position.
+    bool holdsAt(int position, const char* text, int length) const;
     CXString& assignFormatted(const char* format, const foundation::FormatArgument* arguments, int count);
     void growKeeping(int capacity);
     void append(const char* text, int length);

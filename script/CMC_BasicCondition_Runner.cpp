@@ -2,6 +2,8 @@
 
 #include "script/CMC_BasicCondition.h"
 #include "script/CMC_Bool.h"
+#include "script/CMC_Cast.h"
+#include "script/CMC_Condition.h"
 #include "script/CMC_StopCode.h"
 #include "script/CMC_VariableFactory.h"
 
@@ -15,7 +17,7 @@ void CMC_BasicCondition_Runner::prepareMthHashSet()
 
 CMC_Variable* CMC_BasicCondition_Runner::run(int id, CMC_Object* object, CMC_ObjectsContainer*, CXVector* arguments)
 {
-    auto* condition = dynamic_cast<CMC_BasicCondition*>(object);
+    auto* condition = script::castUsually<CMC_BasicCondition, CMC_Condition>(object);
     if (condition == nullptr || id < CHECK || id > ONE_BREAK)
         return nullptr;
     bool raiseSignals = argumentCount(arguments) > 0 ? boolArgument(arguments, 0, true) : true;

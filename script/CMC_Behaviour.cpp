@@ -6,7 +6,9 @@
 #include "foundation/CXVector.h"
 #include "script/CMC_BasicCondition.h"
 #include "script/CMC_Behaviour_Entry.h"
+#include "script/CMC_Cast.h"
 #include "script/CMC_CodeText.h"
+#include "script/CMC_Condition.h"
 #include "script/CMC_Expression.h"
 #include "script/CMC_Structure.h"
 #include "script/CMC_Runner.h"
@@ -172,7 +174,7 @@ void CMC_Behaviour::resolveCondition()
 
 bool CMC_Behaviour::conditionHolds()
 {
-    auto* condition = dynamic_cast<CMC_BasicCondition*>(condition_.get());
+    auto* condition = script::castUsually<CMC_BasicCondition, CMC_Condition>(condition_.get());
     return condition == nullptr || condition->valid(true);
 }
 

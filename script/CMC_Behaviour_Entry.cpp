@@ -3,6 +3,7 @@
 #include "foundation/CXArray.h"
 #include "foundation/CXVector.h"
 #include "script/CMC_Behaviour.h"
+#include "script/CMC_Cast.h"
 #include "script/CMC_CodeText.h"
 #include "script/CMC_Expression.h"
 #include "script/CMC_NestingGuard.h"
@@ -167,6 +168,15 @@ void CMC_Behaviour_Entry::parse()
         parseValue();
     else
         parseCall(open);
+    constantLookup_ = lookupOf(constantName_);
+}
+
+// Settled once, so that a run does no text work on the name.
+CMC_Behaviour_Entry::ConstantLookup CMC_Behaviour_Entry::lookupOf(const CXString& name)
+{
+    if (CMC_CodeText::hasParameterMark(name))
+        return name.startsWith("[") ? ConstantLookup::FILLED_EXPRESSION : ConstantLookup::FILLED_NAME;
+    return holds(name, '|') ? ConstantLookup::FIELD : ConstantLookup::VARIABLE;
 }
 
 void CMC_Behaviour_Entry::parseStatement(int open)
@@ -364,22 +374,37 @@ CMC_Variable* CMC_Behaviour_Entry::runValue(CXArray* parameters)
         return static_cast<CMC_Variable*>(bound);
     CMC_ObjectsContainer* owner = container();
     CMC_Variable* value = nullptr;
-    if (!CMC_CodeText::hasParameterMark(constantName_)) {
-        if (holds(constantName_, '|'))
-            value = dynamic_cast<CMC_Variable*>(findNamed(owner, constantName_));
-        else if (owner != nullptr)
-            value = owner->getVariable(constantName_);
-    } else if (constantName_.startsWith("[")) {
+    switch (constantLookup_) {
+    case ConstantLookup::VARIABLE:
+        value = variableNamed(owner);
+        break;
+    case ConstantLookup::FIELD:
+        value = CMC_Variable::from(findNamed(owner, constantName_));
+        break;
+    case ConstantLookup::FILLED_EXPRESSION:
         return runFilledExpression(CMC_CodeText::fillParams(constantName_, parameters));
-    } else {
+    case ConstantLookup::FILLED_NAME: {
         CXString filled = CMC_CodeText::fillParams(constantName_, parameters);
         value = owner != nullptr ? owner->getVariable(filled) : nullptr;
         if (value == nullptr)
             value = literalCopy(filled);
+        break;
+    }
     }
     if (value == nullptr)
         value = literal_ != nullptr ? CMC_VariableFactory::copyVariable(literal_.get()) : literalCopy(line_);
     return value;
+}
+
+// The container's variable of the constant name. Most such names are literals (a number, TRUE)
+// that never name anything: a miss is remembered until a container files a name again.
+CMC_Variable* CMC_Behaviour_Entry::variableNamed(CMC_ObjectsContainer* owner)
+{
+    if (owner == nullptr || missingSince_ == CMC_ObjectsContainer::namesEpoch())
+        return nullptr;
+    CMC_Variable* variable = owner->getVariable(constantName_);
+    missingSince_ = variable == nullptr ? CMC_ObjectsContainer::namesEpoch() : 0;
+    return variable;
 }
 
 // A "[...$n...]" line: evaluated now, its result handed over, the expression gone.
@@ -582,7 +607,7 @@ CMC_Object* CMC_Behaviour_Entry::findCalled(CMC_Object* object, CXArray* paramet
 
 CXString CMC_Behaviour_Entry::getStringValue(CMC_Object* value)
 {
-    auto* variable = dynamic_cast<CMC_Variable*>(value);
+    CMC_Variable* variable = CMC_Variable::from(value);
     if (variable == nullptr)
         return CXString();
     if (variable->getType() == script::TYPE_STRING)
@@ -600,7 +625,7 @@ void CMC_Behaviour_Entry::releaseValue(CMC_Variable* value)
         return;
     CMC_Object::flush(value);
     if (value->getType() == script::TYPE_EXPRESSION) {
-        if (auto* expression = dynamic_cast<CMC_Expression*>(value))
+        if (auto* expression = script::castUsually<CMC_Expression>(value))
             expression->flush();
     }
 }

@@ -4,6 +4,7 @@
 #include "script/CMC_Owned.h"
 #include "script/CMC_WatchedValue.h"
 
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -78,6 +79,8 @@ private:
     struct Slot;
     struct RunFrame;
     enum class Form { INERT, STATEMENT, REFERENCE, THIS_OBJECT, EXPRESSION, VALUE, CALL };
+    // How a value line not bound at parse time finds its value.
+    enum class ConstantLookup { VARIABLE, FIELD, FILLED_EXPRESSION, FILLED_NAME };
 
     void parse();
     void parseStatement(int open);
@@ -90,7 +93,9 @@ private:
     void parseArgument(const CXString& piece);
     void bindObject(CMC_Object* found);
 
+    static ConstantLookup lookupOf(const CXString& name);
     CMC_Variable* runValue(CXArray* parameters);
+    CMC_Variable* variableNamed(CMC_ObjectsContainer* owner);
     CMC_Variable* runFilledExpression(const CXString& filled);
     CMC_Variable* runCall(CMC_Object* object, CXArray* parameters);
     void evaluateArguments(RunFrame& frame, CMC_Object* object, CXArray* parameters);
@@ -124,6 +129,10 @@ private:
     CMC_ObjectRef constantObject_;
     CMC_Owned<CMC_Expression> ownExpression_;
     CXString constantName_;
+    ConstantLookup constantLookup_ = ConstantLookup::VARIABLE;
+    // The names epoch of the container at which the constant name last named no variable; 0 when
+    // it must be looked up.
+    uint64_t missingSince_ = 0;
     // A value line naming an object that is not a variable passes its name as a STRING.
     bool constantIsName_ = false;
     CMC_Owned<CMC_Variable> literal_;

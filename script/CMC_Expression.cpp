@@ -3,6 +3,7 @@
 #include "foundation/CMElement.h"
 #include "script/CMC_Behaviour.h"
 #include "script/CMC_Behaviour_Entry.h"
+#include "script/CMC_Cast.h"
 #include "script/CMC_NestingGuard.h"
 #include "script/CMC_StopCode.h"
 #include "script/CMC_TypeIds.h"
@@ -163,7 +164,7 @@ CMC_Variable* CMC_Expression::operandValue(const Operand& operand)
     CMC_Variable* value = script::valueOnly(operand.line->run(this, nullptr));
     // An operand that is itself computed counts by its value: a copy, so that its own next
     // evaluation does not take the value from under this one.
-    auto* computed = value != nullptr && value->getType() == script::TYPE_EXPRESSION ? dynamic_cast<CMC_Expression*>(value) : nullptr;
+    auto* computed = value != nullptr && value->getType() == script::TYPE_EXPRESSION ? script::castUsually<CMC_Expression>(value) : nullptr;
     if (computed != nullptr) {
         CMC_Variable* copy = CMC_VariableFactory::copyVariable(computed->calculate());
         CMC_Behaviour_Entry::releaseValue(computed);

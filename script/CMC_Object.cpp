@@ -65,11 +65,9 @@ CXString CMC_Object::toString() const
 
 // ---- lifetime --------------------------------------------------------------------------------
 
-const std::shared_ptr<CMC_LifeToken>& CMC_Object::lifeToken() const
+void CMC_Object::makeLifeToken() const
 {
-    if (life_ == nullptr)
-        life_ = std::make_shared<CMC_LifeToken>(CMC_LifeToken{destroying_ ? nullptr : const_cast<CMC_Object*>(this)});
-    return life_;
+    life_ = CMC_ObjectRef::makeToken(destroying_ ? nullptr : const_cast<CMC_Object*>(this));
 }
 
 void CMC_Object::beginDestruction()
@@ -84,8 +82,7 @@ void CMC_Object::beginDestruction()
         if (auto* container = static_cast<CMC_ObjectsContainer*>(holder.get()))
             container->removeObject(this);
     }
-    if (life_ != nullptr)
-        life_->object = nullptr;
+    life_.endLife();
     if (!silentDestruction_ && isSignalHandled(kSignalOnDone))
         raise("ONDONE", nullptr, false);
 }
@@ -296,11 +293,6 @@ void CMC_Object::setFlag(int index)
 {
     if (index >= 0 && index < static_cast<int>(handledFlags_.size()))
         handledFlags_[static_cast<size_t>(index)] = 1;
-}
-
-bool CMC_Object::isSignalHandled(int index) const
-{
-    return index >= 0 && index < static_cast<int>(handledFlags_.size()) && handledFlags_[static_cast<size_t>(index)] != 0;
 }
 
 int CMC_Object::getBehaviourIndex(const CXString& signal)

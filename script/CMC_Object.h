@@ -132,7 +132,10 @@ public:
     // Raises signal^parameter, and the plain signal only when no handler took the specific form.
     bool raiseSpecificOrPlain(const CXString& signal, const CXString& parameter);
     // True when a handler was ever bound for the listed signal of that index.
-    bool isSignalHandled(int index) const;
+    bool isSignalHandled(int index) const
+    {
+        return index >= 0 && static_cast<size_t>(index) < handledFlags_.size() && handledFlags_[static_cast<size_t>(index)] != 0;
+    }
 
     // Gives a pooled temporary back to the variable pools; does nothing to null or to variables
     // that are not pooled.
@@ -144,7 +147,13 @@ public:
     static void destroy(CMC_Object* object);
     // Deletes without raising ONDONE.
     static void destroySilently(CMC_Object* object);
-    const std::shared_ptr<CMC_LifeToken>& lifeToken() const;
+    // The object's own share of its life token (made on first use), which references copy.
+    const CMC_ObjectRef& lifeToken() const
+    {
+        if (!life_.hasToken())
+            makeLifeToken();
+        return life_;
+    }
 
     // Containers record which of them hold the object, so that it leaves them when it dies.
     void noteHeldBy(CMC_ObjectsContainer* container);
@@ -183,7 +192,9 @@ private:
     CMC_Ref<CMC_Class> class_;
     int cloneCounter_ = 0;
 
-    mutable std::shared_ptr<CMC_LifeToken> life_;
+    void makeLifeToken() const;
+
+    mutable CMC_ObjectRef life_;
     std::vector<CMC_ObjectRef> holders_;
     bool destroying_ = false;
     bool deleting_ = false;

@@ -27,6 +27,8 @@ CHashtable* makeNameTable()
 
 } // namespace
 
+uint64_t CMC_ObjectsContainer::namesEpoch_ = 1;
+
 CMC_ObjectsContainer::CMC_ObjectsContainer(CWindow* window, CMC_ObjectsContainer* owner, CMElement* element, int type)
     : CMC_Object(owner, element, type), lookupKey_(new CStringHashCode(CXString("temp"))),
       objects_(new CXVector(1001, 0.75f)), names_(makeNameTable()), window_(window)
@@ -92,6 +94,7 @@ void CMC_ObjectsContainer::addObject(CMC_Object* object)
         }
     }
     names_->put(new CStringHashCode(name), object);
+    ++namesEpoch_;
     objects_->add(object);
     object->noteHeldBy(this);
 }
@@ -201,6 +204,7 @@ void CMC_ObjectsContainer::setParent(CMC_ObjectsContainer* parent)
         removeObject(old);
     }
     parent_ = parent;
+    ++namesEpoch_;
     if (parent != nullptr) {
         if (CMC_ObjectsContainer* grandparent = parent->getParent())
             addObject(grandparent);

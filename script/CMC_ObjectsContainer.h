@@ -2,6 +2,7 @@
 
 #include "script/CMC_Object.h"
 
+#include <cstdint>
 #include <vector>
 
 class CGraphicsObject;
@@ -70,6 +71,10 @@ public:
     // non-owning list of the elements that made no object.
     CMElements* resolveObjects(CMElements* elements);
 
+    // Changes whenever any container files an object under a name or gets another parent: only
+    // then can a name that found nothing find something. Never 0.
+    static uint64_t namesEpoch() { return namesEpoch_; }
+
     // The container above; this container holds it and its own parent by name.
     void setParent(CMC_ObjectsContainer* parent);
     CMC_ObjectsContainer* getParent();
@@ -91,6 +96,8 @@ private:
     void deleteHeldObjects();
     std::vector<CMC_ObjectRef> heldObjects() const;
     void addInlineBehavioursToGroup(CMC_Object* object, CMemberList* group);
+
+    static uint64_t namesEpoch_;
 
     CStringHashCode* lookupKey_;
     CXVector* objects_;

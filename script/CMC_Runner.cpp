@@ -6,7 +6,9 @@
 #include "foundation/CXArray.h"
 #include "script/CComputedValue.h"
 #include "script/CMC_Bool.h"
+#include "script/CMC_Cast.h"
 #include "script/CMC_Double.h"
+#include "script/CMC_Expression.h"
 #include "script/CMC_Integer.h"
 #include "script/CMC_ObjectsContainer.h"
 #include "script/CMC_String.h"
@@ -102,7 +104,7 @@ CMC_Variable* CMC_Runner::getParameter(CXVector* arguments, int index)
     // A line passes objects it found by name as they are; only values are values.
     auto* argument = dynamic_cast<CMC_Variable*>(arguments->at(index));
     if (argument != nullptr && argument->getType() == script::TYPE_EXPRESSION) {
-        if (auto* computed = dynamic_cast<CComputedValue*>(argument))
+        if (auto* computed = script::castUsually<CComputedValue, CMC_Expression>(argument))
             return computed->computeValue();
     }
     return argument;

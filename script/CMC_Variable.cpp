@@ -60,6 +60,13 @@ CXString** CMC_Variable::getBehavioursList()
     return makeSignalList({"ONINIT", "ONDONE", "ONSIGNAL", "ONCHANGED", "ONBRUTALCHANGED", "ONNETCHANGE"});
 }
 
+CMC_Variable* CMC_Variable::from(CMC_Object* object)
+{
+    if (object != nullptr && script::isPlainValueType(object->getType()))
+        return static_cast<CMC_Variable*>(object);
+    return dynamic_cast<CMC_Variable*>(object);
+}
+
 // ---- literals ---------------------------------------------------------------------------------
 
 bool CMC_Variable::isNumber(const CXString& text)
@@ -161,6 +168,11 @@ int CMC_Variable::compare(const CXObject* other) const
 
 void CMC_Variable::onChange(bool changed)
 {
+    // Every store comes here: without handlers there is nothing to watch.
+    if (!isSignalHandled(ONBRUTALCHANGED) && !isSignalHandled(ONCHANGED)) {
+        passOnChange(changed);
+        return;
+    }
     // Handlers may delete this very variable: stop as soon as it is gone.
     CMC_ObjectRef self(isDestroying() ? nullptr : this);
     if (isSignalHandled(ONBRUTALCHANGED)) {
@@ -175,6 +187,11 @@ void CMC_Variable::onChange(bool changed)
         if (!self.isAlive())
             return;
     }
+    passOnChange(changed);
+}
+
+void CMC_Variable::passOnChange(bool changed)
+{
     if (!changed)
         return;
     if (toIni_)

@@ -24,6 +24,10 @@ public:
     // A declared variable: TOINI and NETNOTIFY from the element, then its handlers.
     CMC_Variable(CMC_ObjectsContainer* container, CMElement* element, int type);
 
+    // The object as a variable; null when it is none. The plain value types are told by their type
+    // identifier, which every line that calls a variable method asks for.
+    static CMC_Variable* from(CMC_Object* object);
+
     // The pool slot; -1 for every variable that is not pooled.
     int getId() const { return poolIndex_; }
     bool isToIni() const { return toIni_; }
@@ -102,6 +106,8 @@ protected:
     static bool holdsPayload(int length, int payload) { return length >= 4 + payload; }
 
 private:
+    // A real change goes on to the INI file and the network.
+    void passOnChange(bool changed);
     void writeToIni();
     void readFromIni();
     void notifyNetwork();

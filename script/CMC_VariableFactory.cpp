@@ -126,9 +126,12 @@ struct Overflow {
     std::vector<bool> stringsTaken;
 };
 
+// Made when the library loads rather than on first use, so that lending and giving back, which
+// every script method does, need no guard for it.
+Overflow* const spares = new Overflow();
+
 Overflow& overflow()
 {
-    static Overflow* spares = new Overflow();
     return *spares;
 }
 

@@ -113,7 +113,7 @@ int CMC_Variable_Runner::roundHundredths(double value)
 
 CMC_Variable* CMC_Variable_Runner::run(int id, CMC_Object* object, CMC_ObjectsContainer* container, CXVector* arguments)
 {
-    auto* variable = dynamic_cast<CMC_Variable*>(object);
+    CMC_Variable* variable = CMC_Variable::from(object);
     if (variable == nullptr || !isVariableMethod(id))
         return CMC_Runner::run(id, object, container, arguments);
     bool done = false;

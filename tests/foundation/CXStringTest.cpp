@@ -241,6 +241,9 @@ TEST(CXStringCompare, ExactAndPrefixComparisons)
     EXPECT_TRUE(abc.endsWith(""));
     EXPECT_TRUE(abc.endsWith("bc"));
     EXPECT_FALSE(abc.endsWith("zabc"));
+    EXPECT_TRUE(abc.startsWith(CXString("ab")));
+    EXPECT_FALSE(abc.endsWith(CXString("zabc")));
+    EXPECT_TRUE(abc.endsWith(nullptr));
     EXPECT_FALSE(CXString("abc").equalsIgnoreCase("abcd"));
 }
 
