@@ -92,6 +92,18 @@ TEST_F(DataLines, NewAndMethodsGiveWhatTheirRunReturned)
     turn();
 }
 
+TEST_F(DataLines, RunInsideAMethodGetsTheValueItsBehaviourReturned)
+{
+    folder.temp.write("COMMON/CLASSES/doubler.def",
+                      declared("TWICE", "BEHAVIOUR", {"CODE={@RETURN([$1*2]);}"}) +
+                          declared("QUAD", "BEHAVIOUR", {"CODE={@RETURN(TWICE^RUN(TWICE^RUN($1)));}"}));
+    load(declared("DOUBLER", "CLASS", {"DEF=doubler.def"}) + declared("R", "STRING") +
+         declared("MAKE", "BEHAVIOUR", {"CODE={DOUBLER^NEW(\"D1\");R^SET(D1^QUAD(3));}"}));
+    runBehaviour("MAKE");
+    EXPECT_EQ(valueOf("R"), "12");
+    turn();
+}
+
 TEST_F(DataLines, LoadedScriptsJoinTheSceneUntilReleased)
 {
     folder.temp.write("extra.cnv", declared("HELLO", "BEHAVIOUR", {"CODE={N^INC();}"}) +
