@@ -1,6 +1,7 @@
 #include "script/CMC_CodeArgument.h"
 
 #include "script/CMC_Behaviour.h"
+#include "script/CMC_Cast.h"
 #include "script/CMC_ObjectsContainer.h"
 
 CMC_CodeArgument::CMC_CodeArgument(CMC_ObjectsContainer* container, const CXString& text)
@@ -22,7 +23,7 @@ CMC_CodeArgument::~CMC_CodeArgument()
 
 CMC_Behaviour* CMC_CodeArgument::behaviour() const
 {
-    return own_ != nullptr ? own_ : dynamic_cast<CMC_Behaviour*>(named_.get());
+    return own_ != nullptr ? own_ : script::castUsually<CMC_Behaviour>(named_.get());
 }
 
 bool CMC_CodeArgument::run(CMC_Object* object, CXArray* parameters, bool checkCondition)

@@ -102,7 +102,7 @@ CMC_Variable* CMC_Runner::getParameter(CXVector* arguments, int index)
     if (index < 0 || index >= argumentCount(arguments))
         return nullptr;
     // A line passes objects it found by name as they are; only values are values.
-    auto* argument = dynamic_cast<CMC_Variable*>(arguments->at(index));
+    CMC_Variable* argument = CMC_Variable::fromArgument(arguments->at(index));
     if (argument != nullptr && argument->getType() == script::TYPE_EXPRESSION) {
         if (auto* computed = script::castUsually<CComputedValue, CMC_Expression>(argument))
             return computed->computeValue();

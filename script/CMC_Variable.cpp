@@ -6,7 +6,9 @@
 #include "foundation/LittleEndian.h"
 #include "script/CGameConfigLink.h"
 #include "script/CMC_Bool.h"
+#include "script/CMC_Cast.h"
 #include "script/CMC_Double.h"
+#include "script/CMC_Expression.h"
 #include "script/CMC_Integer.h"
 #include "script/CMC_ObjectsContainer.h"
 #include "script/CMC_String.h"
@@ -65,6 +67,11 @@ CMC_Variable* CMC_Variable::from(CMC_Object* object)
     if (object != nullptr && script::isPlainValueType(object->getType()))
         return static_cast<CMC_Variable*>(object);
     return dynamic_cast<CMC_Variable*>(object);
+}
+
+CMC_Variable* CMC_Variable::fromArgument(CXObject* argument)
+{
+    return script::castUsually<CMC_Variable, CMC_Integer, CMC_String, CMC_Bool, CMC_Double, CMC_Expression>(argument);
 }
 
 // ---- literals ---------------------------------------------------------------------------------

@@ -27,6 +27,9 @@ public:
     // The object as a variable; null when it is none. The plain value types are told by their type
     // identifier, which every line that calls a variable method asks for.
     static CMC_Variable* from(CMC_Object* object);
+    // The same for a method argument, which may be any object: the value types and expressions
+    // are told by their exact class.
+    static CMC_Variable* fromArgument(CXObject* argument);
 
     // The pool slot; -1 for every variable that is not pooled.
     int getId() const { return poolIndex_; }
