@@ -26,7 +26,7 @@ int CStringHashCode::hashOf(const char* text, int length)
     uint32_t hash = 0;
     for (int i = 0; i < length; ++i) {
         auto byte = static_cast<int32_t>(static_cast<signed char>(text[i]));
-        hash += (1u << (i % 16)) + static_cast<uint32_t>(i + 1) * static_cast<uint32_t>(byte);
+        hash += (1u << (i & 15)) + static_cast<uint32_t>(i + 1) * static_cast<uint32_t>(byte);
     }
     return static_cast<int>(hash);
 }

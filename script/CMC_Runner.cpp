@@ -161,8 +161,20 @@ int CMC_Runner::intArgument(CXVector* arguments, int index, int fallback)
 
 CXString CMC_Runner::stringArgument(CXVector* arguments, int index, const CXString& fallback)
 {
+    CMC_String* value = stringParameter(arguments, index);
+    return value != nullptr ? value->getValue() : fallback;
+}
+
+CXString CMC_Runner::stringArgument(CXVector* arguments, int index)
+{
+    CMC_String* value = stringParameter(arguments, index);
+    return value != nullptr ? value->getValue() : CXString();
+}
+
+CMC_String* CMC_Runner::stringParameter(CXVector* arguments, int index)
+{
     CMC_Variable* value = getParameterString(arguments, index);
-    return value != nullptr && value->getType() == script::TYPE_STRING ? static_cast<CMC_String*>(value)->getValue() : fallback;
+    return value != nullptr && value->getType() == script::TYPE_STRING ? static_cast<CMC_String*>(value) : nullptr;
 }
 
 CMC_Object* CMC_Runner::objectArgument(CXVector* arguments, int index, CMC_ObjectsContainer* container)

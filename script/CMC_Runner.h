@@ -4,6 +4,7 @@
 
 class CHashtable;
 class CMC_Object;
+class CMC_String;
 class CMC_ObjectsContainer;
 class CMC_Variable;
 class CStringHashCode;
@@ -67,7 +68,9 @@ public:
     bool boolArgument(CXVector* arguments, int index, bool fallback = false);
     double doubleArgument(CXVector* arguments, int index, double fallback = 0.0);
     int intArgument(CXVector* arguments, int index, int fallback = 0);
-    CXString stringArgument(CXVector* arguments, int index, const CXString& fallback = CXString());
+    CXString stringArgument(CXVector* arguments, int index, const CXString& fallback);
+    // The same with the empty text as fallback, made only when it is needed.
+    CXString stringArgument(CXVector* arguments, int index);
     // The object an argument names. A line passes an object that existed when it was parsed as
     // that object itself, and other names as texts: an argument that is an object but not a value
     // is that object, any other names the container's object of its text. Null when none.
@@ -82,6 +85,8 @@ protected:
 
 private:
     CMC_Variable* convertedParameter(CXVector* arguments, int index, int type);
+    // The argument as a STRING temporary; null when missing or not convertible.
+    CMC_String* stringParameter(CXVector* arguments, int index);
     CMC_Variable* runCommon(int id, CMC_Object* object, CMC_ObjectsContainer* container, CXVector* arguments);
     void addBehaviourByName(CMC_Object* object, CMC_ObjectsContainer* container, CXVector* arguments);
     static void releaseArgument(CXVector* arguments, int index);
