@@ -13,6 +13,7 @@
 #include "foundation/CTextFileReader.h"
 #include "foundation/CXVector.h"
 #include "script/CMC_Behaviour.h"
+#include "script/CMC_Integer.h"
 #include "script/CMC_ObjectsContainer.h"
 #include "script/CMC_Runner.h"
 #include "script/CMC_RunnerFactory.h"
@@ -129,6 +130,12 @@ double linesRun(const benchmark::State& state, const Loop& loop)
     return static_cast<double>(state.iterations()) * loop.linesPerPass;
 }
 
+// Every pass starts with I^INC(): a counter that missed passes means lines were not run.
+bool ranEveryPass(const benchmark::State& state, uint32_t counter)
+{
+    return counter == static_cast<uint32_t>(state.iterations());
+}
+
 void setLineCounters(benchmark::State& state, const Loop& loop, double seconds)
 {
     double lines = linesRun(state, loop);
@@ -149,6 +156,9 @@ void behaviourLoop(benchmark::State& state, const Loop& loop)
         Scene scene;
         loadScene(scene, loop);
         double seconds = runPasses(state, dynamic_cast<CMC_Behaviour*>(scene.getObject("PASS")));
+        auto* counter = dynamic_cast<CMC_Integer*>(scene.getObject("I"));
+        if (counter == nullptr || !ranEveryPass(state, static_cast<uint32_t>(counter->getValue())))
+            state.SkipWithError("the behaviour did not run its lines");
         setLineCounters(state, loop, seconds);
         scene.unload();
     }
@@ -240,7 +250,8 @@ void pushValue(lua_State* lua)
     luaL_setmetatable(lua, kValueType);
 }
 
-// A state holding `pass`, a function of no arguments running the loop's body once.
+// A state holding the loop's pass, a function of no arguments running the body once, and below it
+// the value I.
 struct LuaLoop {
     lua_State* lua = luaL_newstate();
     bool ready = false;
@@ -252,12 +263,12 @@ struct LuaLoop {
         luaL_newlib(lua, kValueMethods);
         lua_setfield(lua, -2, "__index");
         lua_pop(lua, 1);
-        std::string chunk = std::string("local I, A, B, X = ...\nreturn function()\n") + loop.lua + "\nend\n";
+        std::string chunk = std::string("local I, A, B, X = ...\nreturn I, function()\n") + loop.lua + "\nend\n";
         if (luaL_loadstring(lua, chunk.c_str()) != LUA_OK)
             return;
         for (int i = 0; i < 4; ++i)
             pushValue(lua);
-        ready = lua_pcall(lua, 4, 1, 0) == LUA_OK && lua_isfunction(lua, -1);
+        ready = lua_pcall(lua, 4, 2, 0) == LUA_OK && lua_isfunction(lua, -1);
     }
     ~LuaLoop() { lua_close(lua); }
     LuaLoop(const LuaLoop&) = delete;
@@ -268,6 +279,8 @@ struct LuaLoop {
         lua_pushvalue(lua, -1);
         return lua_pcall(lua, 0, 0, 0) == LUA_OK;
     }
+
+    uint32_t counter() { return static_cast<LuaValue*>(luaL_checkudata(lua, -2, kValueType))->bits; }
 };
 
 void luaLoop(benchmark::State& state, const Loop& loop)
@@ -285,6 +298,10 @@ void luaLoop(benchmark::State& state, const Loop& loop)
         }
     }
     double seconds = cpuSecondsSince(start);
+    if (!ranEveryPass(state, peer.counter())) {
+        state.SkipWithError("the Lua twin did not run its lines");
+        return;
+    }
     double lines = linesRun(state, loop);
     state.counters["lines/s"] = benchmark::Counter(lines, benchmark::Counter::kIsRate);
     if (seconds > 0.0)
