@@ -7,6 +7,7 @@
 #include "script/CMC_Structure.h"
 #include "script/CMC_TypeIds.h"
 #include "script/CMC_VariableFactory.h"
+#include "fuzz/ScriptPools.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -66,11 +67,7 @@ void checkRowsReadBack(CMC_Database* database)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static bool pools = [] {
-        CMC_VariableFactory::initialize();
-        return true;
-    }();
-    (void)pools;
+    makeScriptPoolsOnce();
     auto* scene = new CMC_ObjectsContainer(nullptr, nullptr, CXString("SCENE"), script::TYPE_SCENE);
     scene->addObject(makeObject(scene, "ROW", "FIELDS", "ID<INTEGER>,NAME<STRING>,RATE<DOUBLE>,ON<BOOL>", false));
     auto* database = static_cast<CMC_Database*>(makeObject(scene, "DB", "MODEL", "ROW", true));

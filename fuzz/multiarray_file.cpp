@@ -6,6 +6,7 @@
 #include "script/CMC_Integer.h"
 #include "script/CMC_MultiArray.h"
 #include "script/CMC_VariableFactory.h"
+#include "fuzz/ScriptPools.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -13,11 +14,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static bool pools = [] {
-        CMC_VariableFactory::initialize();
-        return true;
-    }();
-    (void)pools;
+    makeScriptPoolsOnce();
     std::string bytes(reinterpret_cast<const char*>(data), size);
     CFile_Stream file(bytes.data(), static_cast<int>(bytes.size()));
     CXArchive archive(&file, false);

@@ -4,6 +4,7 @@
 #include "foundation/CXArchive.h"
 #include "script/CMC_String.h"
 #include "script/CMC_VariableFactory.h"
+#include "fuzz/ScriptPools.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -46,11 +47,7 @@ void readStoredVariable(std::string& bytes)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static bool pools = [] {
-        CMC_VariableFactory::initialize();
-        return true;
-    }();
-    (void)pools;
+    makeScriptPoolsOnce();
     checkNetworkBuffer(data, size);
     std::string bytes(reinterpret_cast<const char*>(data), size);
     readRecords(bytes);
