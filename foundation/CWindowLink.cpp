@@ -1,36 +1,22 @@
 #include "foundation/CWindowLink.h"
 
-namespace {
-CWindowLink* installedLink = nullptr;
-}
-
-void CWindowLink::install(CWindowLink* link)
-{
-    installedLink = link;
-}
-
-CWindowLink* CWindowLink::installed()
-{
-    return installedLink;
-}
-
 CXString CWindowLink::cdPath()
 {
-    return installedLink ? installedLink->getCDPath() : CXString();
+    return installed() ? installed()->getCDPath() : CXString();
 }
 
 CXString CWindowLink::rootPath()
 {
-    return installedLink ? installedLink->getRootPath() : CXString();
+    return installed() ? installed()->getRootPath() : CXString();
 }
 
 CLanguageOSVer* CWindowLink::languageOf(CWindow* window)
 {
-    return installedLink && window ? installedLink->getLangIfc(window) : nullptr;
+    return installed() && window ? installed()->getLangIfc(window) : nullptr;
 }
 
 void CWindowLink::notifyLanguageChanged(CWindow* window)
 {
-    if (installedLink && window)
-        installedLink->languageChanged(window);
+    if (installed() && window)
+        installed()->languageChanged(window);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foundation/CInstalledLink.h"
+
 #include "foundation/CXString.h"
 
 class CWindow;
@@ -9,7 +11,7 @@ class CLanguageOSVer;
 // and the language object of a window, and the one thing they tell it (the language changed, so
 // the keyboard layout must follow). The window host installs its link when it is made; while none
 // is installed the paths are empty and no window has a language.
-class CWindowLink {
+class CWindowLink : public CInstalledLink<CWindowLink> {
 public:
     virtual ~CWindowLink() = default;
 
@@ -20,10 +22,6 @@ public:
     // The language object the window was made with; null when it has none.
     virtual CLanguageOSVer* getLangIfc(CWindow* window) const = 0;
     virtual void languageChanged(CWindow* window) = 0;
-
-    // Installs the link for the whole process; null removes it. Main thread only.
-    static void install(CWindowLink* link);
-    static CWindowLink* installed();
 
     // The same questions, answered empty / null while no link is installed.
     static CXString cdPath();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foundation/CInstalledLink.h"
+
 class CMC_Object;
 class CWindow;
 class CXTimer;
@@ -9,7 +11,7 @@ class CXTimer;
 // deletion of finished timer-driven behaviours) and the application object that the window's
 // engine host runs (GETAPPLICATIONNAME). The window host installs the link when it is made; while
 // none is installed there are no timers, no trash and no application.
-class CWindowServices {
+class CWindowServices : public CInstalledLink<CWindowServices> {
 public:
     virtual ~CWindowServices() = default;
 
@@ -22,10 +24,6 @@ public:
     virtual bool addToPublicTrash(CWindow* window, CMC_Object* object) = 0;
     // The application script object of the engine host the window runs; null when none.
     virtual CMC_Object* getApplicationObject(CWindow* window) = 0;
-
-    // Installs the link for the whole process; null removes it. Main thread only.
-    static void install(CWindowServices* services);
-    static CWindowServices* installed();
 
     // The same questions through the installed link; null / false without one.
     static CXTimer* timersOf(CWindow* window);
