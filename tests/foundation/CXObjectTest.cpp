@@ -1,6 +1,6 @@
 #include "foundation/CLogSink.h"
 #include "foundation/CXObject.h"
-#include "platform/DebugOutput.h"
+#include "CapturedDebugOutput.h"
 #include "platform/ManualClock.h"
 
 #include <cstdio>
@@ -24,11 +24,7 @@ class ProfileTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        stream = std::tmpfile();
-        ASSERT_NE(stream, nullptr);
-        output = std::make_unique<platform::DebugOutput>(stream);
-        output->setEnabled(true);
-        platform::setDebugOutput(output.get());
+        ASSERT_TRUE(debug.ready());
         platform::setClock(&clock);
         CLogSink::install(&log);
     }
@@ -37,24 +33,12 @@ protected:
         CXObject::profile(nullptr, false);
         CLogSink::install(nullptr);
         platform::setClock(nullptr);
-        platform::setDebugOutput(nullptr);
-        std::fclose(stream);
     }
 
-    std::string written()
-    {
-        std::rewind(stream);
-        std::string text;
-        char buffer[256];
-        size_t count = 0;
-        while ((count = std::fread(buffer, 1, sizeof buffer, stream)) > 0)
-            text.append(buffer, count);
-        return text;
-    }
+    std::string written() { return debug.text(); }
 
     platform::ManualClock clock{0xFFFFFFF0u};
-    std::FILE* stream = nullptr;
-    std::unique_ptr<platform::DebugOutput> output;
+    CapturedDebugOutput debug;
     RecordingLog log;
 };
 

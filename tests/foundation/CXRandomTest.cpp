@@ -1,5 +1,5 @@
 #include "foundation/CXRandom.h"
-#include "platform/DebugOutput.h"
+#include "CapturedDebugOutput.h"
 #include "platform/ManualClock.h"
 
 #include <gtest/gtest.h>
@@ -19,34 +19,16 @@ class RandomTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        stream = std::tmpfile();
-        ASSERT_NE(stream, nullptr);
-        output = std::make_unique<platform::DebugOutput>(stream);
-        output->setEnabled(true);
-        platform::setDebugOutput(output.get());
+        ASSERT_TRUE(debug.ready());
         platform::setClock(&clock);
         CXRandom::seed(12345);
     }
-    void TearDown() override
-    {
-        platform::setClock(nullptr);
-        platform::setDebugOutput(nullptr);
-        std::fclose(stream);
-    }
+    void TearDown() override { platform::setClock(nullptr); }
 
-    std::string debugText()
-    {
-        std::fflush(stream);
-        std::rewind(stream);
-        std::string text;
-        for (int c = std::fgetc(stream); c != EOF; c = std::fgetc(stream))
-            text += static_cast<char>(c);
-        return text;
-    }
+    std::string debugText() { return debug.text(); }
 
     platform::ManualClock clock{777};
-    std::FILE* stream = nullptr;
-    std::unique_ptr<platform::DebugOutput> output;
+    CapturedDebugOutput debug;
 };
 
 TEST_F(RandomTest, DrawsStayInTheirRangeAndEmptyRangesGiveTheirStart)
