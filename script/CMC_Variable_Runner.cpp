@@ -46,19 +46,6 @@ bool isVariableMethod(int id)
     return (id >= R::SET && id <= R::LOG && id != 19) || id == R::LOWER;
 }
 
-// The upper-case letters of code page 1250 beyond A to Z.
-bool isUpperLetter(unsigned char character)
-{
-    static const unsigned char kPolishUpper[] = {0x8C, 0x8F, 0xA3, 0xA5, 0xAF, 0xC6, 0xCA, 0xD1, 0xD3};
-    if (character >= 'A' && character <= 'Z')
-        return true;
-    for (unsigned char letter : kPolishUpper) {
-        if (character == letter)
-            return true;
-    }
-    return false;
-}
-
 CMC_Variable* storeInteger(CMC_Integer* variable, int value)
 {
     variable->setValue(value);
@@ -389,8 +376,7 @@ CMC_Variable* CMC_Variable_Runner::runString(int id, CMC_String* variable, CXVec
         return CMC_VariableFactory::makeInteger(text.FindSubString(stringArgument(arguments, 0), from));
     }
     case ISUPPERLETTER: {
-        int index = intArgument(arguments, 0, -1);
-        return CMC_VariableFactory::makeBool(inText(text, index) && isUpperLetter(static_cast<unsigned char>(text.GetAt(index))));
+        return CMC_VariableFactory::makeBool(text.IsUpper(intArgument(arguments, 0, -1)));
     }
     default:
         return runStringEdit(id, variable, arguments);
