@@ -78,11 +78,6 @@ struct Row {
     CMC_RunnerFactory::Maker maker;
 };
 
-CMC_Runner* makeVariableRunner()
-{
-    return new CMC_Variable_Runner();
-}
-
 template <typename Runner>
 CMC_Runner* makeRunner()
 {
@@ -117,7 +112,7 @@ std::vector<Row>& rows()
         {&F::pSystemRunner, {TYPE_SYSTEM}, nullptr, nullptr},
         {&F::pTextRunner, {TYPE_TEXT}, nullptr, nullptr},
         {&F::pTimerRunner, {TYPE_TIMER}, makeRunner<CMC_Timer_Runner>, nullptr},
-        {&F::pVariableRunner, {TYPE_INTEGER, TYPE_STRING, TYPE_BOOL, TYPE_DOUBLE, TYPE_EXPRESSION}, makeVariableRunner, nullptr},
+        {&F::pVariableRunner, {TYPE_INTEGER, TYPE_STRING, TYPE_BOOL, TYPE_DOUBLE, TYPE_EXPRESSION}, makeRunner<CMC_Variable_Runner>, nullptr},
         {&F::pNetServerRunner, {TYPE_NETSERVER}, nullptr, nullptr},
         {&F::pNetClientRunner, {TYPE_NETCLIENT}, nullptr, nullptr},
         {&F::pDummyRunner, {TYPE_STATEMENTS}, makeRunner<CMC_Dummy_Runner>, nullptr},
