@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
+#include <string_view>
 
 CMC_String::CMC_String(const CXString& name) : CMC_ValueVariable(name, script::TYPE_STRING, -1)
 {
@@ -116,15 +118,8 @@ bool CMC_String::netrestore(const uint8_t* buffer, int length)
     if (buffer == nullptr || !holdsPayload(length, 0))
         return false;
     // The text ends at its zero byte, or at the end of the buffer when a peer left it out.
-    const char* text = reinterpret_cast<const char*>(buffer + 4);
-    size_t available = static_cast<size_t>(length - 4);
-    const void* end = std::memchr(text, 0, available);
-    size_t textLength = end != nullptr ? static_cast<size_t>(static_cast<const char*>(end) - text) : available;
-    CXString restored(static_cast<int>(textLength));
-    std::memcpy(restored.getBuffer(), text, textLength);
-    restored.getBuffer()[textLength] = '\0';
-    restored.updateLength();
-    value_ = restored;
+    std::string_view received(reinterpret_cast<const char*>(buffer + 4), static_cast<size_t>(length - 4));
+    value_ = std::string(received.substr(0, received.find('\0'))).c_str();
     return true;
 }
 
