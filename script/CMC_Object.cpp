@@ -28,15 +28,6 @@ constexpr int kMaxClonesPerCall = 65536;
 
 int signalNesting = 0;
 
-void freeSignalList(CXString** list)
-{
-    if (list == nullptr)
-        return;
-    for (CXString** name = list; *name != nullptr; ++name)
-        delete *name;
-    delete[] list;
-}
-
 } // namespace
 
 CMC_Object::CMC_Object(const CXString& name, int type) : name_(name), type_(type)
@@ -258,6 +249,15 @@ CXString** CMC_Object::makeSignalList(std::initializer_list<const char*> names)
         list[i++] = new CXString(name);
     list[i] = nullptr;
     return list;
+}
+
+void CMC_Object::freeSignalList(CXString** list)
+{
+    if (list == nullptr)
+        return;
+    for (CXString** name = list; *name != nullptr; ++name)
+        delete *name;
+    delete[] list;
 }
 
 bool CMC_Object::ensureSignalList()

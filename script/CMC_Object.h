@@ -163,6 +163,8 @@ protected:
     void markAsClone() { isClone_ = true; }
     // Copies of the signal names, null-terminated, for getBehavioursList implementations.
     static CXString** makeSignalList(std::initializer_list<const char*> names);
+    // Deletes such a list and its names; null is ignored.
+    static void freeSignalList(CXString** list);
 
 private:
     using SignalList = std::shared_ptr<CXString*>;

@@ -382,18 +382,15 @@ CMElements* CMC_ObjectsContainer::resolveObjects(CMElements* elements)
 void CMC_ObjectsContainer::addInlineBehavioursToGroup(CMC_Object* object, CMemberList* group)
 {
     CXString** names = object->getBehavioursList();
-    if (names == nullptr)
-        return;
-    for (CXString** name = names; *name != nullptr; ++name) {
+    for (CXString** name = names; name != nullptr && *name != nullptr; ++name) {
         CXVector* entries = object->getBehaviour(**name);
         for (int i = 0; entries != nullptr && i < entries->getSize(); ++i) {
             CMC_Object* behaviour = CMC_HandlerTable::entryAt(entries, i)->getBehaviour();
             if (behaviour != nullptr && behaviour->getName().startsWith("beh_"))
                 group->add(behaviour);
         }
-        delete *name;
     }
-    delete[] names;
+    freeSignalList(names);
 }
 
 CXVector* CMC_ObjectsContainer::resolve(CMElement* element, CMemberList* group)
