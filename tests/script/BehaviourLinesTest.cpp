@@ -128,7 +128,7 @@ TEST_F(BehaviourLines, ExpressionsHaveNoPrecedenceAndTakeTheFirstOperandsType)
     for (const Case& c : cases) {
         CMC_Expression expression(scene, CMC_CodeText::inner(CXString(c.line)));
         CMC_Variable* value = expression.calculate();
-        std::string shown = value != nullptr ? text(CMC_Object::typeToString(value->getType())) + ":" + text(value->toString()) : "none";
+        std::string shown = typed(value);
         EXPECT_EQ(shown, c.value) << c.line;
     }
     turn();

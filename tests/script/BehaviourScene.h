@@ -218,7 +218,7 @@ protected:
         CMC_Behaviour host(scene, CXString("host"), CXString());
         CMC_Behaviour_Entry entry(&host, CXString(line));
         CMC_Variable* value = script::valueOnly(entry.run(nullptr, nullptr));
-        std::string shown = value != nullptr ? text(CMC_Object::typeToString(value->getType())) + ":" + text(value->toString()) : "none";
+        std::string shown = typed(value);
         CMC_Behaviour_Entry::releaseValue(value);
         return shown;
     }

@@ -18,14 +18,6 @@
 
 namespace scripttest {
 
-// "TYPE:text" of a value; "none" for no value.
-inline std::string typed(CMC_Variable* value)
-{
-    if (value == nullptr)
-        return "none";
-    return text(CMC_Object::typeToString(value->getType())) + ":" + text(value->toString());
-}
-
 // The same for a method's result, which is then given back to its pool.
 inline std::string taken(CMC_Variable* result)
 {

@@ -44,6 +44,14 @@ inline std::string text(const CXString& value)
     return std::string(value.c_str());
 }
 
+// "TYPE:text" of a value; "none" for no value.
+inline std::string typed(CMC_Variable* value)
+{
+    if (value == nullptr)
+        return "none";
+    return text(CMC_Object::typeToString(value->getType())) + ":" + text(value->toString());
+}
+
 // A behaviour double: records each run and then does what its action says. Its CODE is kept but
 // not interpreted.
 class TestBehaviour : public CMC_Object, public CRunnableBehaviour {

@@ -106,7 +106,7 @@ TEST_F(StoredForms, ValueRecordsOfArrayFiles)
     for (int i = 0; i < 4; ++i) {
         CMC_Variable* value = CMC_VariableFactory::restore(&reading);
         ASSERT_NE(value, nullptr);
-        restored.push_back(text(CMC_Object::typeToString(value->getType())) + ":" + text(value->toString()));
+        restored.push_back(typed(value));
     }
     EXPECT_EQ(restored, (std::vector<std::string>{"INTEGER:7", "STRING:ab", "BOOL:TRUE", "DOUBLE:1.50000"}));
     EXPECT_EQ(CMC_VariableFactory::restore(&reading), nullptr); // 77 is no type

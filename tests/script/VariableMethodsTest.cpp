@@ -38,9 +38,7 @@ protected:
     {
         CMC_Variable* variable = declare(c.type, c.value);
         CMC_Variable* result = call(variable, c.method, c.arguments);
-        std::string shown = result == nullptr     ? "none"
-                            : result == variable ? "self"
-                                                 : text(CMC_Object::typeToString(result->getType())) + ":" + text(result->toString());
+        std::string shown = result == variable ? "self" : typed(result);
         std::string where = std::string(c.type) + " " + c.value + " " + c.method;
         EXPECT_EQ(shown, c.result) << where;
         EXPECT_EQ(text(variable->toString()), c.after) << where;

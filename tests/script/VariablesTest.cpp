@@ -20,13 +20,6 @@ using namespace scripttest;
 
 namespace {
 
-std::string typeAndText(CMC_Variable* value)
-{
-    if (value == nullptr)
-        return "none";
-    return text(CMC_Object::typeToString(value->getType())) + ":" + text(value->toString());
-}
-
 // A declared (not pooled) variable from a literal, as a script would declare it.
 std::unique_ptr<CMC_Variable> declared(const char* literal)
 {
@@ -90,7 +83,7 @@ TEST_F(Variables, LiteralsBecomeTemporariesOfTheirType)
     for (const Case& c : cases) {
         CMC_Variable* value = CMC_Variable::resolve(c.literal);
         EXPECT_GE(value->getId(), 0);
-        EXPECT_EQ(typeAndText(value), c.expected) << c.literal;
+        EXPECT_EQ(typed(value), c.expected) << c.literal;
         CMC_Object::flush(value);
     }
     for (const char* number : {"-", "-.", "1.2.3", "0", "0.5", "12", "-0.5"})
@@ -122,7 +115,7 @@ TEST_F(Variables, ConversionsBetweenThePlainTypes)
     for (const Case& c : cases) {
         std::unique_ptr<CMC_Variable> source = declared(c.literal);
         CMC_Variable* converted = source->convert(c.type);
-        EXPECT_EQ(typeAndText(converted), c.expected) << c.literal << " to " << c.type;
+        EXPECT_EQ(typed(converted), c.expected) << c.literal << " to " << c.type;
         if (converted != source.get())
             CMC_Object::flush(converted);
     }
@@ -172,7 +165,7 @@ TEST_F(Variables, CalculateLeavesTheVariableAndAnswersATemporaryOfItsType)
         std::string before = text(left->toString());
         CMC_Variable* right = CMC_Variable::resolve(c.right);
         CMC_Variable* result = left->calculate(right, c.operation);
-        EXPECT_EQ(typeAndText(result), c.expected) << c.left << " op " << c.operation << " " << c.right;
+        EXPECT_EQ(typed(result), c.expected) << c.left << " op " << c.operation << " " << c.right;
         EXPECT_EQ(text(left->toString()), before);
         EXPECT_GE(result->getId(), 0);
         CMC_Object::flush(result);
@@ -239,7 +232,7 @@ TEST_F(Variables, TypedArgumentGettersConvertAndGiveTheTemporaryBackAtOnce)
     EXPECT_EQ(runner.getParameterString(&arguments, 0), &declaredText);
     CMC_Variable* converted = runner.getParameterString(&arguments, 1);
     ASSERT_NE(converted, nullptr);
-    EXPECT_EQ(typeAndText(converted), "STRING:12");
+    EXPECT_EQ(typed(converted), "STRING:12");
     EXPECT_FALSE(CMC_VariableFactory::variablesStrTaken[converted->getId()]);
     EXPECT_EQ(runner.getParameter(&arguments, 3), nullptr);
     EXPECT_EQ(runner.getParameterInteger(&arguments, -1), nullptr);
@@ -248,7 +241,7 @@ TEST_F(Variables, TypedArgumentGettersConvertAndGiveTheTemporaryBackAtOnce)
     EXPECT_EQ(runner.boolArgument(&arguments, 0, true), false);
     // A computed argument is read as its value, afresh each time.
     EXPECT_EQ(runner.intArgument(&arguments, 2), 42);
-    EXPECT_EQ(typeAndText(runner.getParameter(&arguments, 2)), "INTEGER:43");
+    EXPECT_EQ(typed(runner.getParameter(&arguments, 2)), "INTEGER:43");
 }
 
 class ChangeSignals : public ScriptScene {
