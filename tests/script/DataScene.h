@@ -115,14 +115,6 @@ protected:
         return taken(call(target, method, literals));
     }
 
-    // What ran while the method ran.
-    std::vector<std::string> signalsOf(CMC_Object* target, const char* method, std::initializer_list<const char*> literals = {})
-    {
-        eventLog().clear();
-        CMC_Object::flush(call(target, method, literals));
-        return eventLog();
-    }
-
     static std::string gamePath(const char* file) { return GameFolder::gamePath(file); }
 
     GameFolder folder;

@@ -252,6 +252,13 @@ protected:
             CMC_Object::flush(static_cast<CMC_Variable*>(arguments->at(i)));
         return result;
     }
+    // What ran while the method ran; its result is given back.
+    std::vector<std::string> signalsOf(CMC_Object* target, const char* method, std::initializer_list<const char*> literals = {})
+    {
+        eventLog().clear();
+        CMC_Object::flush(call(target, method, literals));
+        return eventLog();
+    }
 
     platform::ManualClock clock;
     TestScene* scene = nullptr;

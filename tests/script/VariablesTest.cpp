@@ -263,57 +263,50 @@ protected:
         eventLog().clear();
         return scene->getVariable("v");
     }
-
-    std::vector<std::string> after(CMC_Variable* variable, const char* method, std::initializer_list<const char*> arguments = {})
-    {
-        eventLog().clear();
-        CMC_Object::flush(call(variable, method, arguments));
-        return eventLog();
-    }
 };
 
 TEST_F(ChangeSignals, EveryStoreIsBrutalAndOnlyARealChangeIsAChange)
 {
     using Log = std::vector<std::string>;
     CMC_Variable* v = declare("INTEGER", "3");
-    EXPECT_EQ(after(v, "SET", {"3"}), (Log{"brutal(v)"}));
-    EXPECT_EQ(after(v, "SET", {"4"}), (Log{"brutal(v)", "changed(v)"}));
-    EXPECT_EQ(after(v, "INC"), (Log{"brutal(v)", "five(v)"}));
-    EXPECT_EQ(after(v, "ABS", {"-5"}), (Log{"brutal(v)"}));
-    EXPECT_EQ(after(v, "ADD", {"0"}), (Log{"brutal(v)"}));
-    EXPECT_EQ(after(v, "CLEAR"), (Log{"brutal(v)", "changed(v)"}));
-    EXPECT_EQ(after(v, "CLEAR"), (Log{"brutal(v)"}));
-    EXPECT_EQ(after(v, "SWITCH", {"0", "5"}), (Log{"brutal(v)", "five(v)"}));
-    EXPECT_EQ(after(v, "SETDEFAULT", {"9"}), Log{});
-    EXPECT_EQ(after(v, "RESETINI"), Log{}); // only for TOINI variables
+    EXPECT_EQ(signalsOf(v, "SET", {"3"}), (Log{"brutal(v)"}));
+    EXPECT_EQ(signalsOf(v, "SET", {"4"}), (Log{"brutal(v)", "changed(v)"}));
+    EXPECT_EQ(signalsOf(v, "INC"), (Log{"brutal(v)", "five(v)"}));
+    EXPECT_EQ(signalsOf(v, "ABS", {"-5"}), (Log{"brutal(v)"}));
+    EXPECT_EQ(signalsOf(v, "ADD", {"0"}), (Log{"brutal(v)"}));
+    EXPECT_EQ(signalsOf(v, "CLEAR"), (Log{"brutal(v)", "changed(v)"}));
+    EXPECT_EQ(signalsOf(v, "CLEAR"), (Log{"brutal(v)"}));
+    EXPECT_EQ(signalsOf(v, "SWITCH", {"0", "5"}), (Log{"brutal(v)", "five(v)"}));
+    EXPECT_EQ(signalsOf(v, "SETDEFAULT", {"9"}), Log{});
+    EXPECT_EQ(signalsOf(v, "RESETINI"), Log{}); // only for TOINI variables
 
     v = declare("STRING", "ab");
-    EXPECT_EQ(after(v, "INC"), Log{});
-    EXPECT_EQ(after(v, "CUT", {"0", "1"}), (Log{"brutal(v)", "changed(v)"}));
-    EXPECT_EQ(after(v, "REPLACE", {"x", "y"}), (Log{"brutal(v)"}));
-    EXPECT_EQ(after(v, "UPPER"), (Log{"brutal(v)", "changed(v)"}));
-    EXPECT_EQ(after(v, "SET", {"5"}), (Log{"brutal(v)", "five(v)"}));
-    EXPECT_EQ(after(v, "CLEAR"), (Log{"brutal(v)", "changed(v)"}));
-    EXPECT_EQ(after(v, "CLEAR"), (Log{"brutal(v)"}));
+    EXPECT_EQ(signalsOf(v, "INC"), Log{});
+    EXPECT_EQ(signalsOf(v, "CUT", {"0", "1"}), (Log{"brutal(v)", "changed(v)"}));
+    EXPECT_EQ(signalsOf(v, "REPLACE", {"x", "y"}), (Log{"brutal(v)"}));
+    EXPECT_EQ(signalsOf(v, "UPPER"), (Log{"brutal(v)", "changed(v)"}));
+    EXPECT_EQ(signalsOf(v, "SET", {"5"}), (Log{"brutal(v)", "five(v)"}));
+    EXPECT_EQ(signalsOf(v, "CLEAR"), (Log{"brutal(v)", "changed(v)"}));
+    EXPECT_EQ(signalsOf(v, "CLEAR"), (Log{"brutal(v)"}));
 
     v = declare("DOUBLE", "1.5");
-    EXPECT_EQ(after(v, "SQRT"), (Log{"brutal(v)"}));
-    EXPECT_EQ(after(v, "DEC"), (Log{"brutal(v)", "changed(v)"}));
+    EXPECT_EQ(signalsOf(v, "SQRT"), (Log{"brutal(v)"}));
+    EXPECT_EQ(signalsOf(v, "DEC"), (Log{"brutal(v)", "changed(v)"}));
     eventLog().clear();
     static_cast<CMC_Double*>(v)->setValue(NAN); // never equal to itself
     EXPECT_EQ(eventLog(), (Log{"brutal(v)", "changed(v)"}));
 
     v = declare("BOOL", "TRUE");
-    EXPECT_EQ(after(v, "DEC"), (Log{"brutal(v)", "changed(v)"}));
+    EXPECT_EQ(signalsOf(v, "DEC"), (Log{"brutal(v)", "changed(v)"}));
     EXPECT_EQ(static_cast<CMC_Bool*>(v)->getValue(), false);
-    EXPECT_EQ(after(v, "SWITCH", {"FALSE", "FALSE"}), (Log{"brutal(v)", "changed(v)"}));
+    EXPECT_EQ(signalsOf(v, "SWITCH", {"FALSE", "FALSE"}), (Log{"brutal(v)", "changed(v)"}));
 }
 
 TEST_F(ChangeSignals, ASpecificChangeHandlerTakesItsValueAlone)
 {
     CMC_Variable* v = declare("INTEGER", "3");
     v->addBehaviour("ONBRUTALCHANGED^7", object("five"), nullptr, scene);
-    EXPECT_EQ(after(v, "SET", {"7"}), (std::vector<std::string>{"five(v)", "changed(v)"}));
+    EXPECT_EQ(signalsOf(v, "SET", {"7"}), (std::vector<std::string>{"five(v)", "changed(v)"}));
 }
 
 TEST_F(ChangeSignals, AHandlerMayDeleteTheVariableItWatches)
