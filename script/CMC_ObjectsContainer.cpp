@@ -263,8 +263,8 @@ void CMC_ObjectsContainer::unload()
         object.get()->noteReleasedBy(this);
     names_->clear();
     objects_->removeAll();
-    if (isSignalHandled(1))
-        onSignal("ONDONE");
+    // Then its own ONDONE, as any object's done raises it.
+    CMC_Object::done(true);
 }
 
 void CMC_ObjectsContainer::deleteHeldObjects()
