@@ -1,10 +1,8 @@
 #include "platform/DriveMap.h"
 
+#include "platform/AtomicFile.h"
 #include "platform/ConfigFolder.h"
 #include "platform/TextTools.h"
-
-#include <fstream>
-#include <sstream>
 
 namespace platform {
 
@@ -17,17 +15,6 @@ std::string withoutTrailingSlashes(std::string folder)
     while (folder.size() > 1 && folder.back() == '/')
         folder.pop_back();
     return folder;
-}
-
-bool readWholeFile(const std::string& path, std::string& text)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return false;
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    text = buffer.str();
-    return true;
 }
 
 // Mount points escape blanks, tabs, newlines and backslashes as three octal digits.
@@ -178,11 +165,11 @@ void DriveMap::loadSystem()
 {
     clear();
     std::string text;
-    if (readWholeFile(ConfigFolder::path() + "/" + kConfigFileName, text))
+    if (AtomicFile::readAll(ConfigFolder::path() + "/" + kConfigFileName, text))
         readConfig(text);
     else
         set('C', "/", DriveType::Fixed);
-    if (readWholeFile("/proc/self/mountinfo", text))
+    if (AtomicFile::readAll("/proc/self/mountinfo", text))
         addOpticalMounts(text);
 }
 
