@@ -12,9 +12,7 @@ CFileNameResolver::CFileNameResolver(const CXString& path)
 
 CFileNameResolver::~CFileNameResolver()
 {
-    for (int i = 0; i < directories_->getSize(); ++i)
-        delete static_cast<CXString*>((*directories_)[i]);
-    delete directories_;
+    CXString::releaseToVector(directories_);
 }
 
 void CFileNameResolver::split()

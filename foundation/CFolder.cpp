@@ -91,11 +91,7 @@ CXArray* CFolder::list(const CXString& pattern)
 
 void CFolder::releaseFilesList(CXArray* names)
 {
-    if (!names)
-        return;
-    for (int i = 0; i < names->getSize(); ++i)
-        delete static_cast<CXString*>((*names)[i]);
-    delete names;
+    CXString::releaseToVector(names);
 }
 
 bool CFolder::IsDirectory(const CXString& path)
