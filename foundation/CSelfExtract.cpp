@@ -1,6 +1,7 @@
 #include "foundation/CSelfExtract.h"
 
 #include "foundation/CFile.h"
+#include "foundation/CPath.h"
 #include "foundation/CSelfExtractInfo.h"
 #include "foundation/LittleEndian.h"
 #include "platform/Files.h"
@@ -176,14 +177,6 @@ bool writeRecord(CFile& package, const CXString& name, const std::vector<uint8_t
         && writeExactly(package, nameLength, 4) && writeExactly(package, name.c_str(), size_t(name.getLength()));
 }
 
-CXString withTrailingBackslash(const CXString& folder)
-{
-    CXString result = folder;
-    if (result.IsString() && result.lastChar() != '\\')
-        result += "\\";
-    return result;
-}
-
 } // namespace
 
 CSelfExtract::CSelfExtract() : CSelfExtract(CXString())
@@ -258,19 +251,18 @@ bool CSelfExtract::ExtractOne(int index, const CXString& folder)
     size_t length = 0;
     if (!readEntryData(*entry, packageName_, data, length))
         return false;
-    const CXString target = withTrailingBackslash(folder) + entry->GetFilename();
+    const CXString target = CPath::getFullPath(folder, entry->GetFilename());
     makeSureDirectoryPathExists(target);
     return writeFile(target, data.get(), length);
 }
 
 void CSelfExtract::AddDirectory(const CXString& folder)
 {
-    const CXString prefix = withTrailingBackslash(folder);
-    const CXString pattern = prefix + "*.*";
+    const CXString pattern = CPath::getFullPath(folder, "*.*");
     for (const platform::FileEntry& found : platform::files().find(pattern.c_str())) {
         if (found.name.empty() || found.name.back() == '.')
             continue;
-        const CXString path = prefix + found.name.c_str();
+        const CXString path = CPath::getFullPath(folder, found.name.c_str());
         if (found.isFolder) {
             AddDirectory(path);
             continue;
