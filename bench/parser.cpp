@@ -13,12 +13,10 @@
 
 #include "platform/DriveMap.h"
 #include "platform/Drives.h"
+#include "tests/platform/TempFolder.h"
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
 
@@ -67,27 +65,21 @@ class SceneFile {
 public:
     SceneFile()
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tamzora-bench-XXXXXX").string();
-        root_ = mkdtemp(pattern.data());
         std::string crLf;
         for (char c : plainScript()) {
             if (c == '\n')
                 crLf += '\r';
             crLf += c;
         }
-        std::ofstream(root_ + "/scene.cnv", std::ios::binary) << crLf;
-        drives_.set('C', root_, platform::DriveType::Fixed);
+        folder_.write("scene.cnv", crLf);
+        drives_.set('C', folder_.path(), platform::DriveType::Fixed);
         platform::setDrives(&drives_);
     }
-    ~SceneFile()
-    {
-        platform::setDrives(nullptr);
-        std::filesystem::remove_all(root_);
-    }
+    ~SceneFile() { platform::setDrives(nullptr); }
     const char* name() const { return "C:\\scene.cnv"; }
 
 private:
-    std::string root_;
+    TempFolder folder_;
     platform::DriveMap drives_;
 };
 

@@ -6,12 +6,11 @@
 // case from the disk, which costs a folder scan per component.
 #include "platform/DriveMap.h"
 #include "platform/Files.h"
+#include "tests/platform/TempFolder.h"
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
+#include <string>
 #include <sys/stat.h>
 
 namespace {
@@ -20,23 +19,16 @@ class GameFolder {
 public:
     GameFolder()
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tamzora-bench-XXXXXX").string();
-        root_ = mkdtemp(pattern.data());
-        std::filesystem::create_directories(root_ + "/Dane/Sceny");
         for (int i = 0; i < 200; ++i)
-            std::ofstream(root_ + "/Dane/Sceny/scene" + std::to_string(i) + ".cnv") << "x";
-        drives_.set('C', root_, platform::DriveType::Fixed);
+            folder_.write("Dane/Sceny/scene" + std::to_string(i) + ".cnv", "x");
+        drives_.set('C', folder_.path(), platform::DriveType::Fixed);
         platform::setDrives(&drives_);
     }
-    ~GameFolder()
-    {
-        platform::setDrives(nullptr);
-        std::filesystem::remove_all(root_);
-    }
-    const std::string& root() const { return root_; }
+    ~GameFolder() { platform::setDrives(nullptr); }
+    const std::string& root() const { return folder_.path(); }
 
 private:
-    std::string root_;
+    TempFolder folder_;
     platform::DriveMap drives_;
 };
 

@@ -4,6 +4,7 @@
 #include "foundation/CSelfExtract.h"
 #include "platform/DriveMap.h"
 #include "platform/Drives.h"
+#include "tests/platform/TempFolder.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -19,21 +20,14 @@ namespace fs = std::filesystem;
 struct Scratch {
     Scratch()
     {
-        std::string pattern = (fs::temp_directory_path() / "tamzora-fuzz-sfx-XXXXXX").string();
-        root = mkdtemp(pattern.data());
-        drives.set('C', root, platform::DriveType::Fixed);
+        drives.set('C', folder.path(), platform::DriveType::Fixed);
         platform::setDrives(&drives);
     }
-    ~Scratch()
-    {
-        platform::setDrives(nullptr);
-        std::error_code ignored;
-        fs::remove_all(root, ignored);
-    }
+    ~Scratch() { platform::setDrives(nullptr); }
     // Nothing but the package and what lies below "out".
     bool onlyExpectedEntries() const
     {
-        for (const auto& entry : fs::directory_iterator(root)) {
+        for (const auto& entry : fs::directory_iterator(folder.path())) {
             std::string name = entry.path().filename().string();
             if (name != "pkg.sfx" && name != "out")
                 return false;
@@ -41,7 +35,7 @@ struct Scratch {
         return true;
     }
 
-    std::string root;
+    TempFolder folder;
     platform::DriveMap drives;
 };
 
@@ -50,13 +44,13 @@ struct Scratch {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     static Scratch scratch;
-    std::ofstream(scratch.root + "/pkg.sfx", std::ios::binary).write(reinterpret_cast<const char*>(data), std::streamsize(size));
+    std::ofstream(scratch.folder / "pkg.sfx", std::ios::binary).write(reinterpret_cast<const char*>(data), std::streamsize(size));
     CSelfExtract package("C:\\pkg.sfx");
     if (package.ReadTOC())
         package.ExtractFiles("C:\\out");
     if (!scratch.onlyExpectedEntries())
         std::abort();
     std::error_code ignored;
-    fs::remove_all(scratch.root + "/out", ignored);
+    fs::remove_all(scratch.folder / "out", ignored);
     return 0;
 }
