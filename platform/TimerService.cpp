@@ -20,12 +20,7 @@ TimerService::~TimerService()
         timers_.clear();
     }
     changed_.notify_all();
-    if (thread_.joinable()) {
-        if (thread_.get_id() == std::this_thread::get_id())
-            thread_.detach();
-        else
-            thread_.join();
-    }
+    thread_.join();
 }
 
 uint64_t TimerService::nowMs()
@@ -45,7 +40,7 @@ TimerService::TimerId TimerService::add(uint32_t periodMs, std::function<void()>
     const uint32_t period = periodMs == 0 ? 1 : periodMs;
     timers_[id] = Timer{period, nowMs() + period, std::make_shared<std::function<void()>>(std::move(callback))};
     if (mode_ == Mode::Threaded && !thread_.joinable() && !stopping_)
-        thread_ = std::thread([this] { threadLoop(); });
+        thread_.start([this](Thread&) { threadLoop(); });
     lock.unlock();
     changed_.notify_all();
     return id;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Clock.h"
+#include "platform/Thread.h"
 
 #include <condition_variable>
 #include <cstdint>
@@ -71,7 +72,7 @@ private:
     uint32_t lastTick_ = 0;
     uint64_t elapsedMs_ = 0;
     bool stopping_ = false;
-    std::thread thread_;
+    Thread thread_;
 };
 
 // The timer service of the process (Threaded, started on first use).
