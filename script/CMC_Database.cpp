@@ -2,13 +2,13 @@
 
 #include "foundation/CFile.h"
 #include "foundation/CMElement.h"
+#include "foundation/IntegerWrap.h"
 #include "script/CMC_ObjectsContainer.h"
 #include "script/CMC_Structure.h"
 #include "script/CMC_TypeIds.h"
 #include "script/CMC_VariableFactory.h"
 
 #include <algorithm>
-#include <cstdint>
 
 namespace {
 
@@ -26,11 +26,6 @@ bool fieldEquals(CMC_Variable* field, CMC_Variable* value)
     bool equal = field->equals(probe != nullptr ? probe : value);
     CMC_Object::flush(probe);
     return equal;
-}
-
-int wrappingStep(int position, int step)
-{
-    return static_cast<int>(static_cast<uint32_t>(position) + static_cast<uint32_t>(step));
 }
 
 } // namespace
@@ -124,7 +119,7 @@ void CMC_Database::select(int index)
 
 void CMC_Database::next()
 {
-    cursorPos_ = cursorPos_ == getRows() - 1 ? 0 : wrappingStep(cursorPos_, 1);
+    cursorPos_ = cursorPos_ == getRows() - 1 ? 0 : foundation::wrapAdd(cursorPos_, 1);
     if (CMC_Structure* row = getRow(cursorPos_))
         show(row);
 }
@@ -133,7 +128,7 @@ void CMC_Database::prev()
 {
     if (cursorPos_ == 0)
         cursorPos_ = getRows();
-    cursorPos_ = wrappingStep(cursorPos_, -1);
+    cursorPos_ = foundation::wrapAdd(cursorPos_, -1);
     if (CMC_Structure* row = getRow(cursorPos_))
         show(row);
 }
