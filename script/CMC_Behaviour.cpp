@@ -44,15 +44,6 @@ CXString withoutOuterBraces(const CXString& code)
     return CMC_CodeText::trimmed(text);
 }
 
-void deleteTexts(CXArray* texts)
-{
-    if (texts == nullptr)
-        return;
-    for (int i = 0; i < texts->getSize(); ++i)
-        delete texts->stringAt(i);
-    delete texts;
-}
-
 } // namespace
 
 CMC_Behaviour::CMC_Behaviour(CMC_ObjectsContainer* container, CMElement* element)
@@ -237,7 +228,7 @@ void CMC_Behaviour::runOnTimer(int period, int count, CXArray* parameters, CMC_B
     stopTimer();
     tickLimit_ = count;
     tickCounter_ = 0;
-    timerArguments_ = std::shared_ptr<CXArray>(parameters != nullptr ? parameters : new CXArray(1, 0.75f), deleteTexts);
+    timerArguments_ = std::shared_ptr<CXArray>(parameters != nullptr ? parameters : new CXArray(1, 0.75f), CXString::releaseToVector);
     if (timerArguments_->getSize() == 0)
         timerArguments_->add(new CXString("0"));
     followUp_ = followUp;

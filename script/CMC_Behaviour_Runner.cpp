@@ -46,11 +46,7 @@ void CMC_Behaviour_Runner::prepareMthHashSet()
 
 void CMC_Behaviour_Runner::flushParams(CXArray* parameters)
 {
-    if (parameters == nullptr)
-        return;
-    for (int i = 0; i < parameters->getSize(); ++i)
-        delete parameters->stringAt(i);
-    delete parameters;
+    CXString::releaseToVector(parameters);
 }
 
 CXArray* CMC_Behaviour_Runner::getParams(CMC_ObjectsContainer* container, CXVector* arguments, int first, int leading)
