@@ -15,20 +15,14 @@
 
 namespace {
 
-CMC_Variable* returnVariableIn(CMC_ObjectsContainer* container)
-{
-    return container != nullptr ? dynamic_cast<CMC_Variable*>(container->getObject(CMC_ValueStatements::kReturnName))
-                                : nullptr;
-}
-
 // RETURN writes into the container's scene; a class instance has no parent chain up to it, so a
 // run called from inside an instance also looks where the value was written.
 CMC_Variable* returnedVariable(CMC_ObjectsContainer* container)
 {
-    if (CMC_Variable* found = returnVariableIn(container))
+    if (CMC_Variable* found = CMC_ValueStatements::returnVariableIn(container))
         return found;
     CMC_ObjectsContainer* scene = container != nullptr ? container->getScene() : nullptr;
-    return scene != container ? returnVariableIn(scene) : nullptr;
+    return scene != container ? CMC_ValueStatements::returnVariableIn(scene) : nullptr;
 }
 
 } // namespace

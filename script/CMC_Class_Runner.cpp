@@ -2,20 +2,10 @@
 
 #include "foundation/CXArray.h"
 #include "script/CMC_Class.h"
+#include "script/CMC_ValueStatements.h"
 #include "script/CMC_Variable.h"
 #include "script/CMC_VariableFactory.h"
 #include "script/CRunnableBehaviour.h"
-
-namespace {
-
-const char kReturnName[] = "__RETURN__";
-
-CMC_Variable* returnIn(CMC_ObjectsContainer* container)
-{
-    return container != nullptr ? dynamic_cast<CMC_Variable*>(container->getObject(kReturnName)) : nullptr;
-}
-
-} // namespace
 
 void CMC_Class_Runner::prepareMthHashSet()
 {
@@ -102,16 +92,16 @@ CMC_Variable* CMC_Class_Runner::runClass(CMC_Object* object, CMC_ObjectsContaine
     // (re)made, there or in the instance, is its result.
     CMC_Ref<CMC_ObjectsContainer> instanceRef(instance);
     CMC_Ref<CMC_ObjectsContainer> sceneRef(instance->getScene());
-    CMC_ObjectRef ownBefore(returnIn(instance));
-    CMC_ObjectRef sceneBefore(returnIn(sceneRef.get()));
+    CMC_ObjectRef ownBefore(CMC_ValueStatements::returnVariableIn(instance));
+    CMC_ObjectRef sceneBefore(CMC_ValueStatements::returnVariableIn(sceneRef.get()));
 
     CXArray* parameters = parameterTexts(arguments);
     found->setScene(instance);
     behaviour->run(instance, parameters, false);
     CXString::releaseToVector(parameters);
 
-    CMC_Variable* own = returnIn(instanceRef.get());
-    CMC_Variable* inScene = returnIn(sceneRef.get());
+    CMC_Variable* own = CMC_ValueStatements::returnVariableIn(instanceRef.get());
+    CMC_Variable* inScene = CMC_ValueStatements::returnVariableIn(sceneRef.get());
     CMC_Variable* result = own;
     if (own == nullptr || ownBefore.refersTo(own))
         result = inScene != nullptr && !sceneBefore.refersTo(inScene) ? inScene : own;

@@ -67,6 +67,11 @@ bool CMC_ValueStatements::isDeclaredVariable(CMC_ObjectsContainer* container, CM
     return container != nullptr && value != nullptr && value->getId() < 0 && container->getObject(value->getName()) == value;
 }
 
+CMC_Variable* CMC_ValueStatements::returnVariableIn(CMC_ObjectsContainer* container)
+{
+    return container != nullptr ? dynamic_cast<CMC_Variable*>(container->getObject(kReturnName)) : nullptr;
+}
+
 CMC_Variable* CMC_ValueStatements::returnStatement(CMC_Dummy_Runner::Call& call)
 {
     CMC_ObjectsContainer* scene = call.container != nullptr ? call.container->getScene() : nullptr;

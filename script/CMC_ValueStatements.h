@@ -29,6 +29,9 @@ public:
     static CMC_Variable* currentSceneStatement(CMC_Dummy_Runner::Call& call);
     static CMC_Variable* msgboxStatement(CMC_Dummy_Runner::Call& call);
 
+    // The container's own "__RETURN__" variable; null when it holds none.
+    static CMC_Variable* returnVariableIn(CMC_ObjectsContainer* container);
+
     // Whether the value is a variable the container holds under its name (not a temporary made
     // for the call): an argument written as a variable's name arrives as the variable itself.
     static bool isDeclaredVariable(CMC_ObjectsContainer* container, CMC_Variable* value);
