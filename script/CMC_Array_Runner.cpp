@@ -232,7 +232,7 @@ CMC_Variable* CMC_Array_Runner::runElements(int id, CMC_Array* array, CMC_Object
             array->save(stringArgument(arguments, 0));
         return nullptr;
     case SENDONCHANGE:
-        array->setSendOnChange(count > 0 ? boolArgument(arguments, 0, true) : true);
+        array->setSendOnChange(boolArgument(arguments, 0, true));
         return nullptr;
     case SHIFTLEFT:
         array->shiftLeft();
@@ -377,7 +377,7 @@ void CMC_Array_Runner::addClones(CMC_Array* array, CMC_ObjectsContainer* contain
     CMC_Object* source = container->getObject(name);
     if (source == nullptr)
         return;
-    const int first = count > 1 ? intArgument(arguments, 1, 1) : 1;
+    const int first = intArgument(arguments, 1, 1);
     const int last = count > 2 ? intArgument(arguments, 2, 0) : source->getClonesNo();
     array->addClones(name, first, last);
 }
@@ -451,14 +451,13 @@ void CMC_Array_Runner::listFolder(CMC_Array* array, CMC_ObjectsContainer* contai
 
 void CMC_Array_Runner::combineRange(int id, CMC_Array* array, CXVector* arguments)
 {
-    const int count = argumentCount(arguments);
     CMC_Variable* given = getParameter(arguments, 0);
     if (given == nullptr)
         return;
     // A STRING variable is used itself, so that it keeps its own name.
     auto* variable = dynamic_cast<CMC_String*>(given->getType() == script::TYPE_STRING ? given : getParameterString(arguments, 0));
-    int first = count > 1 ? intArgument(arguments, 1, -1) : -1;
-    int last = count > 2 ? intArgument(arguments, 2, -1) : -1;
+    int first = intArgument(arguments, 1, -1);
+    int last = intArgument(arguments, 2, -1);
     if (first == -1)
         first = 0;
     if (last == -1)

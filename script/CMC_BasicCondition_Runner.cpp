@@ -20,7 +20,7 @@ CMC_Variable* CMC_BasicCondition_Runner::run(int id, CMC_Object* object, CMC_Obj
     auto* condition = script::castUsually<CMC_BasicCondition, CMC_Condition>(object);
     if (condition == nullptr || id < CHECK || id > ONE_BREAK)
         return nullptr;
-    bool raiseSignals = argumentCount(arguments) > 0 ? boolArgument(arguments, 0, true) : true;
+    bool raiseSignals = boolArgument(arguments, 0, true);
     bool holds = condition->valid(raiseSignals);
     switch (id) {
     case CHECK:

@@ -95,9 +95,9 @@ CMC_Variable* CMC_Groupped_Runner::run(int id, CMC_Object* object, CMC_ObjectsCo
     case GETNAME:
         return count >= 1 ? nameOf(group->get(intArgument(arguments, 0))) : nullptr;
     case PREV:
-        return nameOf(group->prev(count >= 1 ? intArgument(arguments, 0, 1) : 1));
+        return nameOf(group->prev(intArgument(arguments, 0, 1)));
     case NEXT:
-        return nameOf(group->next(count >= 1 ? intArgument(arguments, 0, 1) : 1));
+        return nameOf(group->next(intArgument(arguments, 0, 1)));
     case GETMARKERPOS:
         return CMC_VariableFactory::makeInteger(group->getMarkerPos());
     case GETNAMEATMARKER:
@@ -168,7 +168,7 @@ void CMC_Groupped_Runner::addClones(CMC_Groupped* group, CMC_ObjectsContainer* c
     CMC_Object* source = container->getObject(name);
     if (source == nullptr)
         return;
-    int first = count >= 2 ? intArgument(arguments, 1, 1) : 1;
+    int first = intArgument(arguments, 1, 1);
     int last = count >= 3 ? intArgument(arguments, 2) : source->getClonesNo();
     group->addClones(name, first, last);
 }
