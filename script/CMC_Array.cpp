@@ -21,22 +21,11 @@
 
 namespace {
 
-// The value a shift leaves in the element it moves round: its type's zero. Elements of other
-// types keep their value.
+// The value a shift leaves in the element it moves round: its type's zero, "NULL" for a STRING.
+// Elements of other types keep their value.
 CMC_Variable* zeroOfType(int type)
 {
-    switch (type) {
-    case script::TYPE_INTEGER:
-        return CMC_VariableFactory::makeInteger(0);
-    case script::TYPE_STRING:
-        return CMC_VariableFactory::makeString("NULL");
-    case script::TYPE_BOOL:
-        return CMC_VariableFactory::makeBool(false);
-    case script::TYPE_DOUBLE:
-        return CMC_VariableFactory::makeDouble(0.0);
-    default:
-        return nullptr;
-    }
+    return type == script::TYPE_STRING ? CMC_VariableFactory::makeString("NULL") : CMC_VariableFactory::makeEmpty(type);
 }
 
 void resetToZero(CMC_Variable* element)

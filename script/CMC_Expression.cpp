@@ -7,10 +7,6 @@
 #include "script/CMC_NestingGuard.h"
 #include "script/CMC_StopCode.h"
 #include "script/CMC_TypeIds.h"
-#include "script/CMC_Bool.h"
-#include "script/CMC_Double.h"
-#include "script/CMC_Integer.h"
-#include "script/CMC_String.h"
 #include "script/CMC_VariableFactory.h"
 #include "script/CMC_WatchedValue.h"
 
@@ -173,22 +169,6 @@ CMC_Variable* CMC_Expression::operandValue(const Operand& operand)
     return value;
 }
 
-CMC_Variable* CMC_Expression::zeroLike(CMC_Variable* value)
-{
-    switch (value->getType()) {
-    case script::TYPE_INTEGER:
-        return CMC_VariableFactory::makeInteger(0);
-    case script::TYPE_DOUBLE:
-        return CMC_VariableFactory::makeDouble(0.0);
-    case script::TYPE_BOOL:
-        return CMC_VariableFactory::makeBool(false);
-    case script::TYPE_STRING:
-        return CMC_VariableFactory::makeString(CXString());
-    default:
-        return nullptr;
-    }
-}
-
 CMC_Variable* CMC_Expression::evaluate()
 {
     CMC_NestingGuard guard(CMC_NestingGuard::RUNNING, "expression");
@@ -213,7 +193,7 @@ CMC_Variable* CMC_Expression::evaluate()
         }
         CMC_Variable* current = running.get();
         if (current == nullptr)
-            current = zeroLike(value);
+            current = CMC_VariableFactory::makeEmpty(value->getType());
         CMC_Variable* next = current != nullptr ? current->calculate(value, operation) : nullptr;
         CMC_Object::flush(current);
         CMC_Object::flush(value);

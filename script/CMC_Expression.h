@@ -85,7 +85,6 @@ private:
     void makeHost(CMC_ObjectsContainer* container);
     CMC_Variable* evaluate();
     CMC_Variable* operandValue(const Operand& operand);
-    static CMC_Variable* zeroLike(CMC_Variable* value);
 
     // Shared with evaluations under way: re-initialising during one leaves it its lines.
     std::shared_ptr<Operands> operands_;

@@ -14,23 +14,6 @@ using namespace script;
 
 namespace {
 
-// A pooled temporary of a plain type, holding that type's empty value.
-CMC_Variable* pooledOfType(int type)
-{
-    switch (type) {
-    case TYPE_STRING:
-        return CMC_VariableFactory::makeString(CXString());
-    case TYPE_INTEGER:
-        return CMC_VariableFactory::makeInteger(0);
-    case TYPE_BOOL:
-        return CMC_VariableFactory::makeBool(false);
-    case TYPE_DOUBLE:
-        return CMC_VariableFactory::makeDouble(0.0);
-    default:
-        return nullptr;
-    }
-}
-
 int typeOfConvName(const CXString& name)
 {
     if (name == "STRING")
@@ -110,7 +93,7 @@ CMC_Variable* CMC_ValueStatements::declare(CMC_Dummy_Runner::Call& call, int typ
 
 CMC_Variable* CMC_ValueStatements::convStatement(CMC_Dummy_Runner::Call& call)
 {
-    CMC_Variable* converted = pooledOfType(typeOfConvName(call.runner.stringArgument(call.arguments, 1)));
+    CMC_Variable* converted = CMC_VariableFactory::makeEmpty(typeOfConvName(call.runner.stringArgument(call.arguments, 1)));
     if (converted == nullptr)
         return nullptr;
     if (CMC_Variable* value = call.runner.getParameter(call.arguments, 0))

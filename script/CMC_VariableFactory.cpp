@@ -318,6 +318,22 @@ CMC_String* CMC_VariableFactory::makeString(const CXString& value)
     return variable;
 }
 
+CMC_Variable* CMC_VariableFactory::makeEmpty(int type)
+{
+    switch (type) {
+    case script::TYPE_INTEGER:
+        return makeInteger(0);
+    case script::TYPE_STRING:
+        return makeString(CXString());
+    case script::TYPE_BOOL:
+        return makeBool(false);
+    case script::TYPE_DOUBLE:
+        return makeDouble(0.0);
+    default:
+        return nullptr;
+    }
+}
+
 int CMC_VariableFactory::overflowCount()
 {
     const Overflow& spares = overflow();

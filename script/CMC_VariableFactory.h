@@ -53,6 +53,9 @@ public:
     static CMC_Double* makeDouble(double value);
     static CMC_Integer* makeInteger(int value);
     static CMC_String* makeString(const CXString& value);
+    // A temporary of a plain type holding that type's empty value (0, 0.0, FALSE, ""); null for
+    // any other type.
+    static CMC_Variable* makeEmpty(int type);
     // Overflow variables made so far, all pools together.
     static int overflowCount();
 
