@@ -20,7 +20,7 @@ CMC_Variable* CMC_CNVLoader_Runner::run(int id, CMC_Object* object, CMC_ObjectsC
     if (argumentCount(arguments) < 1)
         return nullptr;
     CXString file = stringArgument(arguments, 0);
-    CMC_Object::flush(static_cast<CMC_Variable*>(arguments->at(0)));
+    releaseArgument(arguments, 0);
     if (id == LOAD) {
         loader->setScene(container);
         loader->load(file);

@@ -155,7 +155,7 @@ void CMC_Groupped_Runner::addByNames(CMC_Groupped* group, CMC_ObjectsContainer* 
     for (int i = 0; i < argumentCount(arguments); ++i) {
         if (CMC_Object* member = container->getObject(stringArgument(arguments, i)))
             group->add(member);
-        CMC_Object::flush(static_cast<CMC_Variable*>(arguments->at(i)));
+        releaseArgument(arguments, i);
     }
 }
 

@@ -82,6 +82,8 @@ public:
 protected:
     // Files a method name; the first registration of a name wins.
     void putMethod(const char* name, int id);
+    // Gives a pooled argument back to its pool once the method has read it; other arguments stay.
+    static void releaseArgument(CXVector* arguments, int index);
 
 private:
     CMC_Variable* convertedParameter(CXVector* arguments, int index, int type);
@@ -89,7 +91,6 @@ private:
     CMC_String* stringParameter(CXVector* arguments, int index);
     CMC_Variable* runCommon(int id, CMC_Object* object, CMC_ObjectsContainer* container, CXVector* arguments);
     void addBehaviourByName(CMC_Object* object, CMC_ObjectsContainer* container, CXVector* arguments);
-    static void releaseArgument(CXVector* arguments, int index);
 
     CHashtable* methods_;
     CStringHashCode* lookupKey_;
