@@ -133,8 +133,6 @@ private:
     // The names epoch of the container at which the constant name last named no variable; 0 when
     // it must be looked up.
     uint64_t missingSince_ = 0;
-    // A value line naming an object that is not a variable passes its name as a STRING.
-    bool constantIsName_ = false;
     CMC_Owned<CMC_Variable> literal_;
     CMC_ObjectRef indirectSource_;
     CMC_Owned<CMC_Expression> ownSource_;
