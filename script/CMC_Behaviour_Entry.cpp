@@ -16,6 +16,7 @@
 #include "script/CMC_TypeIds.h"
 #include "script/CMC_VariableFactory.h"
 #include "script/CMC_WatchedValue.h"
+#include "script/OwnedValue.h"
 
 namespace {
 
@@ -38,6 +39,15 @@ CXString codeBetweenBraces(const CXString& text)
     if (text.getLength() < 2 * cut)
         return CXString();
     return text.Mid(cut, text.getLength() - cut);
+}
+
+// The value of a literal as a variable the line owns; the pooled temporary goes back at once.
+CMC_Variable* ownedLiteral(const CXString& text)
+{
+    CMC_Variable* literal = CMC_Variable::resolve(text);
+    CMC_Variable* copy = script::ownedCopy(literal);
+    CMC_Object::flush(literal);
+    return copy;
 }
 
 CMC_Behaviour* makeAnonymousBehaviour(CMC_ObjectsContainer* container, const char* prefix, const CXString& code)
@@ -247,11 +257,8 @@ void CMC_Behaviour_Entry::parseValue()
         constantObject_ = found;
         constantName_ = found->getName();
     }
-    if (!holds(line_, '$')) {
-        CMC_Variable* literal = CMC_Variable::resolve(line_);
-        literal_.reset(static_cast<CMC_Variable*>(literal->clone()));
-        CMC_Object::flush(literal);
-    }
+    if (!holds(line_, '$'))
+        literal_.reset(ownedLiteral(line_));
 }
 
 void CMC_Behaviour_Entry::parseCall(int open)
@@ -320,9 +327,7 @@ void CMC_Behaviour_Entry::parseArgument(const CXString& piece)
             slot.nested = std::make_unique<CMC_Behaviour_Entry>(behaviour_.get(), name);
         } else {
             // No such variable: the callee gets a value of its own that lives with the line.
-            CMC_Variable* literal = CMC_Variable::resolve(name);
-            slot.owned.reset(static_cast<CMC_Variable*>(literal->clone()));
-            CMC_Object::flush(literal);
+            slot.owned.reset(ownedLiteral(name));
         }
     } else {
         slot.nested = std::make_unique<CMC_Behaviour_Entry>(behaviour_.get(), piece);
