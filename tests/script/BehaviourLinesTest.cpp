@@ -271,7 +271,7 @@ TEST_F(BehaviourLines, SingleLinesRunOutsideAnyBehaviour)
     CMC_Behaviour* owner = addBehaviour("OWNER", "");
     auto run = [&](const char* line) {
         CMC_Variable* result = CMC_Behaviour::runLine(scene, rec, CXString(line), owner);
-        std::string shown = script::isStopCode(result) ? "stop" : result != nullptr ? text(result->toString()) : "none";
+        std::string shown = script::isStopCode(result) ? "stop" : textOf(result);
         CMC_Behaviour_Entry::releaseValue(script::valueOnly(result));
         return shown;
     };

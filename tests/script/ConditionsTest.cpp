@@ -42,7 +42,7 @@ protected:
     std::string check(const char* name, std::initializer_list<const char*> arguments = {})
     {
         CMC_Variable* result = call(name, "CHECK", arguments);
-        std::string shown = result != nullptr ? text(result->toString()) : "none";
+        std::string shown = textOf(result);
         CMC_Object::flush(result);
         return shown;
     }

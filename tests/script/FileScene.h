@@ -82,7 +82,7 @@ protected:
 
     std::string result(CMC_Variable* value)
     {
-        std::string answer = value != nullptr ? text(value->toString()) : "none";
+        std::string answer = textOf(value);
         CMC_Object::flush(value);
         return answer;
     }

@@ -21,7 +21,7 @@ protected:
     std::string result(const char* target, const char* method, std::initializer_list<const char*> arguments = {})
     {
         CMC_Variable* value = call(target, method, arguments);
-        std::string answer = value != nullptr ? text(value->toString()) : "none";
+        std::string answer = textOf(value);
         CMC_Object::flush(value);
         return answer;
     }
@@ -99,7 +99,7 @@ TEST_F(Groups, MarkerWalksAndWrapsBothWays)
         int id = runner->resolveMethod(step.method);
         // GETNAME by name is the common method: the group's own runs by its identifier.
         CMC_Variable* answer = runner->run(text(step.method) == "GETNAME" ? 5 : id, group(), scene, &arguments);
-        EXPECT_EQ(answer != nullptr ? text(answer->toString()) : "none", step.expected) << step.method;
+        EXPECT_EQ(textOf(answer), step.expected) << step.method;
         CMC_Object::flush(answer);
         EXPECT_EQ(group()->getMarkerPos(), step.markerAfter) << step.method;
         for (int i = 0; i < arguments.getSize(); ++i)

@@ -44,6 +44,12 @@ inline std::string text(const CXString& value)
     return std::string(value.c_str());
 }
 
+// The text of a value; "none" for no value.
+inline std::string textOf(CMC_Variable* value)
+{
+    return value != nullptr ? text(value->toString()) : "none";
+}
+
 // "TYPE:text" of a value; "none" for no value.
 inline std::string typed(CMC_Variable* value)
 {

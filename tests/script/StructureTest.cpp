@@ -18,13 +18,12 @@ protected:
 
     std::string field(CMC_Structure* owner, int index)
     {
-        CMC_Variable* value = owner->getField(index);
-        return value != nullptr ? text(value->toString()) : "none";
+        return textOf(owner->getField(index));
     }
 
     std::string result(CMC_Variable* value)
     {
-        std::string answer = value != nullptr ? text(value->toString()) : "none";
+        std::string answer = textOf(value);
         CMC_Object::flush(value);
         return answer;
     }
