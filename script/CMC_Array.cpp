@@ -441,8 +441,7 @@ CXString CMC_Array::toString() const
 
 CWindow* CMC_Array::window()
 {
-    CMC_ObjectsContainer* container = getScene();
-    return container != nullptr ? container->getWindow() : nullptr;
+    return CMC_ObjectsContainer::windowOf(getScene());
 }
 
 CConfig* CMC_Array::gameConfig()

@@ -430,7 +430,7 @@ void CMC_Array_Runner::listFolder(CMC_Array* array, CMC_ObjectsContainer* contai
 {
     if (argumentCount(arguments) < 2)
         return;
-    CWindow* window = container != nullptr ? container->getWindow() : nullptr;
+    CWindow* window = CMC_ObjectsContainer::windowOf(container);
     const CXString folder = CPath::resolveFileName(window, stringArgument(arguments, 0));
     const CXString pattern = stringArgument(arguments, 1);
     const CXString current = CFile::getCurrentDirectory();

@@ -232,8 +232,7 @@ void CMC_Behaviour::runOnTimer(int period, int count, CXArray* parameters, CMC_B
     if (timerArguments_->getSize() == 0)
         timerArguments_->add(new CXString("0"));
     followUp_ = followUp;
-    CMC_ObjectsContainer* container = getScene();
-    CWindow* window = container != nullptr ? container->getWindow() : nullptr;
+    CWindow* window = CMC_ObjectsContainer::windowOf(getScene());
     timers_ = CWindowServices::timersOf(window);
     if (timers_ != nullptr) {
         timerId_ = timers_->newId();

@@ -13,17 +13,8 @@
 #include <memory>
 #include <vector>
 
-namespace {
-
-CWindow* windowOf(CMC_ObjectsContainer* scene)
-{
-    return scene != nullptr ? scene->getWindow() : nullptr;
-}
-
-} // namespace
-
 CMC_Class::CMC_Class(CMC_ObjectsContainer* scene, CMElement* definition)
-    : CMC_ObjectsContainer(windowOf(scene), scene, definition, script::TYPE_CLASS), definition_(scene)
+    : CMC_ObjectsContainer(CMC_ObjectsContainer::windowOf(scene), scene, definition, script::TYPE_CLASS), definition_(scene)
 {
     if (definition != nullptr) {
         def_ = definition->getPropertyValue("DEF");
@@ -32,7 +23,7 @@ CMC_Class::CMC_Class(CMC_ObjectsContainer* scene, CMElement* definition)
 }
 
 CMC_Class::CMC_Class(CMC_ObjectsContainer* scene, CMC_Class* classObject, const CXString& name)
-    : CMC_ObjectsContainer(windowOf(scene), scene, name, script::TYPE_CLASS), definition_(classObject)
+    : CMC_ObjectsContainer(CMC_ObjectsContainer::windowOf(scene), scene, name, script::TYPE_CLASS), definition_(classObject)
 {
     if (classObject == nullptr)
         return;

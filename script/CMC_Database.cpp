@@ -70,8 +70,7 @@ void CMC_Database::init()
 
 CWindow* CMC_Database::window()
 {
-    CMC_ObjectsContainer* scene = getScene();
-    return scene != nullptr ? scene->getWindow() : nullptr;
+    return CMC_ObjectsContainer::windowOf(getScene());
 }
 
 CMC_Structure* CMC_Database::getRow(int index) const

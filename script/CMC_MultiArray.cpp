@@ -203,8 +203,7 @@ void CMC_MultiArray::loadINI()
 
 CWindow* CMC_MultiArray::window()
 {
-    CMC_ObjectsContainer* container = getScene();
-    return container != nullptr ? container->getWindow() : nullptr;
+    return CMC_ObjectsContainer::windowOf(getScene());
 }
 
 void CMC_MultiArray::save(const CXString& fileName)

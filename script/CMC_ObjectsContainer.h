@@ -79,6 +79,8 @@ public:
     void setParent(CMC_ObjectsContainer* parent);
     CMC_ObjectsContainer* getParent();
     CWindow* getWindow() { return window_; }
+    // The window of a container that may be missing; null then.
+    static CWindow* windowOf(CMC_ObjectsContainer* container) { return container != nullptr ? container->window_ : nullptr; }
     // The objects called once per turn by the scene (INTERNET), those still alive.
     std::vector<CMC_Object*> getPerFrameObjects();
 

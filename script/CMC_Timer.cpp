@@ -9,17 +9,8 @@
 #include "script/CMC_TypeIds.h"
 #include "script/CWindowServices.h"
 
-namespace {
-
-CWindow* windowOf(CMC_ObjectsContainer* container)
-{
-    return container != nullptr ? container->getWindow() : nullptr;
-}
-
-} // namespace
-
 CMC_Timer::CMC_Timer(CMC_ObjectsContainer* container, CMElement* element)
-    : CMC_Object(container, element, script::TYPE_TIMER), window_(windowOf(container))
+    : CMC_Object(container, element, script::TYPE_TIMER), window_(CMC_ObjectsContainer::windowOf(container))
 {
     CXString enabledText = element->getPropertyValue("ENABLED");
     elapse_ = element->getPropertyValue("ELAPSE");
@@ -32,7 +23,7 @@ CMC_Timer::CMC_Timer(CMC_ObjectsContainer* container, CMElement* element)
 }
 
 // The name stands in until the archive's object part is read.
-CMC_Timer::CMC_Timer(CMC_ObjectsContainer* container) : CMC_Object("TIMER", script::TYPE_TIMER), window_(windowOf(container))
+CMC_Timer::CMC_Timer(CMC_ObjectsContainer* container) : CMC_Object("TIMER", script::TYPE_TIMER), window_(CMC_ObjectsContainer::windowOf(container))
 {
     setScene(container);
 }

@@ -223,7 +223,7 @@ CMC_Variable* CMC_Variable_Runner::copyFile(CMC_ObjectsContainer* container, CXV
 {
     if (argumentCount(arguments) < 2)
         return CMC_VariableFactory::makeBool(false);
-    CWindow* window = container != nullptr ? container->getWindow() : nullptr;
+    CWindow* window = CMC_ObjectsContainer::windowOf(container);
     CXString from = CPath::resolveFileNameEx(window, stringArgument(arguments, 0));
     CXString to = CPath::resolveFileNameEx(window, stringArgument(arguments, 1));
     return CMC_VariableFactory::makeBool(platform::files().copyFile(from.c_str(), to.c_str(), true));
