@@ -1,0 +1,29 @@
+#include "platform/Input.h"
+
+#include "platform/SdlInput.h"
+#include "platform/ServiceSlot.h"
+
+namespace platform {
+
+namespace {
+
+Input& defaultInput()
+{
+    return sdlInput();
+}
+
+constinit ServiceSlot<Input> slot(defaultInput);
+
+} // namespace
+
+Input& input()
+{
+    return slot.get();
+}
+
+void setInput(Input* replacement)
+{
+    slot.set(replacement);
+}
+
+} // namespace platform

@@ -1,0 +1,128 @@
+#include "platform/InputBuffers.h"
+
+namespace platform {
+
+namespace {
+
+bool isMovement(const InputRecord& record)
+{
+    return record.offset == MouseOffset::X || record.offset == MouseOffset::Y || record.offset == MouseOffset::Wheel;
+}
+
+int32_t wrappingSum(int32_t a, int32_t b)
+{
+    return static_cast<int32_t>(static_cast<uint32_t>(a) + static_cast<uint32_t>(b));
+}
+
+} // namespace
+
+InputBuffers::InputBuffers(bool focused) : focused_(focused) {}
+
+bool InputBuffers::Buffer::mergeMovement(InputRecord movement)
+{
+    for (size_t back = count; back > 0; --back) {
+        InputRecord& earlier = at(back - 1);
+        if (!isMovement(earlier))
+            return false;
+        if (earlier.offset == movement.offset) {
+            earlier.data = wrappingSum(earlier.data, movement.data);
+            return true;
+        }
+    }
+    return false;
+}
+
+InputResult InputBuffers::acquire(InputDevice device)
+{
+    std::lock_guard lock(mutex_);
+    if (!focused_)
+        return InputResult::OtherAppHasPriority;
+    Buffer& buffer = bufferOf(device);
+    buffer.acquired = true;
+    buffer.lost = false;
+    return InputResult::Ok;
+}
+
+void InputBuffers::unacquire(InputDevice device)
+{
+    std::lock_guard lock(mutex_);
+    Buffer& buffer = bufferOf(device);
+    buffer.acquired = false;
+    buffer.lost = false;
+    buffer.overflowed = false;
+    buffer.clear();
+}
+
+InputResult InputBuffers::read(InputDevice device, InputRecord* out, size_t capacity, size_t& count)
+{
+    count = 0;
+    std::lock_guard lock(mutex_);
+    Buffer& buffer = bufferOf(device);
+    if (!buffer.acquired)
+        return buffer.lost ? InputResult::InputLost : InputResult::NotAcquired;
+    while (count < capacity && buffer.count > 0) {
+        out[count++] = buffer.at(0);
+        buffer.head = (buffer.head + 1) % buffer.ring.size();
+        --buffer.count;
+    }
+    const bool overflowed = buffer.overflowed;
+    buffer.overflowed = false;
+    return overflowed ? InputResult::BufferOverflow : InputResult::Ok;
+}
+
+InputPoint InputBuffers::pointer() const
+{
+    const uint64_t packed = pointer_.load(std::memory_order_relaxed);
+    return InputPoint{static_cast<int32_t>(packed >> 32), static_cast<int32_t>(packed & 0xFFFFFFFFu)};
+}
+
+bool InputBuffers::hasFocus() const
+{
+    std::lock_guard lock(mutex_);
+    return focused_;
+}
+
+void InputBuffers::record(InputDevice device, InputRecord record)
+{
+    std::lock_guard lock(mutex_);
+    Buffer& buffer = bufferOf(device);
+    if (!buffer.acquired)
+        return;
+    if (device == InputDevice::Mouse && isMovement(record) && buffer.mergeMovement(record))
+        return;
+    if (buffer.count == buffer.ring.size()) {
+        buffer.overflowed = true;
+        return;
+    }
+    ++buffer.count;
+    buffer.at(buffer.count - 1) = record;
+}
+
+void InputBuffers::setFocus(bool focused)
+{
+    std::lock_guard lock(mutex_);
+    focused_ = focused;
+    if (focused)
+        return;
+    for (Buffer* buffer : {&keyboard_, &mouse_}) {
+        if (buffer->acquired)
+            buffer->lost = true;
+        buffer->acquired = false;
+        buffer->overflowed = false;
+        buffer->clear();
+    }
+}
+
+void InputBuffers::setPointer(InputPoint point)
+{
+    const uint64_t packed = (static_cast<uint64_t>(static_cast<uint32_t>(point.x)) << 32) | static_cast<uint32_t>(point.y);
+    pointer_.store(packed, std::memory_order_relaxed);
+}
+
+void InputBuffers::setModifiers(bool shift, bool alt)
+{
+    shift_.store(shift, std::memory_order_relaxed);
+    alt_.store(alt, std::memory_order_relaxed);
+}
+
+} // namespace platform

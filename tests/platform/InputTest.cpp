@@ -1,0 +1,214 @@
+#include "platform/HeadlessInput.h"
+#include "platform/KeyCodes.h"
+#include "platform/SdlInput.h"
+#include "platform/SdlKeyTable.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <vector>
+
+namespace {
+
+using platform::HeadlessInput;
+using platform::InputDevice;
+using platform::InputRecord;
+using platform::InputResult;
+using platform::kInputPressed;
+namespace MouseOffset = platform::MouseOffset;
+namespace key = platform::key;
+
+struct Read {
+    InputResult result;
+    std::vector<InputRecord> records;
+};
+
+Read readAll(platform::Input& input, InputDevice device, size_t capacity = 2048)
+{
+    std::vector<InputRecord> out(capacity);
+    size_t count = 99;
+    const InputResult result = input.read(device, out.data(), out.size(), count);
+    out.resize(count);
+    return {result, out};
+}
+
+InputRecord press(int key) { return {static_cast<uint32_t>(key), kInputPressed}; }
+InputRecord release(int key) { return {static_cast<uint32_t>(key), 0}; }
+
+TEST(Input, RecordsOnlyWhileAcquiredAndReadsOldestFirstInBatches)
+{
+    HeadlessInput input;
+    input.inject(InputDevice::Keyboard, press(key::A));
+    EXPECT_EQ(readAll(input, InputDevice::Keyboard).result, InputResult::NotAcquired);
+
+    ASSERT_EQ(input.acquire(InputDevice::Keyboard), InputResult::Ok);
+    for (int k : {key::A, key::B, key::C})
+        input.inject(InputDevice::Keyboard, press(k));
+    input.inject(InputDevice::Keyboard, release(key::A));
+    // The mouse is a device of its own.
+    EXPECT_EQ(readAll(input, InputDevice::Mouse).result, InputResult::NotAcquired);
+
+    Read first = readAll(input, InputDevice::Keyboard, 3);
+    EXPECT_EQ(first.result, InputResult::Ok);
+    EXPECT_EQ(first.records, (std::vector{press(key::A), press(key::B), press(key::C)}));
+    EXPECT_EQ(readAll(input, InputDevice::Keyboard).records, std::vector{release(key::A)});
+    EXPECT_TRUE(readAll(input, InputDevice::Keyboard).records.empty());
+
+    input.unacquire(InputDevice::Keyboard);
+    input.inject(InputDevice::Keyboard, press(key::D));
+    EXPECT_EQ(readAll(input, InputDevice::Keyboard).result, InputResult::NotAcquired);
+}
+
+TEST(Input, LosingTheFocusLosesAcquisitionAndRecords)
+{
+    HeadlessInput input;
+    input.acquire(InputDevice::Keyboard);
+    input.acquire(InputDevice::Mouse);
+    input.inject(InputDevice::Keyboard, press(key::A));
+    input.inject(InputDevice::Mouse, {MouseOffset::Button0, kInputPressed});
+
+    input.setFocus(false);
+    EXPECT_FALSE(input.hasFocus());
+    input.inject(InputDevice::Keyboard, release(key::A));
+    for (InputDevice device : {InputDevice::Keyboard, InputDevice::Mouse}) {
+        EXPECT_EQ(readAll(input, device).result, InputResult::InputLost);
+        EXPECT_EQ(input.acquire(device), InputResult::OtherAppHasPriority);
+    }
+
+    input.setFocus(true);
+    ASSERT_EQ(input.acquire(InputDevice::Keyboard), InputResult::Ok);
+    const Read afterwards = readAll(input, InputDevice::Keyboard);
+    EXPECT_EQ(afterwards.result, InputResult::Ok);
+    EXPECT_TRUE(afterwards.records.empty());
+    // Never acquired again, the mouse is merely not acquired.
+    input.unacquire(InputDevice::Mouse);
+    EXPECT_EQ(readAll(input, InputDevice::Mouse).result, InputResult::NotAcquired);
+}
+
+TEST(Input, FullBufferDropsTheNewestAndReportsTheOverflowOnce)
+{
+    HeadlessInput input;
+    input.acquire(InputDevice::Keyboard);
+    for (size_t i = 0; i < platform::Input::kKeyboardBufferSize + 5; ++i)
+        input.inject(InputDevice::Keyboard, press(static_cast<int>(i % 256)));
+    const Read full = readAll(input, InputDevice::Keyboard);
+    EXPECT_EQ(full.result, InputResult::BufferOverflow);
+    ASSERT_EQ(full.records.size(), platform::Input::kKeyboardBufferSize);
+    EXPECT_EQ(full.records.back(), press(static_cast<int>((platform::Input::kKeyboardBufferSize - 1) % 256)));
+    EXPECT_EQ(readAll(input, InputDevice::Keyboard).result, InputResult::Ok);
+
+    input.acquire(InputDevice::Mouse);
+    for (uint32_t i = 0; i < platform::Input::kMouseBufferSize + 1; ++i)
+        input.inject(InputDevice::Mouse, {MouseOffset::Button0 + i % 3, kInputPressed});
+    EXPECT_EQ(readAll(input, InputDevice::Mouse).result, InputResult::BufferOverflow);
+}
+
+TEST(Input, MouseMovementsMergeUntilAButtonRecordFollows)
+{
+    HeadlessInput input;
+    input.acquire(InputDevice::Mouse);
+    const InputRecord button{MouseOffset::Button0, kInputPressed};
+    for (const InputRecord& record : std::vector<InputRecord>{{MouseOffset::X, 3}, {MouseOffset::Y, -1}, {MouseOffset::X, 4},
+             {MouseOffset::Wheel, 120}, {MouseOffset::Y, -2}, button, {MouseOffset::X, 1}, {MouseOffset::X, 1}})
+        input.inject(InputDevice::Mouse, record);
+    EXPECT_EQ(readAll(input, InputDevice::Mouse).records,
+        (std::vector<InputRecord>{{MouseOffset::X, 7}, {MouseOffset::Y, -3}, {MouseOffset::Wheel, 120}, button, {MouseOffset::X, 2}}));
+
+    // A long drag never fills the small buffer.
+    for (int i = 0; i < 100; ++i) {
+        input.inject(InputDevice::Mouse, {MouseOffset::X, 1});
+        input.inject(InputDevice::Mouse, {MouseOffset::Y, 1});
+    }
+    const Read drag = readAll(input, InputDevice::Mouse);
+    EXPECT_EQ(drag.result, InputResult::Ok);
+    EXPECT_EQ(drag.records, (std::vector<InputRecord>{{MouseOffset::X, 100}, {MouseOffset::Y, 100}}));
+}
+
+TEST(Input, PointerAndModifiersAreReadWithoutAcquiring)
+{
+    HeadlessInput input;
+    platform::setInput(&input);
+    EXPECT_EQ(&platform::input(), &input);
+    platform::setInput(nullptr);
+    EXPECT_EQ(&platform::input(), &platform::sdlInput());
+
+    input.setPointer({-5, 612});
+    input.setModifiers(true, false);
+    EXPECT_EQ(input.pointer(), (platform::InputPoint{-5, 612}));
+    EXPECT_TRUE(input.shiftDown());
+    EXPECT_FALSE(input.altDown());
+}
+
+TEST(SdlInput, EventsBecomeRecordsOnceTheWindowHasTheFocus)
+{
+    platform::SdlInput input;
+    EXPECT_EQ(input.acquire(InputDevice::Keyboard), InputResult::OtherAppHasPriority);
+    input.onFocus(true, false, true);
+    EXPECT_TRUE(input.altDown());
+    input.acquire(InputDevice::Keyboard);
+    input.acquire(InputDevice::Mouse);
+
+    // USB usages: 4 is A, 225 the left Shift, 82 the up arrow.
+    input.onKey(225, true, false, true, false);
+    input.onKey(4, true, false, true, false);
+    input.onKey(4, true, true, true, false);
+    input.onKey(4, false, false, true, false);
+    input.onKey(82, true, false, true, false);
+    input.onKey(0x1FF, true, false, true, false);
+    EXPECT_TRUE(input.shiftDown());
+    EXPECT_FALSE(input.altDown());
+    EXPECT_EQ(readAll(input, InputDevice::Keyboard).records,
+        (std::vector{press(key::LeftShift), press(key::A), release(key::A), press(key::Up)}));
+
+    input.onMotion(10, 20, 2, 0);
+    input.onMotion(11, 20, 0, 0);
+    input.onButton(3, true, 11, 21);
+    input.onButton(2, true, 11, 21);
+    input.onButton(1, false, 12, 22);
+    input.onButton(9, true, 12, 22);
+    input.onWheel(-1);
+    input.onWheel(0);
+    EXPECT_EQ(input.pointer(), (platform::InputPoint{12, 22}));
+    EXPECT_EQ(readAll(input, InputDevice::Mouse).records,
+        (std::vector<InputRecord>{{MouseOffset::X, 2}, {MouseOffset::Button0 + 1, kInputPressed},
+            {MouseOffset::Button0 + 2, kInputPressed}, {MouseOffset::Button0, 0}, {MouseOffset::Wheel, -120}}));
+
+    input.onFocus(false, false, false);
+    EXPECT_EQ(readAll(input, InputDevice::Keyboard).result, InputResult::InputLost);
+}
+
+TEST(SdlKeyTable, MapsUsbUsagesToTheEngineKeyCodes)
+{
+    const std::map<int, int> expected = {
+        {4, key::A}, {29, key::Z}, {30, key::Digit1}, {39, key::Digit0}, {40, key::Return}, {41, key::Escape},
+        {42, key::Backspace}, {44, key::Space}, {58, key::F1}, {69, key::F12}, {76, key::Delete}, {79, key::Right},
+        {80, key::Left}, {81, key::Down}, {82, key::Up}, {89, key::Pad1}, {98, key::Pad0}, {88, key::PadEnter},
+        {224, key::LeftControl}, {225, key::LeftShift}, {226, key::LeftAlt}, {228, key::RightControl},
+        {229, key::RightShift}, {230, key::RightAlt},
+    };
+    for (const auto& [usage, code] : expected)
+        EXPECT_EQ(platform::SdlKeyTable::keyOf(usage), code) << "usage " << usage;
+    EXPECT_EQ(platform::SdlKeyTable::keyOf(0), 0);
+    EXPECT_EQ(platform::SdlKeyTable::keyOf(-1), 0);
+    EXPECT_EQ(platform::SdlKeyTable::keyOf(100000), 0);
+
+    // Every row names a real key, no scan code twice, and only keys that share a scan code on the
+    // keyboard share a code here.
+    std::set<int> scancodes;
+    std::map<int, int> uses;
+    for (const platform::SdlKeyTable::Row& row : platform::SdlKeyTable::rows()) {
+        EXPECT_TRUE(scancodes.insert(row.scancode).second) << row.scancode;
+        EXPECT_GT(row.key, 0);
+        EXPECT_LT(row.key, 256);
+        EXPECT_EQ(platform::SdlKeyTable::keyOf(row.scancode), row.key);
+        ++uses[row.key];
+    }
+    for (const auto& [code, count] : uses) {
+        if (code != key::Backslash && code != key::Mute) {
+            EXPECT_EQ(count, 1) << "key " << code;
+        }
+    }
+}
+
+} // namespace
