@@ -1,5 +1,6 @@
 #pragma once
 
+#include "foundation/CInstalledLink.h"
 #include "foundation/CXObject.h"
 
 #include <cstdint>
@@ -12,12 +13,14 @@ class CRefreshScreen;
 // Steps every registered playable (animations, sequences) one frame whenever its frame interval,
 // 1000 / frames per second milliseconds on the process clock, has passed. A late turn does not
 // catch up: a playable advances at most one frame per turn. One that plays at 0 frames per second
-// is never due. The engine host owns the manager; the window's turn calls domodal().
+// is never due. The engine host owns the manager and installs it while it lives; the window's
+// turn calls domodal().
 //
-// Playables register themselves when made and unregister when destroyed. A step may stop, start,
+// Animations register themselves with the installed manager when made and unregister when
+// destroyed; with none installed (tools, tests) they are stepped by whoever plays them. A step may stop, start,
 // add or remove playables, its own included: a playable removed during a turn is not stepped any
 // more in it. The manager owns its entries, never the playables. Main thread only.
-class CAnimationManager : public CXObject {
+class CAnimationManager : public CXObject, public CInstalledLink<CAnimationManager> {
 public:
     CAnimationManager();
     ~CAnimationManager() override;

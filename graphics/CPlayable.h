@@ -74,11 +74,11 @@ public:
     virtual int getFPS() const { return 10; }
 
     virtual void move(int dx, int dy) {}
-    virtual void move(const CXPoint& delta) { move(delta.x, delta.y); }
+    virtual void move(CXPoint delta) { move(delta.x, delta.y); }
     virtual void setPosition(int x, int y) {}
-    virtual void setPosition(const CXPoint& position) { setPosition(position.x, position.y); }
+    virtual void setPosition(CXPoint position) { setPosition(position.x, position.y); }
     virtual void SetGlobalPosition(int x, int y) {}
-    virtual void SetGlobalPosition(const CXPoint& position) { SetGlobalPosition(position.x, position.y); }
+    virtual void SetGlobalPosition(CXPoint position) { SetGlobalPosition(position.x, position.y); }
 
     virtual bool isVisible() const { return visible_; }
     virtual void setVisibility(bool visible) { visible_ = visible; }
