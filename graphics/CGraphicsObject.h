@@ -1,0 +1,284 @@
+#pragma once
+
+#include "foundation/CSizedObject.h"
+#include "foundation/CXObject.h"
+#include "foundation/CXRect.h"
+#include "foundation/CXString.h"
+#include "graphics/CInvalidateObserver.h"
+
+#include <cstdint>
+
+class CColor;
+class CDataBuffer2Dim;
+class CFile;
+class CValidationQuene;
+class CWindow;
+class CXArray;
+struct _canvas;
+
+// How the planes of a graphics object are held: 0 raw; 2, 3, 4, 5 packed forms.
+enum _compression : int {
+    COMPRESSION_NONE = 0,
+    COMPRESSION_OLD = 1,
+    COMPRESSION_LZW = 2,
+    COMPRESSION_LZW_RLE = 3,
+    COMPRESSION_RLE = 4,
+    COMPRESSION_JPEG = 5,
+};
+
+// A plane of a graphics object: the alpha plane or one of the separate 8-bit colour planes.
+enum _channel : int { CHANNEL_ALPHA = -1, CHANNEL_RED = 0, CHANNEL_GREEN = 1, CHANNEL_BLUE = 2 };
+
+// The pixel buffer at the root of everything drawn: one colour plane (15, 16, 24 or 32 bits a
+// pixel, rows without gaps), an optional 8-bit alpha plane (0 transparent, 255 opaque), a position
+// on its target, an anchor, a clipping rectangle, a viewport, an opacity and a visibility. It may
+// stand on a screen, carry sub-objects drawn onto it, and tell observers the parts that change.
+//
+// Positions arrive from scripts: coordinate arithmetic wraps at 32 bits.
+class CGraphicsObject : public CXObject, public CInvalidateObserver, public CSizedObject {
+public:
+    explicit CGraphicsObject(CWindow* window);
+    // A colour plane of the size (uninitialised pixels), no alpha plane.
+    CGraphicsObject(CWindow* window, CXSize size, int bpp);
+    // Takes the given colour plane (allocated with new[]) and owns it.
+    CGraphicsObject(CWindow* window, CXSize size, int bpp, uint8_t* data);
+    // A view of another object's planes and settings; it never frees the planes, so the other
+    // object must outlive it.
+    CGraphicsObject(CWindow* window, CGraphicsObject& other);
+    CGraphicsObject(const CGraphicsObject&) = delete;
+    CGraphicsObject& operator=(const CGraphicsObject&) = delete;
+    // Leaves its screen, drops out of its sub-objects' observers, tells its own observers.
+    ~CGraphicsObject() override;
+
+    // A view of this object (see the view constructor).
+    CXObject* clone() const override;
+
+    virtual int getGfxType();
+    virtual void setMonitorCollisions(bool monitor);
+    virtual bool getMonitorCollisionsFlag();
+    virtual void SetOpacity(unsigned char opacity);
+    virtual uint8_t* GetDataPtr();
+    // Outside the bounding box false; inside true unless there is an alpha plane, boxOnly is
+    // false and the alpha there is 0.
+    virtual bool testHit(CXPoint point, bool boxOnly);
+    virtual CXPoint getCenterPoint();
+
+    // Every form stores the point minus the anchor; nothing is invalidated.
+    virtual void setPosition(int x, int y);
+    virtual void setPosition(CXPoint p);
+    virtual void SetPosition(CXPoint p);
+    virtual void SetPosition(int x, int y);
+    // Moves by the amounts and invalidates the old and the new box on the screen.
+    virtual void Move(CXPoint delta);
+    virtual void Move(int dx, int dy);
+    virtual void setAnchor(int x, int y);
+    virtual void setAnchor(CXPoint anchor);
+    virtual CXPoint getAnchor();
+
+    // Needs a window; the area is invalidated either way.
+    virtual void Visible(bool visible);
+    virtual void Flush();
+    virtual int GetPixelSize();
+    // A byte of the alpha plane (CHANNEL_ALPHA) or of a separate colour plane at x + y × width;
+    // 0 outside the plane.
+    virtual int GetPixel(_channel channel, CXPoint p);
+    // The colour at a pixel: models 6 and 7 for 15 and 16 bits, 4 for 24 bits; black outside the
+    // picture or while packed.
+    virtual CColor GetPixel(CXPoint p);
+    virtual CColor GetPixel(int x, int y);
+    // Rows reversed (upside down); FlipV reverses each row (mirror image). 16-bit pixels.
+    virtual void FlipH();
+    virtual void FlipV();
+    virtual void resetFlips();
+    // Every pixel of a 15-, 16- or 32-bit plane.
+    virtual void Fill(CColor* color);
+    // The part of the rectangle within the picture, 15 and 16 bits.
+    virtual void Fill(CXRect rect, CColor* color);
+
+    // Draws this object onto the target at its position (see CPixelLoops for the pixels).
+    virtual void redraw(CGraphicsObject* target);
+    // A composite picture: the backup back, the sub-objects onto it, then this onto the destiny.
+    virtual void Redraw();
+
+    // The base loads nothing: the planes are converted to the display's format and the error code
+    // returned. Subclasses read files.
+    virtual int Load(const CXString& name);
+    virtual int Load(CFile* file);
+
+    virtual int Width();
+    virtual int Height();
+    virtual CXSize Size();
+    // The two numbers only; the planes stay as they are.
+    virtual void setSize(CXSize size);
+    virtual CXPoint getPosition();
+    virtual CXPoint GetPosition();
+    virtual CXRect getRect();
+    int getWidth() override;
+    int getHeight() override;
+    // The box on the target: left and top at least 0, right and bottom within the destiny, and
+    // within the clipping rectangle when there is one.
+    virtual CXRect GetBoundingBox();
+    virtual CXRect GetAbsoluteBoundingBox();
+    // True when at least `percent` of the bounding box lies in the rectangle.
+    virtual bool isNear(CXRect rect, int percent);
+    virtual bool isNear(CGraphicsObject* other, int percent);
+    virtual CXPoint ClientCoords(CXPoint p);
+    virtual void SetClippingRect(CXRect rect);
+    // The part of the bounding box inside `rect` (target coordinates) goes to the screen and the
+    // observers; a part of nothing does nothing.
+    virtual void Invalidate(CXRect* rect);
+    virtual void Invalidate();
+    virtual void addInvalidateObserver(CInvalidateObserver* observer);
+    virtual void removeInvalidateObserver(CInvalidateObserver* observer);
+    virtual void notifyInvalidate(CXRect* rect);
+    // The object actually drawn (this one in the base).
+    virtual CGraphicsObject* getDrawn();
+
+    // A changed sub-object invalidates the same rectangle here.
+    void onInvalidate(CGraphicsObject* object, CXRect* rect) override;
+    // Forgets the object as an observer and as a sub-object.
+    void onDestroy(CGraphicsObject* object) override;
+
+    // Fresh planes: a colour plane of the size and format and an alpha plane.
+    void alloc(CXSize size, int bpp, bool unused);
+    // A fresh colour plane of the current data size.
+    void Alloc();
+
+    // Converts the colour plane to another format (see CPixelFormat); 15 goes to 16 for the wide
+    // formats, which are never produced. Planes under 4 pixels are left alone.
+    void Convert(int bpp);
+    // 24-bit plane → three 8-bit planes; JoinChannels goes back to the format the object had.
+    void Split();
+    void JoinChannels();
+    // A new buffer of four bytes a pixel: the 24-bit pixel and its alpha byte.
+    uint8_t* Join2Channels();
+    // 24-bit colour and alpha planes from such a buffer.
+    void SplitOn2(const uint8_t* buffer, int count);
+    // Stores a colour at a pixel of a 15- or 16-bit plane.
+    void SetPixel(int x, int y, CColor color);
+    void SetPixel(CXPoint p, CColor color);
+    // Mixes a pixel of the object's format into the plane at x + y × pitch with weight alpha of
+    // 255; `replace` mixes with black instead of the old pixel.
+    void putPixel(int x, int y, short color, int alpha, bool replace);
+
+    // Sub-objects, drawn onto this one in priority order by Redraw.
+    void addObject(CGraphicsObject* object, int priority);
+    void removeObject(CGraphicsObject* object);
+    void removeAllObjects();
+    void restoreImage();
+    void SetDestiny(CGraphicsObject* destiny) { destiny_ = destiny; }
+    CGraphicsObject* GetDestiny() const { return destiny_; }
+
+    // The screen this object stands on; set by the screen itself.
+    void SetCanvas(CGraphicsObject* screen) { screen_ = screen; }
+    CGraphicsObject* GetCanvas() const { return screen_; }
+
+    bool isAt(CXPoint p, bool useAlpha);
+    bool isInside(int x, int y, bool useAlpha);
+    CXPoint toLocalAxis(CXPoint p);
+    // Keeps only the part of the picture inside the rectangle; the position stays.
+    void crop(CXRect rect);
+
+    void Show() { Visible(true); }
+    void Hide() { Visible(false); }
+    bool isVisible() const { return visible_; }
+    unsigned char GetOpacity() const { return opacity_; }
+    // Adds a signed amount, kept within 0 to 255.
+    void AddOpacity(short delta);
+    // Tells whether the object was invalidated since the last call, and forgets it.
+    bool isInvalidated();
+
+    CWindow* getWindow() const { return window_; }
+    const CXString& getFileName() const { return fileName_; }
+    void setFileName(const CXString& name) { fileName_ = name; }
+    int GetPitch() const { return pitch_; }
+    void SetPitch(int pitch) { pitch_ = pitch; }
+    void SetDataPtr(uint8_t* data) { data_ = data; }
+    int GetBpp() const { return bpp_; }
+    void SetBpp(int bpp) { bpp_ = bpp; }
+    int GetDataSize() const { return dataSize_; }
+    int GetFlags() const { return flags_; }
+    void SetFlags(int flags) { flags_ = flags; }
+    bool GetAutoClip() const { return autoClip_; }
+    void SetAutoClip(bool autoClip) { autoClip_ = autoClip; }
+    CXRect GetClippingRect() const { return clip_; }
+    CXRect GetViewport() const { return viewport_; }
+    void SetViewport(CXRect rect) { viewport_ = rect; }
+    void SetViewport(int left, int top, int right, int bottom) { viewport_ = CXRect(left, top, right, bottom); }
+    bool isFlippedRows() const { return flippedRows_; }
+    bool isFlippedColumns() const { return flippedColumns_; }
+    int GetChannelSize(int index) const { return index >= 0 && index < 4 ? channelSize_[index] : 0; }
+    void SetChannelSize(int index, int size);
+    uint8_t* GetChannelRed() const { return red_; }
+    uint8_t* GetChannelGreen() const { return green_; }
+    uint8_t* GetChannelBlue() const { return blue_; }
+    uint8_t* GetChannelAlpha() const { return alpha_; }
+    uint8_t*& RedChannel() { return red_; }
+    uint8_t*& GreenChannel() { return green_; }
+    uint8_t*& BlueChannel() { return blue_; }
+    uint8_t*& AlphaChannel() { return alpha_; }
+    bool isAlphaAsMask() const { return alphaAsMask_; }
+    void setAlphaAsMask(bool mask) { alphaAsMask_ = mask; }
+    bool ownsData() const { return ownsData_; }
+    _compression GetCompression() const { return compression_; }
+    void SetCompression(_compression code) { compression_ = code; }
+
+protected:
+    // Frees a plane this object owns and clears the pointer.
+    void freePlane(uint8_t*& plane);
+    // Size, pitch and data size from the size and format; the planes are not touched.
+    void setGeometry(CXSize size, int bpp);
+    // The object as one side of a drawing operation.
+    _canvas asCanvas();
+
+private:
+    void initialize(CWindow* window);
+    bool hasRawPlane() const { return data_ != nullptr && compression_ == COMPRESSION_NONE; }
+    int pixelCount() const;
+    // The alpha byte at a point in the object's own coordinates; 0 without a plane or outside.
+    int alphaAt(CXPoint local) const;
+    // Auto clip: narrows the clipping rectangle to the part that lies on the target; false when
+    // nothing of the object does.
+    bool clipTo(CGraphicsObject* target);
+    void drawOnto(CGraphicsObject* target);
+    void invalidateRect(CXRect rect);
+    // Takes the object off the sub-objects; the list and the backup go with the last one.
+    bool takeSubObject(CGraphicsObject* object);
+    void dropSubObjects();
+
+    CXString fileName_;
+    CWindow* window_;
+    CGraphicsObject* screen_;
+    CGraphicsObject* destiny_;
+    CDataBuffer2Dim* backup_;
+    int width_;
+    int height_;
+    int pitch_;
+    uint8_t* data_;
+    int bpp_;
+    int flags_;
+    bool autoClip_;
+    CXRect clip_;
+    CXRect viewport_;
+    int x_;
+    int y_;
+    int anchorX_;
+    int anchorY_;
+    bool flippedRows_;
+    bool flippedColumns_;
+    int channelSize_[4];
+    uint8_t* red_;
+    uint8_t* green_;
+    uint8_t* blue_;
+    uint8_t* alpha_;
+    bool alphaAsMask_;
+    bool ownsData_;
+    int dataSize_;
+    _compression compression_;
+    unsigned char opacity_;
+    bool invalidated_;
+    CXArray* observers_;
+    bool monitorCollisions_;
+    CValidationQuene* subObjects_;
+    bool visible_;
+};

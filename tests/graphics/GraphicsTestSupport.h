@@ -1,0 +1,57 @@
+#pragma once
+
+// Small doubles and builders shared by the graphics tests.
+
+#include "foundation/CXRect.h"
+#include "graphics/CGraphicsObject.h"
+#include "graphics/CInvalidateObserver.h"
+
+#include <cstdint>
+#include <random>
+#include <vector>
+
+namespace graphicstest {
+
+// Records what a watched graphics object tells it.
+struct RecordingObserver : CInvalidateObserver {
+    void onInvalidate(CGraphicsObject* object, CXRect* rect) override { invalidated.push_back(*rect); }
+    void onDestroy(CGraphicsObject* object) override { destroyed.push_back(object); }
+
+    std::vector<CXRect> invalidated;
+    std::vector<CGraphicsObject*> destroyed;
+};
+
+// Stands where a screen stands for an object: it hears invalidated rectangles and departures.
+struct RecordingScreen : CGraphicsObject {
+    RecordingScreen() : CGraphicsObject(nullptr) {}
+    void Invalidate(CXRect* rect) override { rects.push_back(*rect); }
+    void onDestroy(CGraphicsObject* object) override { left.push_back(object); }
+
+    std::vector<CXRect> rects;
+    std::vector<CGraphicsObject*> left;
+};
+
+inline uint16_t* pixelsOf(CGraphicsObject& object)
+{
+    return reinterpret_cast<uint16_t*>(object.GetDataPtr());
+}
+
+// A picture of random 16-bit pixels, with a random alpha plane when asked.
+inline void randomize(CGraphicsObject& object, std::mt19937& random, bool withAlpha)
+{
+    int count = object.Width() * object.Height();
+    uint16_t* pixels = pixelsOf(object);
+    for (int i = 0; i < count; ++i)
+        pixels[i] = uint16_t(random());
+    if (!withAlpha)
+        return;
+    if (object.AlphaChannel() == nullptr)
+        object.AlphaChannel() = new uint8_t[size_t(count)];
+    // Many fully transparent and opaque bytes, as real pictures have, and everything between.
+    for (int i = 0; i < count; ++i) {
+        uint32_t pick = random() % 4;
+        object.AlphaChannel()[i] = uint8_t(pick == 0 ? 0 : pick == 1 ? 255 : random());
+    }
+}
+
+} // namespace graphicstest
