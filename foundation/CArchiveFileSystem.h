@@ -2,6 +2,8 @@
 
 #include "foundation/CXString.h"
 
+#include <memory>
+
 class CFile;
 struct CFindData;
 
@@ -30,6 +32,9 @@ public:
     // Moves the archive's file to a member's first byte and returns its offset; -1 (and no move)
     // when there is no such member.
     virtual int Seek(const CXString& path) = 0;
+    // A file of its own on the archive, at the member's first byte (null when there is no such
+    // member): readers on other threads read through it without moving anyone else's position.
+    virtual std::unique_ptr<CFile> OpenMember(const CXString& path) = 0;
     // The archive file's own seek (0 on success) and position.
     virtual int Seek(int offset, int whence) = 0;
     virtual int Tell() = 0;

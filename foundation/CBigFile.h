@@ -72,10 +72,8 @@ public:
     int Seek(int offset, int whence) override;
     int Tell() override;
     CFile* GetFile() override;
-    // A file of its own on the archive, at the member's first byte (null when there is no such
-    // member or the archive does not open again): readers on other threads read through it
-    // without moving anyone else's position.
-    std::unique_ptr<CFile> OpenMember(const CXString& path);
+    // Null also when the archive does not open again.
+    std::unique_ptr<CFile> OpenMember(const CXString& path) override;
 
     // Whether the member lookup finds a file: true exactly when Seek would find it.
     bool FileExists(const CXString& path) override;

@@ -35,6 +35,7 @@ struct FakeArchive : CArchiveFileSystem {
     CFile* GetFile() override { return &file; }
     int GetSize(const CXString&) override { return 0; }
     int Seek(const CXString&) override { return -1; }
+    std::unique_ptr<CFile> OpenMember(const CXString&) override { return nullptr; }
     int Seek(int offset, int whence) override
     {
         asked.push_back("seek " + std::to_string(offset) + "," + std::to_string(whence));
