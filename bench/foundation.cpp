@@ -7,6 +7,8 @@
 #include "foundation/CStringHashCode.h"
 #include "foundation/CXString.h"
 
+#include "bench/RatioReporter.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
@@ -120,41 +122,13 @@ BENCHMARK(append<std::string>)->Name("append/std::string")->Arg(1000)->Arg(10000
 BENCHMARK(compare<CXString>)->Name("compare/CXString")->Arg(1000)->Arg(100000);
 BENCHMARK(compare<std::string>)->Name("compare/std::string")->Arg(1000)->Arg(100000);
 
-// Keeps the console table and remembers each run's time per iteration for the ratios.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
-                times_[run.benchmark_name()] = run.GetAdjustedRealTime();
-        }
-    }
-
-    void printRatio(const char* operation, const char* engine, const char* peer, int entries) const
-    {
-        auto ours = times_.find(runName(operation, engine, entries));
-        auto theirs = times_.find(runName(operation, peer, entries));
-        if (ours == times_.end() || theirs == times_.end() || theirs->second <= 0.0)
-            return;
-        std::printf("%-8s %6d names: %-11s / %-18s = %.2f\n", operation, entries, engine, peer,
-                    ours->second / theirs->second);
-    }
-
-private:
-    static std::string runName(const char* operation, const char* type, int entries)
-    {
-        std::string name(operation);
-        name += '/';
-        name += type;
-        name += '/';
-        name += std::to_string(entries);
-        return name;
-    }
-
-    std::map<std::string, double> times_;
-};
+void printRatio(const RatioReporter& reporter, const char* operation, const char* engine, const char* peer, int entries)
+{
+    auto runName = [&](const char* type) { return std::string(operation) + '/' + type + '/' + std::to_string(entries); };
+    const double ratio = reporter.ratio(runName(engine), runName(peer));
+    if (ratio > 0.0)
+        std::printf("%-8s %6d names: %-11s / %-18s = %.2f\n", operation, entries, engine, peer, ratio);
+}
 
 } // namespace
 
@@ -165,9 +139,9 @@ int main(int argc, char** argv)
     benchmark::RunSpecifiedBenchmarks(&reporter);
     std::printf("\nTime ratios (above 1: the engine type is slower):\n");
     for (int entries : {1000, 100000}) {
-        reporter.printRatio("lookup", "CHashtable", "std::unordered_map", entries);
-        reporter.printRatio("append", "CXString", "std::string", entries);
-        reporter.printRatio("compare", "CXString", "std::string", entries);
+        printRatio(reporter, "lookup", "CHashtable", "std::unordered_map", entries);
+        printRatio(reporter, "append", "CXString", "std::string", entries);
+        printRatio(reporter, "compare", "CXString", "std::string", entries);
     }
     benchmark::Shutdown();
     return 0;

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+// Keeps the console table and remembers each run's real and CPU time per iteration, so a program
+// can print how its cases compare with their peers after the table.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            if (run.run_type == Run::RT_Iteration && !run.error_occurred) {
+                realTimes_[run.benchmark_name()] = run.GetAdjustedRealTime();
+                cpuTimes_[run.benchmark_name()] = run.GetAdjustedCPUTime();
+            }
+        }
+    }
+
+    // Time per iteration of one run over another's, real or CPU; 0 when either did not run.
+    double ratio(const std::string& ours, const std::string& peer, bool cpu = false) const
+    {
+        const std::map<std::string, double>& times = cpu ? cpuTimes_ : realTimes_;
+        auto mine = times.find(ours);
+        auto theirs = times.find(peer);
+        if (mine == times.end() || theirs == times.end() || theirs->second <= 0.0)
+            return 0.0;
+        return mine->second / theirs->second;
+    }
+    // CPU time per iteration of a run in its time unit; 0 when it did not run.
+    double cpuTime(const std::string& name) const
+    {
+        auto found = cpuTimes_.find(name);
+        return found == cpuTimes_.end() ? 0.0 : found->second;
+    }
+
+private:
+    std::map<std::string, double> realTimes_;
+    std::map<std::string, double> cpuTimes_;
+};
