@@ -15,6 +15,9 @@ public:
     virtual uint64_t performanceCounter() = 0;
     virtual uint64_t performanceFrequency() = 0;
     virtual void sleepMs(uint32_t ms) = 0;
+    // The same in microseconds, for pacing finer than the tick; clocks without a finer sleep round
+    // up to whole milliseconds.
+    virtual void sleepUs(uint32_t us) { sleepMs((us + 999) / 1000); }
 };
 
 // The clock in use: the system clock unless one was installed.

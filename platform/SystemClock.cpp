@@ -28,4 +28,9 @@ void SystemClock::sleepMs(uint32_t ms)
     std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
 
+void SystemClock::sleepUs(uint32_t us)
+{
+    std::this_thread::sleep_for(std::chrono::microseconds(us));
+}
+
 } // namespace platform

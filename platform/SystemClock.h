@@ -14,6 +14,7 @@ public:
     uint64_t performanceCounter() override;
     uint64_t performanceFrequency() override;
     void sleepMs(uint32_t ms) override;
+    void sleepUs(uint32_t us) override;
 
 private:
     std::chrono::steady_clock::time_point start_;

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <string>
+
+namespace platform {
+
+struct ScreenPoint {
+    int x = 0;
+    int y = 0;
+};
+
+struct ScreenSize {
+    int width = 0;
+    int height = 0;
+};
+
+// The cursors the engine shows over its window. None shows no cursor at all.
+enum class CursorShape { None, Arrow, Hand, Wait };
+
+// What the window is opened as. The title is code page 1250, like every engine text.
+struct WindowSettings {
+    std::string title;
+    ScreenSize clientSize{800, 600};
+    bool framed = true;
+    bool fullScreen = false;
+    // A window opened hidden is shown by show(), once the game is loaded.
+    bool visible = true;
+};
+
+// The one desktop window the engine draws into and takes input from. Positions are in desktop
+// pixels and always name the client area (the part inside any frame). Main thread only.
+class HostWindow {
+public:
+    virtual ~HostWindow() = default;
+
+    virtual void setTitle(const std::string& cp1250Title) = 0;
+    virtual void show() = 0;
+    // The client area's top-left corner on the desktop.
+    virtual ScreenPoint clientOrigin() const = 0;
+    virtual void moveClient(ScreenPoint origin, ScreenSize size) = 0;
+    // How far a client area may reach: the desktop of the window's display less what the desktop
+    // keeps for itself (panels, docks).
+    virtual ScreenSize usableDesktop() const = 0;
+
+    virtual void setCursor(CursorShape shape) = 0;
+    // The desktop's cursor show count: true raises it, false lowers it; the cursor shows while the
+    // count is 0 or more. Returns the new count.
+    virtual int showCursor(bool show) = 0;
+};
+
+} // namespace platform

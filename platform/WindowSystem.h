@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/HostWindow.h"
+
+#include <memory>
+#include <string>
+
+namespace platform {
+
+class WindowEvents;
+
+// The desktop side of the engine's window: opening the host window, the event pump of the main
+// thread, the quit message and message boxes. Main thread only.
+class WindowSystem {
+public:
+    virtual ~WindowSystem() = default;
+
+    // Null when the desktop refuses the window.
+    virtual std::unique_ptr<HostWindow> openWindow(const WindowSettings& settings) = 0;
+    // Takes every waiting event: window events go to the handler (dropped when it is null), key,
+    // mouse and joystick events to the input service. False once the quit message was posted: the
+    // main loop ends then.
+    virtual bool pumpEvents(WindowEvents* handler) = 0;
+    virtual void postQuit() = 0;
+    // A modal message box with an OK button; texts are code page 1250.
+    virtual void showMessage(const std::string& caption, const std::string& text) = 0;
+};
+
+// The window system of the process: SDL unless one was installed.
+WindowSystem& windowSystem();
+// Installs a window system for the whole process (tests); null restores the SDL one.
+void setWindowSystem(WindowSystem* replacement);
+
+} // namespace platform

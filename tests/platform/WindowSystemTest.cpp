@@ -1,0 +1,125 @@
+#include "platform/HeadlessWindowSystem.h"
+#include "platform/SdlHostWindow.h"
+#include "platform/SdlInputHook.h"
+#include "platform/SdlWindowSystem.h"
+#include "platform/WindowEvents.h"
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+class RecordingEvents : public platform::WindowEvents {
+public:
+    void onPaint() override { events.push_back("paint"); }
+    void onActivate(bool active) override { events.push_back(active ? "active" : "inactive"); }
+    void onMove(int x, int y) override { events.push_back("move " + std::to_string(x) + "," + std::to_string(y)); }
+    void onClose() override { events.push_back("close"); }
+
+    std::vector<std::string> events;
+};
+
+class RecordingInput : public platform::SdlInputHook {
+public:
+    void onSdlInput(const SDL_Event& event) override { types.push_back(event.type); }
+    std::vector<Uint32> types;
+};
+
+void pushWindowEvent(SDL_Window* window, Uint8 kind, int data1 = 0, int data2 = 0)
+{
+    SDL_Event event{};
+    event.type = SDL_WINDOWEVENT;
+    event.window.windowID = SDL_GetWindowID(window);
+    event.window.event = kind;
+    event.window.data1 = data1;
+    event.window.data2 = data2;
+    ASSERT_EQ(SDL_PushEvent(&event), 1);
+}
+
+void pushEvent(Uint32 type)
+{
+    SDL_Event event{};
+    event.type = type;
+    ASSERT_EQ(SDL_PushEvent(&event), 1);
+}
+
+// Under SDL's dummy video driver (set for every test program).
+TEST(SdlWindowSystem, OpensAWindowAndPumpsItsEventsToTheHandlerAndInputToTheHook)
+{
+    platform::SdlWindowSystem system;
+    platform::WindowSettings settings;
+    settings.title = "Gra \xB3\xB9\x6B\x61"; // code page 1250
+    settings.framed = false;
+    std::unique_ptr<platform::HostWindow> window = system.openWindow(settings);
+    ASSERT_NE(window, nullptr) << SDL_GetError();
+    SDL_Window* sdlWindow = platform::SdlHostWindow::sdlWindowOf(window.get());
+    ASSERT_NE(sdlWindow, nullptr);
+    EXPECT_STREQ(SDL_GetWindowTitle(sdlWindow), "Gra łąka");
+    window->setCursor(platform::CursorShape::Hand);
+    window->setCursor(platform::CursorShape::None);
+    EXPECT_EQ(window->showCursor(false), -1);
+    EXPECT_EQ(window->showCursor(true), 0);
+    window->moveClient({40, 30}, {640, 480});
+
+    // Pending events from opening the window are not what this test is about.
+    RecordingEvents handler;
+    system.pumpEvents(nullptr);
+    RecordingInput input;
+    platform::SdlInputHook::install(&input);
+    pushWindowEvent(sdlWindow, SDL_WINDOWEVENT_EXPOSED);
+    pushWindowEvent(sdlWindow, SDL_WINDOWEVENT_SHOWN);
+    pushWindowEvent(sdlWindow, SDL_WINDOWEVENT_FOCUS_GAINED);
+    pushEvent(SDL_KEYDOWN);
+    pushEvent(SDL_MOUSEBUTTONDOWN);
+    pushEvent(SDL_JOYAXISMOTION);
+    pushWindowEvent(sdlWindow, SDL_WINDOWEVENT_MOVED, 12, 34);
+    pushWindowEvent(sdlWindow, SDL_WINDOWEVENT_FOCUS_LOST);
+    pushWindowEvent(sdlWindow, SDL_WINDOWEVENT_CLOSE);
+    pushEvent(SDL_QUIT);
+    EXPECT_TRUE(system.pumpEvents(&handler));
+    platform::SdlInputHook::install(nullptr);
+
+    EXPECT_EQ(handler.events,
+              (std::vector<std::string>{"paint", "active", "move 12,34", "inactive", "close", "close"}));
+    EXPECT_EQ(input.types, (std::vector<Uint32>{SDL_KEYDOWN, SDL_MOUSEBUTTONDOWN, SDL_JOYAXISMOTION}));
+
+    system.postQuit();
+    EXPECT_FALSE(system.pumpEvents(&handler));
+    window.reset();
+    EXPECT_EQ(SDL_WasInit(SDL_INIT_VIDEO), 0u);
+}
+
+TEST(SdlWindowSystem, PumpWithoutSdlStartedIsHarmless)
+{
+    platform::SdlWindowSystem system;
+    RecordingEvents handler;
+    EXPECT_TRUE(system.pumpEvents(&handler));
+    EXPECT_TRUE(handler.events.empty());
+}
+
+TEST(HeadlessWindowSystem, DeliversPostedEventsInOrderAndRecordsWhatItIsTold)
+{
+    platform::HeadlessWindowSystem system;
+    std::unique_ptr<platform::HostWindow> window = system.openWindow(platform::WindowSettings{});
+    ASSERT_NE(window, nullptr);
+    system.postPaint();
+    system.postActivate(true);
+    system.postMove(5, 6);
+    system.postClose();
+    RecordingEvents handler;
+    EXPECT_TRUE(system.pumpEvents(&handler));
+    EXPECT_TRUE(system.pumpEvents(&handler));
+    EXPECT_EQ(handler.events, (std::vector<std::string>{"paint", "active", "move 5,6", "close"}));
+
+    system.showMessage("Tamzora", "Brak p\xB3yty CD.");
+    EXPECT_EQ(system.messages().size(), 1u);
+    system.postQuit();
+    EXPECT_FALSE(system.pumpEvents(&handler));
+    system.refuseWindows(true);
+    EXPECT_EQ(system.openWindow(platform::WindowSettings{}), nullptr);
+}
+
+} // namespace
