@@ -11,10 +11,6 @@ public:
     // The host's own turn, run after the window's on every turn, active or not; true when the
     // program should end.
     virtual bool domodal() = 0;
-    // One turn of the host's animation manager, then of its sound manager: steps of the window's
-    // turn, run only while the application is active.
-    virtual void tickAnimations() = 0;
-    virtual void tickSounds() = 0;
     // Asked first of every key press; non-zero takes it from the hot spots.
     virtual int OnKeyDown(int key, int data) = 0;
     // Whether the program may end now.

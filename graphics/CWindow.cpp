@@ -5,6 +5,7 @@
 #include "foundation/CLanguageOSVer.h"
 #include "foundation/CXRandom.h"
 #include "foundation/CXTimer.h"
+#include "graphics/CAnimationManager.h"
 #include "graphics/CEngineHost.h"
 #include "graphics/CInputPoller.h"
 #include "graphics/CKeyListener.h"
@@ -12,6 +13,7 @@
 #include "graphics/CMouseObjectLink.h"
 #include "graphics/CMusicPlayerIfc.h"
 #include "graphics/CPublicTrash.h"
+#include "graphics/CSoundManagerLink.h"
 #include "graphics/CWindowLinks.h"
 #include "graphics/CWindowSoundLink.h"
 #include "platform/Clock.h"
@@ -164,10 +166,10 @@ int CWindow::Tick()
     if (!hasPollerThread())
         tickPollers();
     timers_->domodal();
-    if (host_ != nullptr) {
-        host_->tickAnimations();
-        host_->tickSounds();
-    }
+    if (CAnimationManager* animations = CAnimationManager::installed())
+        animations->domodal();
+    if (CSoundManagerLink* sounds = CSoundManagerLink::installed())
+        sounds->domodal();
     // The collision inspector ticks here.
     deliverInput();
     return 0;

@@ -2,7 +2,7 @@
 
 #include "platform/Cp1250.h"
 #include "platform/SdlHostWindow.h"
-#include "platform/SdlInputHook.h"
+#include "platform/SdlInput.h"
 #include "platform/WindowEvents.h"
 
 #include <SDL.h>
@@ -20,10 +20,9 @@ bool SdlWindowSystem::pumpEvents(WindowEvents* handler)
     if (SDL_WasInit(SDL_INIT_EVENTS) != 0) {
         SDL_Event event;
         while (SDL_PollEvent(&event) != 0) {
-            if (SdlInputHook::isInputEvent(event)) {
-                if (SdlInputHook* hook = SdlInputHook::installed())
-                    hook->onSdlInput(event);
-            } else if (handler != nullptr && event.type == SDL_WINDOWEVENT) {
+            // Keys, mouse and focus become the input service's records; focus is a window event too.
+            sdlInput().handleEvent(event);
+            if (handler != nullptr && event.type == SDL_WINDOWEVENT) {
                 dispatchWindowEvent(event.window, *handler);
             } else if (handler != nullptr && event.type == SDL_QUIT) {
                 handler->onClose();

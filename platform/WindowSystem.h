@@ -18,7 +18,7 @@ public:
     // Null when the desktop refuses the window.
     virtual std::unique_ptr<HostWindow> openWindow(const WindowSettings& settings) = 0;
     // Takes every waiting event: window events go to the handler (dropped when it is null), key,
-    // mouse and joystick events to the input service. False once the quit message was posted: the
+    // mouse and focus events to the input service. False once the quit message was posted: the
     // main loop ends then.
     virtual bool pumpEvents(WindowEvents* handler) = 0;
     virtual void postQuit() = 0;

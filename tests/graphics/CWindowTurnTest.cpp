@@ -2,15 +2,57 @@
 
 #include "foundation/CUnitTimerTarget.h"
 #include "foundation/CXTimer.h"
+#include "graphics/CAnimationManager.h"
 #include "graphics/CMouseObjectLink.h"
+#include "graphics/CPlayable.h"
+#include "graphics/CSoundManagerLink.h"
 
 namespace graphicstest {
 namespace {
 
 using TurnTest = WindowTest;
 
+// A playable that plays at 1000 frames per second and records its steps.
+class SteppedAnimation : public CPlayable {
+public:
+    explicit SteppedAnimation(Log& log) : CPlayable(nullptr), log_(log) { setStatus(StatusPlaying); }
+    void play() override {}
+    void stop(bool) override {}
+    void pause() override {}
+    void resume() override {}
+    void seek(int) override {}
+    int getFPS() const override { return 1000; }
+    int next() override
+    {
+        log_.push_back("animations");
+        return 0;
+    }
+
+private:
+    Log& log_;
+};
+
+class RecordingSoundManager : public CSoundManagerLink {
+public:
+    explicit RecordingSoundManager(Log& log) : log_(log) {}
+    int domodal() override
+    {
+        log_.push_back("sounds");
+        return 0;
+    }
+
+private:
+    Log& log_;
+};
+
 TEST_F(TurnTest, ActiveTurnRunsItsStepsInTheFixedOrder)
 {
+    CAnimationManager animations;
+    SteppedAnimation animation(log);
+    animations.add(&animation, nullptr);
+    CAnimationManager::install(&animations);
+    RecordingSoundManager sounds(log);
+    CSoundManagerLink::install(&sounds);
     RecordingHost host(log);
     RecordingPoller mouse(log, "mouse");
     RecordingPoller keyboard(log, "keyboard");
@@ -33,6 +75,8 @@ TEST_F(TurnTest, ActiveTurnRunsItsStepsInTheFixedOrder)
     clock.advance(1);
     window->Tick();
     EXPECT_EQ(takeLog(), (Log{"redraw", "tick:mouse", "timer7", "animations", "sounds", "flush:mouse"}));
+    CSoundManagerLink::install(nullptr);
+    CAnimationManager::install(nullptr);
 }
 
 TEST_F(TurnTest, InactiveTurnDoesNothingButTheHostStillRunsAndQuitEndsTheProgram)

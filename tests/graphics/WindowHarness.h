@@ -36,8 +36,6 @@ public:
         log_.push_back("host");
         return endsProgram;
     }
-    void tickAnimations() override { log_.push_back("animations"); }
-    void tickSounds() override { log_.push_back("sounds"); }
     int OnKeyDown(int key, int data) override
     {
         log_.push_back("host.key" + std::to_string(key));

@@ -1,6 +1,6 @@
 #include "platform/HeadlessWindowSystem.h"
 #include "platform/SdlHostWindow.h"
-#include "platform/SdlInputHook.h"
+#include "platform/SdlInput.h"
 #include "platform/SdlWindowSystem.h"
 #include "platform/WindowEvents.h"
 
@@ -22,12 +22,6 @@ public:
     std::vector<std::string> events;
 };
 
-class RecordingInput : public platform::SdlInputHook {
-public:
-    void onSdlInput(const SDL_Event& event) override { types.push_back(event.type); }
-    std::vector<Uint32> types;
-};
-
 void pushWindowEvent(SDL_Window* window, Uint8 kind, int data1 = 0, int data2 = 0)
 {
     SDL_Event event{};
@@ -46,8 +40,16 @@ void pushEvent(Uint32 type)
     ASSERT_EQ(SDL_PushEvent(&event), 1);
 }
 
+void pushKeyPress(SDL_Scancode scancode)
+{
+    SDL_Event event{};
+    event.type = SDL_KEYDOWN;
+    event.key.keysym.scancode = scancode;
+    ASSERT_EQ(SDL_PushEvent(&event), 1);
+}
+
 // Under SDL's dummy video driver (set for every test program).
-TEST(SdlWindowSystem, OpensAWindowAndPumpsItsEventsToTheHandlerAndInputToTheHook)
+TEST(SdlWindowSystem, OpensAWindowAndPumpsItsEventsToTheHandlerAndInputToTheInputService)
 {
     platform::SdlWindowSystem system;
     platform::WindowSettings settings;
@@ -65,26 +67,31 @@ TEST(SdlWindowSystem, OpensAWindowAndPumpsItsEventsToTheHandlerAndInputToTheHook
     window->moveClient({40, 30}, {640, 480});
 
     // Pending events from opening the window are not what this test is about.
-    RecordingEvents handler;
     system.pumpEvents(nullptr);
-    RecordingInput input;
-    platform::SdlInputHook::install(&input);
+    RecordingEvents handler;
     pushWindowEvent(sdlWindow, SDL_WINDOWEVENT_EXPOSED);
     pushWindowEvent(sdlWindow, SDL_WINDOWEVENT_SHOWN);
     pushWindowEvent(sdlWindow, SDL_WINDOWEVENT_FOCUS_GAINED);
-    pushEvent(SDL_KEYDOWN);
-    pushEvent(SDL_MOUSEBUTTONDOWN);
-    pushEvent(SDL_JOYAXISMOTION);
+    EXPECT_TRUE(system.pumpEvents(&handler));
+
+    // With the focus the keyboard can be acquired, and a key press becomes its record.
+    platform::Input& input = platform::sdlInput();
+    ASSERT_EQ(input.acquire(platform::InputDevice::Keyboard), platform::InputResult::Ok);
+    pushKeyPress(SDL_SCANCODE_A);
     pushWindowEvent(sdlWindow, SDL_WINDOWEVENT_MOVED, 12, 34);
+    EXPECT_TRUE(system.pumpEvents(&handler));
+    platform::InputRecord records[4];
+    size_t count = 0;
+    input.read(platform::InputDevice::Keyboard, records, 4, count);
+    ASSERT_EQ(count, 1u);
+    EXPECT_EQ(records[0], (platform::InputRecord{0x1E, platform::kInputPressed}));
+
     pushWindowEvent(sdlWindow, SDL_WINDOWEVENT_FOCUS_LOST);
     pushWindowEvent(sdlWindow, SDL_WINDOWEVENT_CLOSE);
     pushEvent(SDL_QUIT);
     EXPECT_TRUE(system.pumpEvents(&handler));
-    platform::SdlInputHook::install(nullptr);
-
     EXPECT_EQ(handler.events,
               (std::vector<std::string>{"paint", "active", "move 12,34", "inactive", "close", "close"}));
-    EXPECT_EQ(input.types, (std::vector<Uint32>{SDL_KEYDOWN, SDL_MOUSEBUTTONDOWN, SDL_JOYAXISMOTION}));
 
     system.postQuit();
     EXPECT_FALSE(system.pumpEvents(&handler));
