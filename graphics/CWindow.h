@@ -170,7 +170,6 @@ public:
     CCommandLine6* getCommandLineIfc() const { return commandLine_; }
     CXTimer* GetTimerInterface() const { return timers_.get(); }
     CPublicTrash* getPublicTrashInterface() const { return trash_.get(); }
-    CXSize getScreenSize() const { return screenSize_; }
     bool isActive() const { return active_.load(std::memory_order_acquire); }
     bool hasPollerThread() const { return pollerThread_.joinable(); }
     bool isVMem() const { return videoMemory_; }
