@@ -80,13 +80,14 @@ CWindow::CWindow(platform::HostWindow* hostWindow, CCommandLine6* commandLine, C
         videoMemory_ = commandLine_->isVMem();
     }
     timers_ = std::make_unique<CXTimer>();
+    trash_ = std::make_unique<CPublicTrash>(timers_.get());
+    // What is made from here on may already reach the window's paths and timers through the links.
+    links_ = std::make_unique<CWindowLinks>();
     SetCursor(mainCursor_);
     CWindowSoundLink::soundDeviceFor(this);
     musicPlayer_.reset(CWindowSoundLink::musicPlayerFor(this));
     // The keyboard poller, and the mouse poller unless the mouse comes from window messages, are
     // made here and register as pollers; the collision inspector follows.
-    trash_ = std::make_unique<CPublicTrash>(timers_.get());
-    links_ = std::make_unique<CWindowLinks>();
     if (!windowMessageMouse)
         startPollerThread();
 }

@@ -56,9 +56,10 @@ CXTimer* CWindowLinks::getTimerInterface(CWindow* window)
 
 bool CWindowLinks::addToPublicTrash(CWindow* window, CMC_Object* object)
 {
-    if (window == nullptr)
+    CPublicTrash* trash = window != nullptr ? window->getPublicTrashInterface() : nullptr;
+    if (trash == nullptr)
         return false;
-    window->getPublicTrashInterface()->add(object);
+    trash->add(object);
     return true;
 }
 
