@@ -121,13 +121,16 @@ void CMC_Expression::init()
 
 CMC_Variable* CMC_Expression::getResult()
 {
-    return result_;
+    return result_.get();
 }
 
+// The result may be a declared variable (an expression of one operand, or one whose later operands
+// gave nothing): the watch reads it as gone once its container deleted it, and only a pooled
+// temporary goes back to its pool.
 void CMC_Expression::flush()
 {
-    CMC_Variable* old = result_;
-    result_ = nullptr;
+    CMC_Variable* old = result_.get();
+    result_.reset();
     CMC_Object::flush(old);
 }
 
@@ -140,15 +143,14 @@ CMC_Variable* CMC_Expression::calculate()
         CMC_Object::flush(result);
         return nullptr;
     }
-    result_ = result;
-    return result_;
+    result_.set(result);
+    return result;
 }
 
 CMC_Variable* CMC_Expression::takeResult()
 {
-    calculate();
-    CMC_Variable* result = result_;
-    result_ = nullptr;
+    CMC_Variable* result = calculate();
+    result_.reset();
     return result;
 }
 

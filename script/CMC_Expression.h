@@ -3,6 +3,7 @@
 #include "script/CComputedValue.h"
 #include "script/CMC_Owned.h"
 #include "script/CMC_Variable.h"
+#include "script/CMC_WatchedValue.h"
 
 #include <memory>
 #include <vector>
@@ -90,6 +91,6 @@ private:
     std::shared_ptr<Operands> operands_;
     std::vector<int> operators_;
     CMC_Owned<CMC_Behaviour> host_;
-    CMC_Variable* result_ = nullptr;
+    CMC_WatchedValue result_;
     bool still_;
 };

@@ -134,6 +134,17 @@ TEST_F(BehaviourLines, ExpressionsHaveNoPrecedenceAndTakeTheFirstOperandsType)
     turn();
 }
 
+TEST_F(BehaviourLines, AnExpressionGivingADeclaredVariableLeavesItToItsContainer)
+{
+    // The later operand gives no value: the result is A itself, which the unload deletes first.
+    load(declare("A", "INTEGER", "7") + "OBJECT=E\nE:TYPE=EXPRESSION\nE:OPERAND1=A\nE:OPERATOR=ADD\nE:OPERAND2=NOSUCH^GET()\n");
+    auto* expression = as<CMC_Expression>("E");
+    ASSERT_NE(expression, nullptr);
+    EXPECT_EQ(expression->calculate(), object("A"));
+    scene->unload();
+    turn();
+}
+
 TEST_F(BehaviourLines, ExpressionArgumentsAndValueLines)
 {
     load(kValues + behaviourText("B", "A^SET([A@2]);S^SET([S+A]);REC^CALL([2+3*4],[A+$1]);"));
