@@ -2,12 +2,15 @@
 
 #include "foundation/CLogSink.h"
 #include "foundation/CXString.h"
+#include "script/CMC_NestingGuard.h"
 
 namespace {
 
 int activeLoops = 0;
 int passesMade = 0;
 bool reported = false;
+// The outermost run whose loops made passesMade.
+unsigned countedRun = 0;
 
 void report(const char* what)
 {
@@ -25,15 +28,18 @@ void report(const char* what)
 
 CMC_LoopBudget::CMC_LoopBudget(const char* what) : what_(what)
 {
-    ++activeLoops;
+    // A loop outside any guarded run is a run of its own.
+    bool newRun = CMC_NestingGuard::depth(CMC_NestingGuard::RUNNING) == 0 || countedRun != CMC_NestingGuard::outermostRuns();
+    if (activeLoops++ == 0 && newRun) {
+        countedRun = CMC_NestingGuard::outermostRuns();
+        passesMade = 0;
+        reported = false;
+    }
 }
 
 CMC_LoopBudget::~CMC_LoopBudget()
 {
-    if (--activeLoops == 0) {
-        passesMade = 0;
-        reported = false;
-    }
+    --activeLoops;
 }
 
 bool CMC_LoopBudget::pass()

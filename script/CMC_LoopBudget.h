@@ -1,14 +1,16 @@
 #pragma once
 
 // Bounds the passes of the script's loop statements (WHILE, LOOP, FOR, RUNLOOPED). A hostile or
-// careless script loops without end (a WHILE whose test always holds) or nests loops into
-// astronomic counts. Every loop holds a budget while it runs; all loops nested inside the
-// outermost one share its count of passes, and once kMaxPasses passes have been made every loop
-// of the nest stops (reported once to the log). The script then goes on after the outermost loop
-// as if the loops had ended. A loop started after the outermost one ended starts a new count.
+// careless script loops without end (a WHILE whose test always holds), nests loops into
+// astronomic counts, or runs loop after loop from behaviours that call themselves. All the loops
+// of one outermost script run (a behaviour run with everything it calls, nested, recursive or one
+// after another) share one count of passes; once kMaxPasses passes have been made every loop of
+// that run stops (reported once to the log), and the script goes on as if the loops had ended.
+// The next outermost run starts a new count.
 class CMC_LoopBudget {
 public:
-    static constexpr int kMaxPasses = 100000;
+    // About a fraction of a second of the cheapest passes, and a few seconds of heavy ones.
+    static constexpr int kMaxPasses = 1000000;
 
     // `what` names the statement for the report.
     explicit CMC_LoopBudget(const char* what);
@@ -16,7 +18,7 @@ public:
     CMC_LoopBudget(const CMC_LoopBudget&) = delete;
     CMC_LoopBudget& operator=(const CMC_LoopBudget&) = delete;
 
-    // Counts one pass; false when the nest has used its passes up: the loop stops.
+    // Counts one pass; false when the run has used its passes up: the loop stops.
     bool pass();
 
     static bool exhausted();

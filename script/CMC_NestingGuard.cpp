@@ -7,6 +7,7 @@ namespace {
 
 int depths[2] = {0, 0};
 bool runUnwinding = false;
+unsigned runsStarted = 0;
 
 void report(CMC_NestingGuard::Kind kind, const char* what)
 {
@@ -33,7 +34,8 @@ CMC_NestingGuard::CMC_NestingGuard(Kind kind, const char* what) : kind_(kind), e
         return;
     }
     entered_ = true;
-    ++depths[kind];
+    if (depths[kind]++ == 0 && kind == RUNNING)
+        ++runsStarted;
 }
 
 CMC_NestingGuard::~CMC_NestingGuard()
@@ -52,4 +54,9 @@ bool CMC_NestingGuard::unwinding()
 int CMC_NestingGuard::depth(Kind kind)
 {
     return depths[kind];
+}
+
+unsigned CMC_NestingGuard::outermostRuns()
+{
+    return runsStarted;
 }

@@ -29,6 +29,8 @@ public:
     // True while a run that went too deep unwinds: loops and line sequences stop.
     static bool unwinding();
     static int depth(Kind kind);
+    // How many outermost guarded runs have started (wrapping): tells one run from the next.
+    static unsigned outermostRuns();
 
 private:
     Kind kind_;

@@ -129,10 +129,29 @@ TEST_F(Statements, EndlessLoopsStopAfterTheirPassesAndTheRunGoesOn)
     EXPECT_EQ(intOf("N"), CMC_LoopBudget::kMaxPasses);
     EXPECT_EQ(eventLog(), std::vector<std::string>({"REC.AFTER()"}));
     EXPECT_EQ(log.lines, std::vector<std::string>({"Script loop stopped after too many passes: WHILE"}));
-    // Nested loops share one count: the nest stops as a whole, and the next loop counts anew.
-    call("N", "SET", {"0"});
-    runCode("NESTED", "@LOOP({@LOOP({N^INC();},0,1000000,1);},0,1000000,1);@LOOP({A^INC();},0,3,1);");
-    EXPECT_EQ(intOf("N"), CMC_LoopBudget::kMaxPasses - 1);
+    // The loops of one run share one count, nested, one after another or in behaviours that run
+    // themselves: the run stops them all. The next run counts anew.
+    struct Case {
+        const char* name;
+        const char* code;
+        int passes;
+        int runs;
+    };
+    const Case cases[] = {
+        {"NESTED", "@LOOP({@LOOP({N^INC();},0,10000000,1);},0,10000000,1);@LOOP({A^INC();},0,3,1);", CMC_LoopBudget::kMaxPasses - 1, 1},
+        {"SEQUENCE", "@LOOP({N^INC();},0,700000,1);@LOOP({N^INC();},0,700000,1);@LOOP({A^INC();},0,3,1);",
+         CMC_LoopBudget::kMaxPasses, 1},
+        {"SELF", "@LOOP({N^INC();},0,300000,1);A^INC();@IF(A,<,9,{SELF^RUN();});", CMC_LoopBudget::kMaxPasses, 9},
+    };
+    for (const Case& c : cases) {
+        call("N", "SET", {"0"});
+        call("A", "SET", {"1"});
+        runCode(c.name, c.code);
+        EXPECT_EQ(intOf("N"), c.passes) << c.name;
+        EXPECT_EQ(intOf("A"), c.runs) << c.name;
+    }
+    call("A", "SET", {"1"});
+    runCode("NEXT", "@LOOP({A^INC();},0,3,1);");
     EXPECT_EQ(intOf("A"), 4);
     turn();
 }
