@@ -87,10 +87,14 @@ int64_t CMC_MultiArray::indexIn(const Sizes& sizes, const Coordinates& coordinat
 {
     if (sizes.empty())
         return -1;
+    // Each coordinate stays within its own extent, or a column past the end would address the
+    // next row's cell.
+    for (size_t i = 0; i < sizes.size() && i < coordinates.size(); ++i) {
+        if (coordinates[i] < 0 || coordinates[i] >= sizes[i])
+            return -1;
+    }
     int64_t column = !coordinates.empty() ? coordinates[0] : 0;
     int64_t row = coordinates.size() > 1 ? coordinates[1] : 0;
-    if (column < 0 || row < 0)
-        return -1;
     return column + int64_t{sizes[0]} * row;
 }
 
@@ -148,8 +152,12 @@ void CMC_MultiArray::set(Cells& cells, const Sizes& sizes, const Coordinates& co
             CMC_Object::destroy(value);
         return;
     }
-    CMC_Variable* stored = copy ? script::ownedCopy(value) : value;
-    std::swap(cells[static_cast<size_t>(index)], stored);
+    replaceCell(cells[static_cast<size_t>(index)], copy ? script::ownedCopy(value) : value);
+}
+
+void CMC_MultiArray::replaceCell(CMC_Variable*& cell, CMC_Variable* stored)
+{
+    std::swap(cell, stored);
     CMC_Object::destroy(stored);
 }
 
@@ -259,7 +267,7 @@ void CMC_MultiArray::loadFrom(CXArchive* archive)
             return;
         const bool whole = archive->LastError() == 0;
         if (whole)
-            set(cells_, sizes_, getCoords(index, sizes_[0]), value, true);
+            replaceCell(cells_[static_cast<size_t>(index)], script::ownedCopy(value));
         CMC_Object::flush(value);
         if (!whole)
             return;

@@ -9,7 +9,8 @@ class CWindow;
 
 // The MULTIARRAY object: script values in a grid addressed by integer coordinates, which grows
 // (each extent doubling) when a value is set beyond it. Only the first two coordinates address a
-// cell (c0 + sizes[0] x c1); further ones only make their extents grow. The object owns copies of
+// cell (c0 + sizes[0] x c1); further ones only make their extents grow. Each coordinate is checked
+// against its own extent. The object owns copies of
 // its values.
 //
 // Coordinates come from scripts and are checked: a negative one addresses nothing, a missing
@@ -76,6 +77,8 @@ private:
     // The cell index of the coordinates; -1 when negative or outside the grid.
     int getIndex(const Coordinates& coordinates) const;
     static int64_t indexIn(const Sizes& sizes, const Coordinates& coordinates);
+    // Deletes what the cell held and keeps `stored` (taken over) in its place.
+    static void replaceCell(CMC_Variable*& cell, CMC_Variable* stored);
     void removeAll();
     // A fresh empty grid, every extent kInitialSize, when there is none.
     void ensureGrid();

@@ -108,6 +108,13 @@ TEST_F(MultiArrays, ScriptCoordinatesCannotReachOutsideTheGrid)
     set(g, {"2047", "2047", "1"});
     EXPECT_EQ(g->getCellCount(), CMC_MultiArray::kMaxCells);
     EXPECT_EQ(result(g, "GET", {"2047", "2047"}), "INTEGER:1");
+    // A column past its extent is not the next row's cell, nor a row past its own the next plane's.
+    CMC_MultiArray* small = grid("3", "small");
+    set(small, {"0", "1", "\"seven\""});
+    EXPECT_EQ(result(small, "GET", {"16", "0"}), "STRING:NULL");
+    EXPECT_EQ(result(small, "SAFEGET", {"16", "0"}), "INTEGER:0");
+    EXPECT_EQ(result(small, "GET", {"0", "1", "16"}), "STRING:NULL");
+    EXPECT_EQ(result(small, "GET", {"0", "1", "15"}), "STRING:seven");
 }
 
 TEST_F(MultiArrays, CountComparesNonEmptyCells)
@@ -170,7 +177,8 @@ TEST_F(MultiArrays, LoadOfAHandBuiltFile)
     CMC_Object::flush(call(g, "LOAD", {"\"T:\\in.dat\""}));
     EXPECT_EQ(sizesOf(g), "INTEGER:4xINTEGER:2xINTEGER:3=24");
     EXPECT_EQ(result(g, "GET", {"1", "1"}), "BOOL:TRUE");
-    EXPECT_EQ(result(g, "GET", {"3", "5"}), "INTEGER:-9"); // beyond the second extent, within the cells
+    // A cell beyond the second extent is kept from the file, but no coordinates reach it.
+    EXPECT_EQ(result(g, "GET", {"3", "5"}), "STRING:NULL");
     // The grid grows from the file's extents.
     set(g, {"4", "1", "\"x\""});
     EXPECT_EQ(sizesOf(g), "INTEGER:8xINTEGER:2xINTEGER:3=48");
