@@ -33,6 +33,12 @@ std::string unescapeMountPoint(std::string_view field)
     return out;
 }
 
+// A drive's folder is an absolute path: anything else would resolve against the current folder.
+bool isAbsoluteFolder(const std::string& folder)
+{
+    return !folder.empty() && folder[0] == '/';
+}
+
 } // namespace
 
 DriveMap::DriveMap(const DriveMap& other)
@@ -86,7 +92,7 @@ DriveType DriveMap::typeOf(char letter) const
 bool DriveMap::set(char letter, const std::string& folder, DriveType type)
 {
     const int index = indexOf(letter);
-    if (index < 0 || folder.empty() || folder[0] != '/' || type == DriveType::None)
+    if (index < 0 || !isAbsoluteFolder(folder) || type == DriveType::None)
         return false;
     std::lock_guard lock(mutex_);
     drives_[index] = Drive{static_cast<char>('A' + index), type, withoutTrailingSlashes(folder)};
@@ -140,7 +146,8 @@ void DriveMap::addOpticalMounts(std::string_view mountinfo)
         if (fsType != "iso9660" && fsType != "udf")
             continue;
         const std::string folder = withoutTrailingSlashes(unescapeMountPoint(fields[4]));
-        markOpticalMount(folder);
+        if (isAbsoluteFolder(folder))
+            markOpticalMount(folder);
     }
 }
 

@@ -46,11 +46,14 @@ TEST(DriveMap, OpticalMountsBecomeCdDrives)
         "40 22 11:0 / /media/cdrom ro,relatime shared:20 - iso9660 /dev/sr0 ro\n"
         "41 22 11:1 / /media/anna/MY\\040GAME ro,relatime - udf /dev/sr1 ro\n"
         "42 22 0:5 / /proc rw - proc proc rw\n"
+        "43 22 11:2 / relative/cd ro - iso9660 /dev/sr2 ro\n"
+        "44 22 11:3 / \\ ro - udf /dev/sr3 ro\n"
         "broken line\n");
     EXPECT_EQ(map.typeOf('E'), DriveType::CdRom);       // already named: turned into a CD
     EXPECT_EQ(map.folderOf('F'), "/media/anna/MY GAME"); // first free letter from D: on
     EXPECT_EQ(map.typeOf('F'), DriveType::CdRom);
     EXPECT_EQ(map.typeOf('D'), DriveType::Fixed);
+    // A relative or empty mount point names no folder: it takes no letter.
     EXPECT_EQ(map.list().size(), 4u);
 }
 
