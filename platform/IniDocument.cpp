@@ -32,6 +32,13 @@ bool keyOf(std::string_view line, std::string_view& key, std::string_view& value
     return true;
 }
 
+std::string keyLine(std::string_view key, std::string_view value)
+{
+    std::string line(key);
+    line.append("=").append(value);
+    return line;
+}
+
 std::string_view withoutQuotes(std::string_view value)
 {
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
@@ -48,20 +55,33 @@ IniDocument IniDocument::parse(std::string_view text)
         document.byteOrderMark_ = true;
         text.remove_prefix(kUtf8ByteOrderMark.size());
     }
-    const auto firstBreak = text.find('\n');
-    if (firstBreak != std::string_view::npos && (firstBreak == 0 || text[firstBreak - 1] != '\r'))
+    for (size_t pos = 0; pos < text.size();) {
+        size_t end = text.find('\n', pos);
+        end = end == std::string_view::npos ? text.size() : end + 1;
+        std::string_view line = text.substr(pos, end - pos);
+        size_t endLength = line.ends_with("\r\n") ? 2 : line.ends_with('\n') ? 1 : 0;
+        document.lines_.push_back(Line{std::string(line.substr(0, line.size() - endLength)), std::string(line.substr(line.size() - endLength))});
+        pos = end;
+    }
+    if (!document.lines_.empty() && document.lines_.front().end == "\n")
         document.lineEnd_ = "\n";
-    for (std::string_view line : TextTools::lines(text))
-        document.lines_.emplace_back(line);
     return document;
 }
 
 std::string IniDocument::serialize() const
 {
     std::string text(byteOrderMark_ ? kUtf8ByteOrderMark : std::string_view());
-    for (const std::string& line : lines_)
-        text += line + lineEnd_;
+    for (size_t i = 0; i < lines_.size(); ++i) {
+        text += lines_[i].text;
+        // A last line that had no end gets one only when lines follow it.
+        text += lines_[i].end.empty() && i + 1 < lines_.size() ? lineEnd_ : lines_[i].end;
+    }
     return text;
+}
+
+void IniDocument::insertLine(size_t at, std::string text)
+{
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), Line{std::move(text), lineEnd_});
 }
 
 size_t IniDocument::findKey(std::string_view section, std::string_view key) const
@@ -72,9 +92,9 @@ size_t IniDocument::findKey(std::string_view section, std::string_view key) cons
     for (size_t i = 0; i < lines_.size(); ++i) {
         std::string_view name;
         std::string_view value;
-        if (sectionOf(lines_[i], name))
+        if (sectionOf(lines_[i].text, name))
             inside = Cp1250::equalsIgnoreCase(name, section);
-        else if (inside && keyOf(lines_[i], name, value) && Cp1250::equalsIgnoreCase(name, key))
+        else if (inside && keyOf(lines_[i].text, name, value) && Cp1250::equalsIgnoreCase(name, key))
             return i;
     }
     return std::string::npos;
@@ -85,7 +105,7 @@ bool IniDocument::get(std::string_view section, std::string_view key, std::strin
     const size_t line = findKey(section, key);
     std::string_view name;
     std::string_view found;
-    if (line == std::string::npos || !keyOf(lines_[line], name, found))
+    if (line == std::string::npos || !keyOf(lines_[line].text, name, found))
         return false;
     value = withoutQuotes(found);
     return true;
@@ -96,28 +116,30 @@ void IniDocument::set(std::string_view section, std::string_view key, std::strin
     const size_t existing = findKey(section, key);
     std::string_view name;
     std::string_view oldValue;
-    if (existing != std::string::npos && keyOf(lines_[existing], name, oldValue)) {
-        lines_[existing] = std::string(name) + "=" + std::string(value);
+    if (existing != std::string::npos && keyOf(lines_[existing].text, name, oldValue)) {
+        lines_[existing].text = keyLine(name, value);
         return;
     }
-    const std::string newLine = std::string(TextTools::trim(key)) + "=" + std::string(value);
+    std::string newLine = keyLine(TextTools::trim(key), value);
     // After the last key of the first section of that name, so blank lines and the comments
     // that introduce the next section stay with it.
     for (size_t i = 0; i < lines_.size(); ++i) {
         std::string_view header;
-        if (!sectionOf(lines_[i], header) || !Cp1250::equalsIgnoreCase(header, TextTools::trim(section)))
+        if (!sectionOf(lines_[i].text, header) || !Cp1250::equalsIgnoreCase(header, TextTools::trim(section)))
             continue;
         size_t insertAt = i + 1;
-        for (size_t j = i + 1; j < lines_.size() && !sectionOf(lines_[j], header); ++j)
-            if (keyOf(lines_[j], name, oldValue))
+        for (size_t j = i + 1; j < lines_.size() && !sectionOf(lines_[j].text, header); ++j)
+            if (keyOf(lines_[j].text, name, oldValue))
                 insertAt = j + 1;
-        lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insertAt), newLine);
+        insertLine(insertAt, std::move(newLine));
         return;
     }
-    if (!lines_.empty() && !TextTools::trim(lines_.back()).empty())
-        lines_.emplace_back();
-    lines_.push_back("[" + std::string(TextTools::trim(section)) + "]");
-    lines_.push_back(newLine);
+    if (!lines_.empty() && !TextTools::trim(lines_.back().text).empty())
+        insertLine(lines_.size(), std::string());
+    std::string header("[");
+    header.append(TextTools::trim(section)).append("]");
+    insertLine(lines_.size(), std::move(header));
+    insertLine(lines_.size(), std::move(newLine));
 }
 
 bool IniDocument::removeKey(std::string_view section, std::string_view key)
@@ -131,11 +153,11 @@ bool IniDocument::removeKey(std::string_view section, std::string_view key)
 bool IniDocument::removeSection(std::string_view section)
 {
     const size_t before = lines_.size();
-    std::vector<std::string> kept;
+    std::vector<Line> kept;
     bool dropping = false;
-    for (std::string& line : lines_) {
+    for (Line& line : lines_) {
         std::string_view name;
-        if (sectionOf(line, name))
+        if (sectionOf(line.text, name))
             dropping = Cp1250::equalsIgnoreCase(name, TextTools::trim(section));
         if (!dropping)
             kept.push_back(std::move(line));

@@ -10,8 +10,9 @@ namespace platform {
 // "[section]" lines and "key=value" lines, names compared regardless of case (code page 1250) and
 // with the blanks around them trimmed, values trimmed and stripped of one pair of enclosing quotes.
 // The first section and key of a name count when names repeat. Lines the edits do not touch
-// (comments, blank lines, lines without "=") are kept as they were; LF and CRLF line ends are both
-// read, and new lines follow the file's first line end (CRLF for a new file).
+// (comments, blank lines, lines without "=") are kept byte for byte, each with its own line end;
+// LF and CRLF line ends are both read, and new lines follow the file's first line end (CRLF for a
+// new file).
 class IniDocument {
 public:
     static IniDocument parse(std::string_view text);
@@ -29,7 +30,14 @@ private:
     // Index of the first key line of key in section, or npos.
     size_t findKey(std::string_view section, std::string_view key) const;
 
-    std::vector<std::string> lines_;
+    struct Line {
+        std::string text;
+        // As the file had it: "\r\n", "\n", or nothing after a last line without one.
+        std::string end;
+    };
+    void insertLine(size_t at, std::string text);
+
+    std::vector<Line> lines_;
     std::string lineEnd_ = "\r\n";
     bool byteOrderMark_ = false;
 };
