@@ -12,14 +12,6 @@ namespace {
 std::atomic<bool> crashBeforeRename{false};
 std::atomic<unsigned> temporaryCounter{0};
 
-std::string folderOf(const std::string& path)
-{
-    const auto slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
 void syncFolder(const std::string& folder)
 {
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -29,6 +21,14 @@ void syncFolder(const std::string& folder)
     }
 }
 } // namespace
+
+std::string AtomicFile::folderOf(const std::string& nativePath)
+{
+    const auto slash = nativePath.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : nativePath.substr(0, slash);
+}
 
 AtomicFile::AtomicFile(const std::string& nativePath) : target_(nativePath)
 {

@@ -27,6 +27,8 @@ public:
 
     // Writes a whole file at once.
     static bool replace(const std::string& nativePath, std::string_view bytes);
+    // The folder that holds a native path ("." for a bare name).
+    static std::string folderOf(const std::string& nativePath);
     // Reads a whole file; false when it does not open.
     static bool readAll(const std::string& nativePath, std::string& bytes);
 

@@ -2,6 +2,7 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/ConfigFolder.h"
+#include "platform/UpdateLock.h"
 
 namespace platform {
 
@@ -12,11 +13,22 @@ std::string FileRegistry::fileOf(RegistryRoot root) const
     return folder_ + (root == RegistryRoot::CurrentUser ? "/registry-current-user.txt" : "/registry-local-machine.txt");
 }
 
-RegistryTree FileRegistry::load(RegistryRoot root) const
+FileRegistry::Parsed& FileRegistry::parsedOf(RegistryRoot root)
 {
+    return parsed_[root == RegistryRoot::CurrentUser ? 0 : 1];
+}
+
+RegistryTree& FileRegistry::load(RegistryRoot root)
+{
+    Parsed& parsed = parsedOf(root);
     std::string text;
     AtomicFile::readAll(fileOf(root), text);
-    return RegistryTree::parse(text);
+    if (!parsed.valid || text != parsed.text) {
+        parsed.tree = RegistryTree::parse(text);
+        parsed.text = std::move(text);
+        parsed.valid = true;
+    }
+    return parsed.tree;
 }
 
 template <class Result>
@@ -29,8 +41,21 @@ Result FileRegistry::read(RegistryRoot root, const std::function<Result(const Re
 bool FileRegistry::change(RegistryRoot root, const std::function<bool(RegistryTree&)>& edit)
 {
     std::lock_guard lock(mutex_);
-    RegistryTree tree = load(root);
-    return edit(tree) && ConfigFolder::ensureExists(folder_) && AtomicFile::replace(fileOf(root), tree.serialize());
+    if (!ConfigFolder::ensureExists(folder_))
+        return false;
+    UpdateLock update(folder_);
+    RegistryTree& tree = load(root);
+    Parsed& parsed = parsedOf(root);
+    // The edit may have changed the tree even when it failed: the next call parses the file anew.
+    parsed.valid = false;
+    if (!edit(tree))
+        return false;
+    std::string text = tree.serialize();
+    if (!AtomicFile::replace(fileOf(root), text))
+        return false;
+    parsed.text = std::move(text);
+    parsed.valid = true;
+    return true;
 }
 
 bool FileRegistry::keyExists(RegistryRoot root, const std::string& key)

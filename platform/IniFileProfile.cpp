@@ -4,6 +4,7 @@
 #include "platform/ConfigFolder.h"
 #include "platform/Cp1250.h"
 #include "platform/Files.h"
+#include "platform/UpdateLock.h"
 
 namespace platform {
 
@@ -66,6 +67,7 @@ bool IniFileProfile::change(const std::string& file, const std::function<bool(In
     if (native.empty() || (isBareName(file) && !ConfigFolder::ensureExists(bareNameFolder_)))
         return false;
     std::lock_guard lock(mutex_);
+    UpdateLock update(AtomicFile::folderOf(native));
     std::string text;
     AtomicFile::readAll(native, text);
     IniDocument document = IniDocument::parse(text);

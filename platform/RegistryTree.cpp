@@ -4,31 +4,87 @@
 #include "platform/TextTools.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 namespace platform {
 
+// Children and values keep the order they were made in (the file's order); the indexes find them by
+// their lower-cased names, so a file of many keys parses in linear time.
 struct RegistryTree::Key {
+    using Value = std::pair<std::string, std::string>;
+
     std::string name;
-    std::vector<std::pair<std::string, std::string>> values;
+    std::vector<Value> values;
     std::vector<std::unique_ptr<Key>> children;
+    std::unordered_map<std::string, size_t> valueIndex;
+    std::unordered_map<std::string, size_t> childIndex;
+
+    static size_t find(const std::unordered_map<std::string, size_t>& index, std::string_view name)
+    {
+        auto found = index.find(Cp1250::toLower(name));
+        return found == index.end() ? std::string::npos : found->second;
+    }
 
     Key* child(std::string_view childName) const
     {
-        for (const auto& candidate : children)
-            if (Cp1250::equalsIgnoreCase(candidate->name, childName))
-                return candidate.get();
-        return nullptr;
+        size_t at = find(childIndex, childName);
+        return at == std::string::npos ? nullptr : children[at].get();
+    }
+
+    Key* addChild(std::string_view childName)
+    {
+        childIndex.emplace(Cp1250::toLower(childName), children.size());
+        children.push_back(std::make_unique<Key>());
+        children.back()->name = childName;
+        return children.back().get();
+    }
+
+    const Value* value(std::string_view valueName) const
+    {
+        size_t at = find(valueIndex, valueName);
+        return at == std::string::npos ? nullptr : &values[at];
+    }
+
+    void setValue(std::string_view valueName, std::string_view text)
+    {
+        size_t at = find(valueIndex, valueName);
+        if (at != std::string::npos) {
+            values[at].second = text;
+            return;
+        }
+        valueIndex.emplace(Cp1250::toLower(valueName), values.size());
+        values.emplace_back(valueName, text);
+    }
+
+    bool eraseValue(std::string_view valueName)
+    {
+        size_t at = find(valueIndex, valueName);
+        if (at == std::string::npos)
+            return false;
+        values.erase(values.begin() + static_cast<std::ptrdiff_t>(at));
+        reindex(values, valueIndex, [](const Value& item) -> const std::string& { return item.first; });
+        return true;
+    }
+
+    bool eraseChild(std::string_view childName, bool onlyWithoutSubKeys)
+    {
+        size_t at = find(childIndex, childName);
+        if (at == std::string::npos || (onlyWithoutSubKeys && !children[at]->children.empty()))
+            return false;
+        children.erase(children.begin() + static_cast<std::ptrdiff_t>(at));
+        reindex(children, childIndex, [](const std::unique_ptr<Key>& item) -> const std::string& { return item->name; });
+        return true;
+    }
+
+    // Removing shifts the later entries: their positions are indexed anew.
+    template <class Items, class NameOf>
+    static void reindex(const Items& items, std::unordered_map<std::string, size_t>& index, NameOf nameOf)
+    {
+        index.clear();
+        for (size_t i = 0; i < items.size(); ++i)
+            index.emplace(Cp1250::toLower(nameOf(items[i])), i);
     }
 };
-
-namespace {
-template <class Values>
-auto findValue(Values& values, std::string_view name)
-{
-    return std::find_if(values.begin(), values.end(),
-                        [name](const auto& value) { return Cp1250::equalsIgnoreCase(value.first, name); });
-}
-} // namespace
 
 namespace {
 
@@ -128,14 +184,16 @@ RegistryTree RegistryTree::parse(std::string_view text)
 {
     RegistryTree tree;
     std::string currentPath;
-    bool inKey = false;
+    Key* current = nullptr;
     std::string name;
     std::string value;
     for (std::string_view line : TextTools::lines(text)) {
         if (line.starts_with('[')) {
-            inKey = parseKeyLine(line, currentPath) && (splitPath(currentPath).empty() || tree.createKey(currentPath));
-        } else if (inKey && line.starts_with('"') && parseValueLine(line, name, value)) {
-            tree.setValue(currentPath, name, value);
+            current = nullptr;
+            if (parseKeyLine(line, currentPath))
+                current = splitPath(currentPath).empty() ? tree.root_.get() : tree.makeKey(currentPath);
+        } else if (current != nullptr && line.starts_with('"') && parseValueLine(line, name, value)) {
+            current->setValue(name, value);
         }
     }
     return tree;
@@ -146,9 +204,9 @@ std::string RegistryTree::serialize() const
     std::string out;
     auto write = [&out](const Key& key, const std::string& path, auto& self) -> void {
         if (!path.empty() || !key.values.empty())
-            out += "[" + escape(path) + "]\n";
+            out.append("[").append(escape(path)).append("]\n");
         for (const auto& [name, value] : key.values)
-            out += "\"" + escape(name) + "\"=\"" + escape(value) + "\"\n";
+            out.append("\"").append(escape(name)).append("\"=\"").append(escape(value)).append("\"\n");
         for (const auto& child : key.children)
             self(*child, path.empty() ? child->name : path + "\\" + child->name, self);
     };
@@ -175,31 +233,29 @@ bool RegistryTree::keyExists(std::string_view path) const
     return find(path) != nullptr;
 }
 
-bool RegistryTree::createKey(std::string_view path)
+RegistryTree::Key* RegistryTree::makeKey(std::string_view path)
 {
     const auto names = splitPath(path);
     if (names.empty() || names.size() > kMaxDepth)
-        return false;
+        return nullptr;
     Key* key = root_.get();
     for (std::string_view name : names) {
         Key* next = key->child(name);
-        if (!next) {
-            key->children.push_back(std::make_unique<Key>());
-            next = key->children.back().get();
-            next->name = name;
-        }
-        key = next;
+        key = next != nullptr ? next : key->addChild(name);
     }
-    return true;
+    return key;
+}
+
+bool RegistryTree::createKey(std::string_view path)
+{
+    return makeKey(path) != nullptr;
 }
 
 bool RegistryTree::getValue(std::string_view path, std::string_view name, std::string& value) const
 {
     const Key* key = find(path);
-    if (!key)
-        return false;
-    auto found = findValue(key->values, name);
-    if (found == key->values.end())
+    const Key::Value* found = key != nullptr ? key->value(name) : nullptr;
+    if (found == nullptr)
         return false;
     value = found->second;
     return true;
@@ -208,28 +264,18 @@ bool RegistryTree::getValue(std::string_view path, std::string_view name, std::s
 bool RegistryTree::setValue(std::string_view path, std::string_view name, std::string_view value)
 {
     Key* key = find(path);
-    if (!key && createKey(path))
-        key = find(path);
+    if (!key)
+        key = makeKey(path);
     if (!key)
         return false;
-    auto found = findValue(key->values, name);
-    if (found != key->values.end())
-        found->second = value;
-    else
-        key->values.emplace_back(name, value);
+    key->setValue(name, value);
     return true;
 }
 
 bool RegistryTree::deleteValue(std::string_view path, std::string_view name)
 {
     Key* key = find(path);
-    if (!key)
-        return false;
-    auto found = findValue(key->values, name);
-    if (found == key->values.end())
-        return false;
-    key->values.erase(found);
-    return true;
+    return key != nullptr && key->eraseValue(name);
 }
 
 std::vector<std::string> RegistryTree::subKeys(std::string_view path) const
@@ -259,12 +305,7 @@ bool RegistryTree::removeChild(std::string_view path, bool onlyWithoutSubKeys)
     for (std::string_view name : names)
         if (!(parent = parent->child(name)))
             return false;
-    auto found = std::find_if(parent->children.begin(), parent->children.end(),
-                              [last](const auto& child) { return Cp1250::equalsIgnoreCase(child->name, last); });
-    if (found == parent->children.end() || (onlyWithoutSubKeys && !(*found)->children.empty()))
-        return false;
-    parent->children.erase(found);
-    return true;
+    return parent->eraseChild(last, onlyWithoutSubKeys);
 }
 
 bool RegistryTree::deleteKey(std::string_view path)

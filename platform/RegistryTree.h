@@ -49,6 +49,8 @@ private:
     struct Key;
     const Key* find(std::string_view path) const;
     Key* find(std::string_view path);
+    // The key, made with its missing parents; null when the path names no key or is too deep.
+    Key* makeKey(std::string_view path);
     bool removeChild(std::string_view path, bool onlyWithoutSubKeys);
 
     std::unique_ptr<Key> root_;

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 namespace {
 
 using platform::IniFileProfile;
@@ -112,6 +114,34 @@ TEST_F(IniTest, EditsKeepTheRestOfTheFile)
     EXPECT_TRUE(ini_.deleteSection(file("keep.ini"), "b"));
     EXPECT_FALSE(ini_.deleteSection(file("keep.ini"), "b"));
     EXPECT_EQ(root_.read("keep.ini"), "; header\n[A]\nz=3\n\n; about B\n");
+}
+
+TEST_F(IniTest, UntouchedLinesKeepTheirOwnEnds)
+{
+    root_.write("mixed.ini", "[A]\r\nx=1\ny=2\r\nstray=\r\r\n; last");
+    EXPECT_TRUE(ini_.writeString(file("mixed.ini"), "A", "z", "3"));
+    EXPECT_EQ(root_.read("mixed.ini"), "[A]\r\nx=1\ny=2\r\nstray=\r\r\nz=3\r\n; last");
+    EXPECT_EQ(ini_.getString(file("mixed.ini"), "A", "stray", "d"), "");
+    EXPECT_TRUE(ini_.writeString(file("mixed.ini"), "B", "k", "v"));
+    EXPECT_EQ(root_.read("mixed.ini"), "[A]\r\nx=1\ny=2\r\nstray=\r\r\nz=3\r\n; last\r\n\r\n[B]\r\nk=v\r\n");
+}
+
+TEST_F(IniTest, WritersOfOneFileLoseNoUpdate)
+{
+    // Two objects stand for two processes: each reads, changes and writes the file on its own.
+    constexpr int kWrites = 40;
+    auto writer = [this](const char* prefix) {
+        IniFileProfile ini(root_.path());
+        for (int i = 0; i < kWrites; ++i)
+            ini.writeString(file("shared.ini"), "S", prefix + std::to_string(i), "v");
+    };
+    std::thread first(writer, "a");
+    std::thread second(writer, "b");
+    first.join();
+    second.join();
+    for (const char* prefix : {"a", "b"})
+        for (int i = 0; i < kWrites; ++i)
+            EXPECT_EQ(ini_.getString(file("shared.ini"), "S", prefix + std::to_string(i), "lost"), "v") << prefix << i;
 }
 
 TEST_F(IniTest, LongValuesAreCutAtTheBufferSize)

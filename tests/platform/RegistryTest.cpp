@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 namespace {
 
 using platform::FileRegistry;
@@ -112,6 +114,24 @@ TEST(Registry, DamagedFilesKeepTheirReadableParts)
     EXPECT_EQ(registry.valueNames(HKCU, "Good"), (std::vector<std::string>{"a"}));
     EXPECT_EQ(registry.subKeys(HKCU, ""), (std::vector<std::string>{"Good"}));
     EXPECT_TRUE(registry.valueNames(HKCU, "").empty());
+}
+
+TEST(Registry, WritersOfOneFileLoseNoUpdate)
+{
+    // Two objects stand for two processes: each reads, changes and writes the file on its own.
+    TempFolder folder;
+    constexpr int kWrites = 40;
+    auto writer = [&folder](const char* prefix) {
+        FileRegistry registry(folder.path());
+        for (int i = 0; i < kWrites; ++i)
+            registry.setValue(HKCU, kEngineKey, prefix + std::to_string(i), "v");
+    };
+    std::thread first(writer, "a");
+    std::thread second(writer, "b");
+    first.join();
+    second.join();
+    FileRegistry registry(folder.path());
+    EXPECT_EQ(registry.valueNames(HKCU, kEngineKey).size(), 2u * kWrites);
 }
 
 TEST(Registry, KeysNestNoDeeperThanWindowsAllows)
