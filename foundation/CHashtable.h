@@ -1,7 +1,10 @@
 #pragma once
 
 #include "foundation/CXVector.h"
+#include "foundation/InsertionOrder.h"
+#include "foundation/TextKeyIndex.h"
 
+#include <unordered_map>
 #include <vector>
 
 // Maps CXObject keys to CXObject values by the keys' getHashcode and equals. A table that owns its
@@ -30,8 +33,9 @@ public:
     // A new vector of every key in bucket order (the caller owns the vector, not the keys); null
     // when the table is empty.
     CXVector* getKeys() const;
-    // The table's own list of values; do not change or delete it.
-    CXVector* getElements() const { return elements_; }
+    // The table's own list of values; do not change or delete it, and ask for it again after a
+    // change of the table.
+    CXVector* getElements() const { return elements_.view(); }
     int getSize() const { return count_; }
     int getBucketCount() const { return static_cast<int>(buckets_.size()); }
     // Empties the table, deleting the keys when it owns them.
@@ -52,11 +56,22 @@ private:
     int bucketOf(int hash) const;
     void checkSize();
     void file(int hash, CXObject* key, CXObject* value);
-    bool keyHeldElsewhere(const CXObject* key) const;
+    // The bucket holding the first entry, in bucket order, of that value; -1 when none.
+    int bucketOfValue(const CXObject* value) const;
+    void forgetValue(const CXObject* value, int hash);
+    // After the entry of a text key left its bucket: the text now finds the next entry of an equal
+    // text in that bucket, if any.
+    void refileText(const CXObject* key, const CXObject* value, const Bucket& bucket);
 
     std::vector<Bucket> buckets_;
     int count_;
     double loadFactor_;
     bool ownsKeys_;
-    CXVector* elements_;
+    foundation::InsertionOrder elements_;
+    // The key hash of every entry by its value, and how many entries hold each owned key: a
+    // removal then looks in one bucket instead of all.
+    std::unordered_multimap<const CXObject*, int> valueHashes_;
+    std::unordered_map<const CXObject*, int> keyUses_;
+    // Text keys find their first entry here, in one probe.
+    foundation::TextKeyIndex textKeys_;
 };

@@ -18,6 +18,7 @@
 #include "script/OwnedValue.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -215,15 +216,52 @@ void CMC_Array::swap(int first, int second)
         onChanged(second);
 }
 
+namespace {
+
+// Values of one plain type whose compare is a total order (no NaN among doubles): inserting each
+// before the first greater one, as the sorted vector does, is then a stable sort.
+bool comparesAsTotalOrder(const std::vector<CMC_Variable*>& values)
+{
+    if (values.empty() || values.front() == nullptr)
+        return false;
+    const int type = values.front()->getType();
+    if (type != script::TYPE_INTEGER && type != script::TYPE_STRING && type != script::TYPE_BOOL && type != script::TYPE_DOUBLE)
+        return false;
+    return std::all_of(values.begin(), values.end(), [type](CMC_Variable* value) {
+        if (value == nullptr || value->getType() != type)
+            return false;
+        return type != script::TYPE_DOUBLE || !std::isnan(static_cast<CMC_Double*>(value)->getValue());
+    });
+}
+
+// The order the sorted vector gives, one insertion after another; mixed types may compare
+// inconsistently, and only the insertions give their order exactly.
+std::vector<CMC_Variable*> sortedByInsertion(const std::vector<CMC_Variable*>& values)
+{
+    CSortedVector sorted(std::max(static_cast<int>(values.size()), 1));
+    for (CMC_Variable* value : values)
+        sorted.add(value);
+    std::vector<CMC_Variable*> result;
+    for (int i = 0; i < sorted.getSize(); ++i)
+        result.push_back(static_cast<CMC_Variable*>(sorted.at(i)));
+    return result;
+}
+
+} // namespace
+
 void CMC_Array::sort(bool ascending)
 {
     const int size = getSize();
-    CSortedVector sorted(std::max(size, 1));
+    std::vector<CMC_Variable*> values;
     for (int i = 0; i < size; ++i)
-        sorted.add(get(i));
+        values.push_back(get(i));
+    if (comparesAsTotalOrder(values))
+        std::stable_sort(values.begin(), values.end(), [](CMC_Variable* a, CMC_Variable* b) { return a->compare(b) < 0; });
+    else
+        values = sortedByInsertion(values);
     elements_->removeAll();
     for (int i = 0; i < size; ++i)
-        elements_->add(sorted.at(ascending ? i : size - 1 - i));
+        elements_->add(values[static_cast<size_t>(ascending ? i : size - 1 - i)]);
 }
 
 // ---- marker -----------------------------------------------------------------------------------

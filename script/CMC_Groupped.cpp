@@ -43,14 +43,28 @@ CXString** CMC_Groupped::getBehavioursList()
 
 void CMC_Groupped::dropDeadMembers()
 {
-    std::erase_if(members_, [](const CMC_ObjectRef& member) { return !member.isAlive(); });
+    if (std::erase_if(members_, [](const CMC_ObjectRef& member) { return !member.isAlive(); }) > 0)
+        indexMembers();
     marker_ = std::min(marker_, static_cast<int>(members_.size()) - 1);
+}
+
+void CMC_Groupped::indexMembers()
+{
+    memberIndex_.clear();
+    for (const CMC_ObjectRef& member : members_)
+        memberIndex_.insert(member.get());
+}
+
+void CMC_Groupped::append(CMC_Object* member)
+{
+    members_.emplace_back(member);
+    memberIndex_.insert(member);
 }
 
 void CMC_Groupped::add(CMC_Object* member)
 {
     if (member != nullptr && !contains(member))
-        members_.emplace_back(member);
+        append(member);
 }
 
 void CMC_Groupped::addClones(const CXString& name, int from, int to)
@@ -63,7 +77,7 @@ void CMC_Groupped::addClones(const CXString& name, int from, int to)
         CXString cloneName = name + "_";
         cloneName += static_cast<int>(i);
         if (CMC_Object* clone = scene->getObject(cloneName))
-            members_.emplace_back(clone);
+            append(clone);
     }
 }
 
@@ -78,11 +92,16 @@ void CMC_Groupped::remove(CMC_Object* member)
 void CMC_Groupped::removeAll()
 {
     members_.clear();
+    memberIndex_.clear();
     dropDeadMembers();
 }
 
 bool CMC_Groupped::contains(CMC_Object* member)
 {
+    // The index holds every member's address, and may hold those of members since gone: only a
+    // hit needs the look at the members themselves.
+    if (memberIndex_.count(member) == 0)
+        return false;
     return std::any_of(members_.begin(), members_.end(), [member](const CMC_ObjectRef& ref) { return ref.refersTo(member); });
 }
 
@@ -158,7 +177,7 @@ CXObject* CMC_Groupped::clone() const
     auto* copy = new CMC_Groupped(CXString("cloned"), const_cast<CMC_Groupped*>(this)->getScene());
     for (const CMC_ObjectRef& member : members_) {
         if (member.isAlive())
-            copy->members_.push_back(member);
+            copy->append(member.get());
     }
     return copy;
 }

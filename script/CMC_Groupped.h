@@ -4,6 +4,7 @@
 #include "script/CMemberList.h"
 
 #include <cstdint>
+#include <unordered_set>
 #include <vector>
 
 // The GROUP: a named list of other script objects with a marker that walks over it. Calls of a
@@ -51,9 +52,12 @@ public:
 
 private:
     void dropDeadMembers();
+    void indexMembers();
+    void append(CMC_Object* member);
     CMC_Object* memberAtMarker();
     CMC_Object* moveMarker(int64_t step);
 
     std::vector<CMC_ObjectRef> members_;
+    std::unordered_set<const CMC_Object*> memberIndex_;
     int marker_ = -1;
 };

@@ -11,6 +11,8 @@
 #include "script/CMemberList.h"
 #include "script/CRunnableBehaviour.h"
 
+#include <unordered_set>
+
 namespace {
 
 // Parents are walked by name lookups; a chain this deep can only be a cycle.
@@ -31,13 +33,13 @@ uint64_t CMC_ObjectsContainer::namesEpoch_ = 1;
 
 CMC_ObjectsContainer::CMC_ObjectsContainer(CWindow* window, CMC_ObjectsContainer* owner, CMElement* element, int type)
     : CMC_Object(owner, element, type), lookupKey_(new CStringHashCode(CXString("temp"))),
-      objects_(new CXVector(1001, 0.75f)), names_(makeNameTable()), window_(window)
+      objects_(1001), names_(makeNameTable()), window_(window)
 {
 }
 
 CMC_ObjectsContainer::CMC_ObjectsContainer(CWindow* window, CMC_ObjectsContainer* owner, const CXString& name, int type)
-    : CMC_Object(name, type), lookupKey_(new CStringHashCode(CXString("temp"))), objects_(new CXVector(1001, 0.75f)),
-      names_(makeNameTable()), window_(window)
+    : CMC_Object(name, type), lookupKey_(new CStringHashCode(CXString("temp"))), objects_(1001), names_(makeNameTable()),
+      window_(window)
 {
     setScene(owner);
 }
@@ -48,26 +50,26 @@ CMC_ObjectsContainer::~CMC_ObjectsContainer()
     deleteHeldObjects();
     delete lookupKey_;
     delete names_;
-    delete objects_;
 }
 
 // ---- holding ----------------------------------------------------------------------------------
 
 std::vector<CMC_ObjectRef> CMC_ObjectsContainer::heldObjects() const
 {
+    CXVector* objects = objects_.view();
     std::vector<CMC_ObjectRef> held;
-    held.reserve(static_cast<size_t>(objects_->getSize()));
-    for (int i = 0; i < objects_->getSize(); ++i)
-        held.emplace_back(static_cast<CMC_Object*>(objects_->at(i)));
+    held.reserve(static_cast<size_t>(objects->getSize()));
+    for (int i = 0; i < objects->getSize(); ++i)
+        held.emplace_back(static_cast<CMC_Object*>(objects->at(i)));
     return held;
 }
 
 bool CMC_ObjectsContainer::removeObject(CMC_Object* object)
 {
-    if (object == nullptr || !objects_->contains(object))
+    if (object == nullptr || !objects_.contains(object))
         return false;
     names_->remove(object);
-    objects_->remove(object);
+    objects_.remove(object);
     object->noteReleasedBy(this);
     return true;
 }
@@ -95,13 +97,13 @@ void CMC_ObjectsContainer::addObject(CMC_Object* object)
     }
     names_->put(new CStringHashCode(name), object);
     ++namesEpoch_;
-    objects_->add(object);
+    objects_.add(object);
     object->noteHeldBy(this);
 }
 
 CXVector* CMC_ObjectsContainer::getObjects()
 {
-    return objects_;
+    return objects_.view();
 }
 
 CMC_Object* CMC_ObjectsContainer::findOwn(const CXString& name)
@@ -132,7 +134,7 @@ CMC_Object* CMC_ObjectsContainer::findObject(const CXString& name, int depth)
 
 CMC_Object* CMC_ObjectsContainer::getObject(int index)
 {
-    return static_cast<CMC_Object*>((*objects_)[index]);
+    return static_cast<CMC_Object*>((*objects_.view())[index]);
 }
 
 int CMC_ObjectsContainer::getElementsNo()
@@ -150,8 +152,9 @@ CMC_Variable* CMC_ObjectsContainer::getVariable(const CXString& name)
 
 int CMC_ObjectsContainer::getObjectId(const CXString& name)
 {
-    for (int i = 0; i < objects_->getSize(); ++i) {
-        if (static_cast<CMC_Object*>(objects_->at(i))->getName() == name)
+    CXVector* objects = objects_.view();
+    for (int i = 0; i < objects->getSize(); ++i) {
+        if (static_cast<CMC_Object*>(objects->at(i))->getName() == name)
             return i;
     }
     return -1;
@@ -262,7 +265,7 @@ void CMC_ObjectsContainer::unload()
     for (const CMC_ObjectRef& object : heldObjects())
         object.get()->noteReleasedBy(this);
     names_->clear();
-    objects_->removeAll();
+    objects_.clear();
     // Then its own ONDONE, as any object's done raises it.
     CMC_Object::done(true);
 }
@@ -352,8 +355,18 @@ CMElements* CMC_ObjectsContainer::resolveObjects(CMElements* elements)
     auto* answer = new CMElements(false);
     if (elements == nullptr)
         return answer;
+    // The answer is the elements given that made no object, in their order.
+    std::vector<CMElement*> given;
     for (int i = 0; i < elements->getSize(); ++i)
-        answer->add(elements->at(i));
+        given.push_back(elements->getAt(i));
+    std::unordered_set<CMElement*> made;
+    auto answerTheRest = [&]() {
+        for (CMElement* element : given) {
+            if (made.count(element) == 0)
+                answer->add(element);
+        }
+        return answer;
+    };
 
     CMC_ObjectRef self(this);
     for (int pass = 1; pass <= 6; ++pass) {
@@ -367,16 +380,16 @@ CMElements* CMC_ObjectsContainer::resolveObjects(CMElements* elements)
             bool madeObject = false;
             CMC_Object* object = makeForPass(word, element, madeObject);
             if (!self.isAlive())
-                return answer;
+                return answerTheRest();
             if (madeObject) {
-                answer->removeAt(answer->find(element));
+                made.insert(element);
                 addObject(object);
             }
         }
         if (pass == 4)
             resolveBehaviourConditions();
     }
-    return answer;
+    return answerTheRest();
 }
 
 void CMC_ObjectsContainer::addInlineBehavioursToGroup(CMC_Object* object, CMemberList* group)

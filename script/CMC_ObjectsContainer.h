@@ -1,5 +1,6 @@
 #pragma once
 
+#include "foundation/InsertionOrder.h"
 #include "script/CMC_Object.h"
 
 #include <cstdint>
@@ -102,7 +103,7 @@ private:
     static uint64_t namesEpoch_;
 
     CStringHashCode* lookupKey_;
-    CXVector* objects_;
+    foundation::InsertionOrder objects_;
     std::vector<CMC_ObjectRef> perFrameObjects_;
     CHashtable* names_;
     CMC_Ref<CMC_ObjectsContainer> parent_;

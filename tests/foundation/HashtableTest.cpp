@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -76,6 +77,36 @@ TEST(CHashtable, EqualKeysAreKeptAndTheFirstWins)
     EXPECT_EQ(table.get(&query), values[1].get());
     EXPECT_FALSE(table.contains(values[0].get()));
     EXPECT_TRUE(table.contains(values[1].get()));
+}
+
+TEST(CHashtable, ThousandsOfTextsOfFewHashCodesAreFoundAndRemovedInListOrder)
+{
+    // "V0" ... "V2999" share a few hundred positional hash codes; one value is held under two keys.
+    constexpr int kNames = 3000;
+    auto values = makeValues(kNames);
+    CHashtable table(101, 1.0, true);
+    for (int i = 0; i < kNames; ++i)
+        table.put(new CStringHashCode(("V" + std::to_string(i)).c_str()), values[static_cast<size_t>(i)].get());
+    table.put(new CStringHashCode("again"), values[7].get());
+    ASSERT_GT(table.getBucketCount(), 101);
+    for (int i = 0; i < kNames; i += 7) {
+        CStringHashCode query(("V" + std::to_string(i)).c_str());
+        ASSERT_EQ(table.get(&query), values[static_cast<size_t>(i)].get()) << i;
+    }
+    // Each removal takes the value's first place in the list, whatever its bucket.
+    for (int step = 0; step < kNames; ++step) {
+        const int removed = (step * 1237) % kNames;
+        std::vector<int> expected = elementNumbers(table);
+        expected.erase(std::find(expected.begin(), expected.end(), removed));
+        table.remove(values[static_cast<size_t>(removed)].get());
+        if (step % 101 == 0 || removed == 7)
+            ASSERT_EQ(elementNumbers(table), expected) << step;
+        CStringHashCode query(("V" + std::to_string(removed)).c_str());
+        ASSERT_EQ(table.get(&query), nullptr) << removed;
+    }
+    CStringHashCode again("again");
+    EXPECT_EQ(table.get(&again), values[7].get());
+    EXPECT_EQ(elementNumbers(table), std::vector<int>({7}));
 }
 
 TEST(CHashtable, CollisionsInOneBucket)

@@ -213,6 +213,14 @@ TEST_F(Arrays, SortIsStableAscendingAndReversedDescending)
     EXPECT_EQ(elementsOf(equal), "DOUBLE:1.00000|INTEGER:1|INTEGER:2");
     CMC_Object::flush(call(equal, "SORT", {"FALSE"}));
     EXPECT_EQ(elementsOf(equal), "INTEGER:2|INTEGER:1|DOUBLE:1.00000");
+
+    // Texts by their bytes, and doubles of one array.
+    CMC_Array* words = arrayOf({"\"b\"", "\"B\"", "\"a\"", "\"B\""}, "words");
+    CMC_Object::flush(call(words, "SORT", {"TRUE"}));
+    EXPECT_EQ(elementsOf(words), "STRING:B|STRING:B|STRING:a|STRING:b");
+    CMC_Array* doubles = arrayOf({"2.5", "-1.5", "0.25"}, "doubles");
+    CMC_Object::flush(call(doubles, "SORT", {"FALSE"}));
+    EXPECT_EQ(elementsOf(doubles), "DOUBLE:2.50000|DOUBLE:0.25000|DOUBLE:-1.50000");
 }
 
 TEST_F(Arrays, ShiftsResetTheElementThatGoesRoundAndRotationsKeepIt)

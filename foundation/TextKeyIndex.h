@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+class CStringHashCode;
+class CXObject;
+
+namespace foundation {
+
+// Text keys to the value filed first under each text, by the keys' well-spread hash: the lookup
+// CHashtable makes for text keys in one probe, where its own positional hash files thousands of
+// texts together. Keys are not owned; a key must stay unchanged while it is here.
+class TextKeyIndex {
+public:
+    // The value filed under an equal text; null when none (found tells a null value apart).
+    CXObject* find(const CStringHashCode& key, bool* found = nullptr) const;
+    // Files the pair unless an equal text is filed already.
+    void addIfAbsent(const CStringHashCode* key, CXObject* value);
+    // Whether this very pair is what the key's text finds.
+    bool holds(const CStringHashCode* key, const CXObject* value) const;
+    // Files the pair in place of what its text found, or forgets the text when key is null.
+    void replace(const CStringHashCode& text, const CStringHashCode* key, CXObject* value);
+    void clear();
+
+private:
+    struct Slot {
+        uint64_t hash = 0;
+        const CStringHashCode* key = nullptr;
+        CXObject* value = nullptr;
+        bool removed = false;
+    };
+
+    // The slot holding the text, or the first free one on its probe path.
+    size_t probe(const CStringHashCode& key) const;
+    void grow();
+
+    std::vector<Slot> slots_;
+    size_t used_ = 0;
+};
+
+} // namespace foundation
