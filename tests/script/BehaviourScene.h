@@ -8,6 +8,7 @@
 // The window behind the scene is WindowScene's. RECORDER objects (a plug-in type with its own
 // runner) record every method called on them.
 
+#include "ScriptText.h"
 #include "WindowScene.h"
 #include "script/CMC_Behaviour.h"
 #include "script/CMC_Behaviour_Entry.h"
@@ -124,15 +125,6 @@ public:
         return TestScene::resolveEx(element);
     }
 };
-
-// Script text of one declared object: name, TYPE and further properties ("KEY=value" each).
-inline std::string declared(const std::string& name, const std::string& type, std::initializer_list<std::string> properties = {})
-{
-    std::string text = "OBJECT=" + name + "\n" + name + ":TYPE=" + type + "\n";
-    for (const std::string& property : properties)
-        text += name + ":" + property + "\n";
-    return text;
-}
 
 class BehaviourScene : public WindowScene {
 protected:

@@ -1,0 +1,144 @@
+#include "application/CMC_Application.h"
+
+#include "foundation/CCommandLine6.h"
+#include "foundation/CMElement.h"
+#include "foundation/CTamzoraWEB.h"
+#include "foundation/CWindowLink.h"
+#include "foundation/CXVector.h"
+#include "foundation/CXVersion.h"
+#include "script/CMC_Behaviour.h"
+#include "script/CMC_CNVLoader.h"
+#include "script/CMC_TypeIds.h"
+#include "script/CMC_VariableFactory.h"
+
+namespace {
+
+const char kEngineKey[] = "Software\\Halvremont\\TamzoraWeb";
+
+} // namespace
+
+CMC_Application::CMC_Application(CWindow* window, CMC_StructureParser* parser, CMElement* element, CCommandLine6* commandLine)
+    : CMC_Scene(window, nullptr, element, script::TYPE_APPLICATION), window_(window), commandLine_(commandLine),
+      requiredVersion_(std::make_unique<CXVersion>(element->getPropertyValue("TAMZORA_VERSION")))
+{
+    recordVersion(element->getPropertyValue("VERSION"));
+    CMC_Behaviour::initTrash();
+    for (CMC_Scene* episode : listed(parser, element->getPropertyValue("EPISODES"), script::TYPE_EPISODE))
+        adoptEpisode(episode);
+    for (CMC_Scene* scene : listed(parser, element->getPropertyValue("SCENES"), script::TYPE_SCENE)) {
+        adoptChild(scene);
+        addObject(scene);
+    }
+    startChild_ = startChild(element->getPropertyValue("STARTWITH"));
+    enterDataFolder(CWindowLink::cdPath());
+    loadCnv();
+}
+
+CMC_Application::~CMC_Application()
+{
+    beginDestruction();
+    requiredVersion_.reset();
+    unload(nullptr);
+    CMC_Scene::unload();
+    deleteChildren();
+    doneDefUnit();
+    setUnit(nullptr);
+    // Last: the teardown above runs script that may still hand expressions to the trash.
+    CMC_Behaviour::doneTrash();
+}
+
+void CMC_Application::adoptEpisode(CMC_Scene* episode)
+{
+    adoptChild(episode);
+    // Every scene of every episode is found by name from the application.
+    CXVector* scenes = episode->getSubScenes();
+    for (int i = 0; i < scenes->getSize(); ++i)
+        addObject(static_cast<CMC_Scene*>(scenes->at(i)));
+}
+
+void CMC_Application::recordVersion(const CXString& version)
+{
+    if (CXVersion::getCurrentVersion().getType() != CXVersion::TYPE_TAMZORA_WEB)
+        return;
+    // Without a game folder the key would be the engine's own, whose "Version" is the engine's.
+    CXString game = commandLine_ != nullptr ? commandLine_->getPath() : CXString();
+    if (game.IsString())
+        CTamzoraWEB::update_registry(platform::RegistryRoot::CurrentUser, CXString(kEngineKey) + "\\" + game, "Version", version);
+}
+
+CXString** CMC_Application::getBehavioursList()
+{
+    return makeSignalList({"ONINIT", "ONDONE", "ONSIGNAL", "ONDOMODAL", "ONRESTART", "ONMUSICLOOPED", "ONACTIVATE",
+                           "ONDEACTIVATE", "ONUPGRADE"});
+}
+
+void CMC_Application::addEngineObjects()
+{
+    auto* random = new CMC_Object("RANDOM", script::TYPE_RANDOM);
+    random->setScene(this);
+    addObject(random);
+    auto* system = new CMC_Object("SYSTEM", script::TYPE_SYSTEM);
+    system->setScene(this);
+    addObject(system);
+    addObject(new CMC_CNVLoader(window_, this));
+}
+
+bool CMC_Application::initialize(CMC_Scene*)
+{
+    setUnit(getDefUnit());
+    addEngineObjects();
+    onInit();
+    runInitBehaviour();
+    if (startChild_ == nullptr)
+        return false;
+    _goto(startChild_, nullptr);
+    return true;
+}
+
+bool CMC_Application::domodal()
+{
+    CMC_VariableFactory::clearPool();
+    CMC_Behaviour::flushTrash();
+    CMC_Scene::domodal();
+    return nextGame_.IsString();
+}
+
+CMC_Application* CMC_Application::getMCApplication()
+{
+    return this;
+}
+
+void CMC_Application::restart()
+{
+    if (startChild_ == nullptr)
+        return;
+    CMC_Scene* live = getCurrentScene();
+    if (live == startChild_) {
+        live->restart();
+        return;
+    }
+    // The leaving child's music is compared with the start child's, which is its own previous.
+    unload(startChild_);
+    setCurrentScene(startChild_);
+    startChild_->initialize(startChild_);
+}
+
+void CMC_Application::unload(CMC_Scene* next)
+{
+    CMC_Scene* live = getCurrentScene();
+    if (live == nullptr)
+        return;
+    onSignal("ONDONE");
+    live->unload(next);
+    setCurrentScene(nullptr);
+}
+
+CXString CMC_Application::getNextGame()
+{
+    return nextGame_;
+}
+
+void CMC_Application::setNextGame(const CXString& folder)
+{
+    nextGame_ = folder;
+}

@@ -1,0 +1,418 @@
+#include "application/CMC_Scene.h"
+
+#include "application/CMC_StructureParser.h"
+#include "application/CPerTurnObject.h"
+#include "application/CUnit6.h"
+#include "foundation/CConfig.h"
+#include "foundation/CFile.h"
+#include "foundation/CFolder.h"
+#include "foundation/CMElement.h"
+#include "foundation/CMElements.h"
+#include "foundation/CMElementsLoader.h"
+#include "foundation/CStringTokenizer.h"
+#include "foundation/CWindowLink.h"
+#include "foundation/CXVector.h"
+#include "platform/Clock.h"
+#include "script/CGameConfigLink.h"
+#include "script/CMC_TypeIds.h"
+#include "script/CRunnableBehaviour.h"
+
+#include <vector>
+
+namespace {
+
+CXVector* makeSceneList()
+{
+    return new CXVector(101, 0.75f);
+}
+
+std::vector<CMC_ObjectRef> snapshot(CXVector* objects)
+{
+    std::vector<CMC_ObjectRef> copy;
+    copy.reserve(static_cast<size_t>(objects->getSize()));
+    for (int i = 0; i < objects->getSize(); ++i)
+        copy.emplace_back(static_cast<CMC_Object*>(objects->at(i)));
+    return copy;
+}
+
+} // namespace
+
+CUnit6* CMC_Scene::defaultUnit = nullptr;
+
+CMC_Scene::CMC_Scene(CWindow* window, CMC_Scene* parent, CMElement* element, int type)
+    : CMC_ObjectsContainer(window, nullptr, element, type), dlls_(element->getPropertyValue("DLLS")),
+      description_(element->getPropertyValue("DESCRIPTION")), creationTime_(element->getPropertyValue("CREATIONTIME")),
+      lastModifyTime_(element->getPropertyValue("LASTMODIFYTIME")), author_(element->getPropertyValue("AUTHOR")),
+      coauthors_(element->getPropertyValue("COAUTHORS")), path_(element->getPropertyValue("PATH")),
+      background_(element->getPropertyValue("BACKGROUND")), music_(element->getPropertyValue("MUSIC")),
+      children_(makeSceneList()), history_(makeSceneList()), deamon_(element->getPropertyBoolValue("DEAMON"))
+{
+    if (defaultUnit == nullptr)
+        defaultUnit = new CUnit6(window, "Default");
+    if (parent != nullptr)
+        setParent(parent);
+    setScene(this);
+    addObject(this);
+}
+
+CMC_Scene::~CMC_Scene()
+{
+    beginDestruction();
+    unload(nullptr);
+    delete children_;
+    delete history_;
+}
+
+CXString** CMC_Scene::getBehavioursList()
+{
+    return makeSignalList(
+        {"ONINIT", "ONDONE", "ONSIGNAL", "ONDOMODAL", "ONRESTART", "ONMUSICLOOPED", "ONACTIVATE", "ONDEACTIVATE"});
+}
+
+bool CMC_Scene::onSignal(const CXString& key)
+{
+    if (CMC_ObjectsContainer::onSignal(key))
+        return true;
+    return runOwnBehaviour("__" + key + "__", false);
+}
+
+bool CMC_Scene::runOwnBehaviour(const CXString& name, bool checkCondition)
+{
+    auto* behaviour = dynamic_cast<CRunnableBehaviour*>(findOwn(name));
+    if (behaviour == nullptr)
+        return false;
+    behaviour->run(this, nullptr, checkCondition);
+    return true;
+}
+
+bool CMC_Scene::hasHandler(const char* key)
+{
+    CXVector* entries = getBehaviour(key);
+    return entries != nullptr && !entries->isEmpty();
+}
+
+void CMC_Scene::runInitBehaviour()
+{
+    runOwnBehaviour("__INIT__", true);
+}
+
+// ---- children ---------------------------------------------------------------------------------
+
+void CMC_Scene::adoptChild(CMC_Scene* child)
+{
+    children_->add(child);
+    child->setParent(this);
+}
+
+std::vector<CMC_Scene*> CMC_Scene::listed(CMC_StructureParser* parser, const CXString& names, int type)
+{
+    std::vector<CMC_Scene*> found;
+    CStringTokenizer tokens(names, ", ");
+    while (tokens.hasMoreTokens()) {
+        CMC_Object* object = parser->get(tokens.nextToken());
+        if (object != nullptr && object->getType() == type)
+            found.push_back(static_cast<CMC_Scene*>(object));
+    }
+    return found;
+}
+
+CMC_Scene* CMC_Scene::startChild(const CXString& name)
+{
+    CMC_Scene* named = name.IsString() ? find(name) : nullptr;
+    return named != nullptr ? named : childAt(0);
+}
+
+CMC_Scene* CMC_Scene::childAt(int index) const
+{
+    return static_cast<CMC_Scene*>((*children_)[index]);
+}
+
+int CMC_Scene::getSubId(CMC_Scene* child) const
+{
+    return child != nullptr ? children_->find(child) : -1;
+}
+
+CMC_Scene* CMC_Scene::parentScene()
+{
+    return dynamic_cast<CMC_Scene*>(getParent());
+}
+
+void CMC_Scene::deleteChildren()
+{
+    // A name listed twice, or by two containers, is owned once: by the parent it has now. Once
+    // this container's destruction began, its children see no parent.
+    for (const CMC_ObjectRef& child : snapshot(children_)) {
+        auto* scene = static_cast<CMC_Scene*>(child.get());
+        CMC_ObjectsContainer* parent = scene != nullptr ? scene->getParent() : nullptr;
+        if (scene != nullptr && (parent == this || parent == nullptr))
+            destroySilently(scene);
+    }
+    children_->removeAll();
+}
+
+CMC_Scene* CMC_Scene::getScene(const CXString& name)
+{
+    if (getName() == name)
+        return this;
+    for (int i = 0; i < children_->getSize(); ++i) {
+        if (CMC_Scene* found = childAt(i)->getScene(name))
+            return found;
+    }
+    return nullptr;
+}
+
+CMC_Scene* CMC_Scene::find(const CXString& name)
+{
+    for (int i = 0; i < children_->getSize(); ++i) {
+        if (childAt(i)->getName().equals(name))
+            return childAt(i);
+    }
+    return nullptr;
+}
+
+CMC_Scene* CMC_Scene::getCurrentScene()
+{
+    return current_.get();
+}
+
+CMC_Application* CMC_Scene::getMCApplication()
+{
+    CMC_Scene* parent = parentScene();
+    return parent != nullptr ? parent->getMCApplication() : nullptr;
+}
+
+// ---- changes of child -------------------------------------------------------------------------
+
+void CMC_Scene::_goto(const CXString& name)
+{
+    pending_ = find(name);
+}
+
+void CMC_Scene::_goto(CMC_Scene* target, CMC_Scene* current)
+{
+    unload(target);
+    current_ = target;
+    target->initialize(current);
+    history_->add(target);
+}
+
+void CMC_Scene::restart()
+{
+    if (children_->isEmpty())
+        return;
+    pending_ = childAt(0);
+    if (hasHandler("ONRESTART"))
+        onSignal("ONRESTART");
+}
+
+bool CMC_Scene::domodal()
+{
+    // Cleared first: a change requested while the target starts waits for the next turn.
+    if (CMC_Scene* target = pending_.get()) {
+        pending_ = nullptr;
+        _goto(target, current_.get());
+    }
+    CMC_Scene* live = current_.get();
+    bool answer = live != nullptr && live->domodal();
+    for (CMC_Object* object : getPerFrameObjects()) {
+        if (auto* perTurn = dynamic_cast<CPerTurnObject*>(object))
+            perTurn->flushDownloadFinished();
+    }
+    return answer;
+}
+
+// ---- becoming live ----------------------------------------------------------------------------
+
+void CMC_Scene::enterDataFolder(const CXString& root)
+{
+    CFile::chDir(root + CFolder::DATA_FOLDER);
+    if (path_.IsString())
+        CFile::chDir(path_);
+}
+
+void CMC_Scene::enterSceneFolder()
+{
+    CFile::chDir(CWindowLink::rootPath());
+    CXString relative = CFolder::DATA_FOLDER + "\\" + path_;
+    // Files missing from the game folder are taken from the data root (the CD).
+    if (CFile::chDir(relative) != 0 || !CFile::fileExists(getName() + ".cnv")) {
+        CFile::chDir(CWindowLink::cdPath());
+        CFile::chDir(relative);
+    }
+}
+
+bool CMC_Scene::initialize(CMC_Scene* previous)
+{
+    unit_ = getDefUnit();
+    enterSceneFolder();
+    if (unit_ != nullptr) {
+        previousUnitName_ = unit_->getUnitName();
+        unit_->setUnitName(getName());
+        loadCnv();
+        unit_->setBackgroundFileName(background_);
+        initializeUnit();
+        onInit();
+        runInitBehaviour();
+        if (hasHandler("ONINIT"))
+            onSignal("ONINIT");
+        applyMusicRule(previous);
+    }
+    visiting_ = true;
+    startTick_ = platform::clock().tickMs();
+    return true;
+}
+
+void CMC_Scene::initializeUnit()
+{
+    unit_->initialize(this, defaultUnit);
+    // Script calls on the episode and the application resolve their names in the live scene.
+    if (CMC_ObjectsContainer* parent = getParent()) {
+        parent->setScene(this);
+        if (CMC_ObjectsContainer* grandparent = parent->getParent())
+            grandparent->setScene(this);
+    }
+}
+
+void CMC_Scene::onInit()
+{
+    for (const CMC_ObjectRef& held : snapshot(getObjects())) {
+        CMC_Object* object = held.get();
+        if (object == nullptr)
+            continue;
+        bool treeObject = script::isApplicationTreeType(object->getType());
+        if (!treeObject || (object == this && getType() != script::TYPE_SCENE))
+            object->init();
+    }
+}
+
+void CMC_Scene::applyMusicRule(CMC_Scene* previous)
+{
+    musicFlag_ = true;
+    if (previous != nullptr && previous->getMusicFilename().equalsIgnoreCase(getMusicFilename()))
+        musicFlag_ = false;
+}
+
+bool CMC_Scene::loadCnv()
+{
+    CXString file = getName() + ".cnv";
+    if (!CFile::fileExists(file))
+        return false;
+    CMElements* elements = CMElementsLoader::load(getWindow(), file);
+    if (elements == nullptr)
+        return false;
+    CMC_ObjectRef self(this);
+    CMElements* resolving = unit_ != nullptr ? unit_->resolveObjects(this, elements) : elements;
+    delete resolveObjects(resolving);
+    if (self.isAlive()) {
+        for (int i = 0; i < elements->getSize(); ++i) {
+            CMElement* own = elements->getAt(i);
+            if (own != nullptr && own->getName() == getName()) {
+                initializeBehaviours(this, own);
+                break;
+            }
+        }
+    }
+    delete elements;
+    return false;
+}
+
+// ---- leaving ----------------------------------------------------------------------------------
+
+void CMC_Scene::unload(CMC_Scene* next)
+{
+    if (CMC_ObjectsContainer* parent = getParent())
+        parent->onSubSceneDone(this);
+    saveStats();
+    flushBehList();
+    unload();
+    if (unit_ != nullptr) {
+        unit_->done(this, next != nullptr ? defaultUnit : nullptr);
+        unit_->setUnitName(previousUnitName_);
+    }
+    if (next == nullptr || !next->getMusicFilename().equalsIgnoreCase(getMusicFilename()))
+        stopMusic();
+}
+
+void CMC_Scene::unload()
+{
+    for (const CMC_ObjectRef& held : snapshot(getObjects())) {
+        CMC_Object* object = held.get();
+        if (object != nullptr && script::isApplicationTreeType(object->getType()))
+            removeObject(object);
+    }
+    CMC_ObjectsContainer::unload();
+}
+
+void CMC_Scene::saveStats()
+{
+    // A scene that was not live has nothing to add: writing its values back unchanged would cost
+    // a file write for every scene at every teardown.
+    bool visited = visiting_;
+    visiting_ = false;
+    CConfig* config = CGameConfigLink::configOf(getWindow());
+    if (config == nullptr || !visited)
+        return;
+    // Whole seconds of the tick count, as the tick count itself wraps.
+    uint32_t elapsed = platform::clock().tickMs() - startTick_;
+    int seconds = static_cast<int>((startTick_ % 1000 + elapsed) / 1000);
+    config->PutInt(getName(), "Time", config->GetInt(getName(), "Time") + seconds);
+    config->PutInt(getName(), "Played", config->GetInt(getName(), "Played") + 1);
+}
+
+// ---- music ------------------------------------------------------------------------------------
+
+CXString CMC_Scene::getMusicFilename()
+{
+    if (music_.IsString())
+        return music_;
+    CMC_Scene* parent = parentScene();
+    return parent != nullptr ? parent->getMusicFilename() : CXString();
+}
+
+bool CMC_Scene::shouldMusicBeStarted()
+{
+    return musicFlag_;
+}
+
+void CMC_Scene::startMusic(const char* name, bool force)
+{
+    if (unit_ == nullptr)
+        return;
+    if (name != nullptr && !getMusicFilename().equalsIgnoreCase(name)) {
+        music_ = name;
+        musicFlag_ = true;
+    }
+    unit_->startMusic(name, force);
+}
+
+void CMC_Scene::stopMusic()
+{
+    if (unit_ != nullptr)
+        unit_->stopMusic();
+    musicFlag_ = true;
+}
+
+// ---- queries ----------------------------------------------------------------------------------
+
+CXString CMC_Scene::getPath()
+{
+    return path_;
+}
+
+bool CMC_Scene::isDeamon()
+{
+    return deamon_;
+}
+
+// ---- the default unit -------------------------------------------------------------------------
+
+CUnit6* CMC_Scene::getDefUnit()
+{
+    return defaultUnit;
+}
+
+void CMC_Scene::doneDefUnit()
+{
+    delete defaultUnit;
+    defaultUnit = nullptr;
+}

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "foundation/CUnitTimerTarget.h"
+#include "foundation/CXArray.h"
+#include "foundation/CXObject.h"
+
+class CApplication;
+class CMC_Scene;
+class CMElements;
+class CResourcesManager;
+class CWindow;
+
+// The scene host unit: the engine-side companion of the live scene. It holds the scene's name,
+// background and music, its resources manager and the return path scene scripts keep, and
+// starts the scene's music at its first redraw. One unit, named "Default", serves every scene:
+// each scene initialises it when it becomes live and tells it done when it unloads.
+// Main thread only.
+class CUnit6 : public CXObject, public CUnitTimerTarget {
+public:
+    // Its own resources manager joins the engine host's, so media fall back on the host's.
+    CUnit6(CWindow* window, const CXString& name);
+    ~CUnit6() override;
+    CUnit6(const CUnit6&) = delete;
+    CUnit6& operator=(const CUnit6&) = delete;
+
+    // Serves the scene: return code 0, active, the previous unit's music name kept, the
+    // background shown.
+    virtual bool initialize(CMC_Scene* scene, CUnit6* previous);
+    // The first redraw of the scene happened: its music starts.
+    virtual bool onInitialUpdate();
+    virtual void onCanvasRefreshed();
+    bool wasInitiallyUpdated() override;
+    // True once a return code was set.
+    virtual bool domodal();
+    // Lets the scene go: inactive, not updated, resources flushed, return path emptied.
+    virtual bool done(CMC_Scene* scene, CUnit6* unit);
+    virtual CWindow* getWindow();
+    bool isActive() override;
+    // Plays the piece (the scene's music when null) looping, unless it is empty or already plays;
+    // nothing unless forced or the scene wants its music started.
+    virtual void startMusic(const char* name, bool force);
+    virtual void stopMusic();
+    virtual CXString getMusicFileName();
+    virtual CXString getBackgroundFileName();
+    // The screen's background becomes the background file, or none without one.
+    virtual void setBackground();
+    void onTimer(int id) override;
+    virtual CResourcesManager* getResourcesManager();
+    // A chance to rewrite a scene's elements before they become objects: they stay as they are.
+    virtual CMElements* resolveObjects(CMC_Scene* scene, CMElements* elements);
+
+    void setUnitName(const CXString& name) { name_ = name; }
+    CXString getUnitName() const { return name_; }
+    void setBackgroundFileName(const CXString& name) { background_ = name; }
+    CMC_Scene* getScene() const { return scene_; }
+    CApplication* getApplication() const { return application_; }
+    void setRetCode(int code) { returnCode_ = code; }
+    int getRetCode() const { return returnCode_; }
+    void exit() { returnCode_ = 1; }
+    void setActivity(bool active) { active_ = active; }
+    bool quitOnError(CXObject*) { return false; }
+    // The texts scene scripts keep for going back; emptied when a scene is done.
+    CXArray* getRetPath() { return &returnPath_; }
+
+private:
+    CXString name_;
+    CApplication* application_;
+    CXString background_;
+    CWindow* window_;
+    CMC_Scene* scene_ = nullptr;
+    int returnCode_ = 0;
+    bool active_ = false;
+    bool updated_ = false;
+    CResourcesManager* resources_;
+    CXArray returnPath_;
+    CXString music_;
+};

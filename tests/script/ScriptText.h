@@ -1,0 +1,19 @@
+#pragma once
+
+// Builders of generated definition and script text.
+
+#include <initializer_list>
+#include <string>
+
+namespace scripttest {
+
+// Script text of one declared object: name, TYPE and further properties ("KEY=value" each).
+inline std::string declared(const std::string& name, const std::string& type, std::initializer_list<std::string> properties = {})
+{
+    std::string text = "OBJECT=" + name + "\n" + name + ":TYPE=" + type + "\n";
+    for (const std::string& property : properties)
+        text += name + ":" + property + "\n";
+    return text;
+}
+
+} // namespace scripttest
