@@ -22,7 +22,7 @@ protected:
     {
         writeDefinition(kGame);
         writeScript("GAME", declared("LOG", "STRING") + logged("__INIT__", "GAME.__INIT__"));
-        writeScript("E", logged("__INIT__", "E.__INIT__"));
+        writeScript("E", logged("__INIT__", "E.__INIT__") + "OBJECT=E\nE:ONDONE={LOG^ADD(\"E.ONDONE|\");}\n");
         for (const char* scene : {"S1", "S2", "S3"}) {
             std::string name = scene;
             writeScript(name, logged("__INIT__", name + ".__INIT__") + declared(name + "_OBJECT", "INTEGER") +
@@ -49,7 +49,9 @@ TEST_F(SceneLifecycle, StartEntersTheStartSceneAndRunsItsInitialisationOnce)
     episode("E")->prev();
     turn();
     EXPECT_NE(object("S1_OBJECT"), nullptr);
-    EXPECT_EQ(value("LOG"), "GAME.__INIT__|E.__INIT__|S1.__INIT__|S1.ONINIT|S2.__INIT__|S2.ONINIT|S1.__INIT__|S1.ONINIT|");
+    // Every change between its scenes leaves the episode's live scene: its ONDONE each time.
+    EXPECT_EQ(value("LOG"), "GAME.__INIT__|E.__INIT__|S1.__INIT__|S1.ONINIT|E.ONDONE|S2.__INIT__|S2.ONINIT|E.ONDONE|"
+                            "S1.__INIT__|S1.ONINIT|");
 }
 
 } // namespace
