@@ -6,6 +6,7 @@
 #include "foundation/CWindowLink.h"
 #include "foundation/CXVector.h"
 #include "foundation/CXVersion.h"
+#include "graphics/CWindow.h"
 #include "script/CMC_Behaviour.h"
 #include "script/CMC_CNVLoader.h"
 #include "script/CMC_TypeIds.h"
@@ -131,6 +132,13 @@ void CMC_Application::unload(CMC_Scene* next)
     onSignal("ONDONE");
     live->unload(next);
     setCurrentScene(nullptr);
+}
+
+void CMC_Application::exit()
+{
+    if (window_ != nullptr)
+        window_->quit();
+    onSignal("ONEXIT");
 }
 
 CXString CMC_Application::getNextGame()

@@ -33,6 +33,8 @@ public:
     void unload(CMC_Scene* next) override;
     using CMC_Scene::unload;
 
+    // Ends the main loop after this turn, then raises "ONEXIT".
+    virtual void exit();
     virtual CXString getNextGame();
     // A folder name makes the engine host switch to that game at the end of the turn.
     virtual void setNextGame(const CXString& folder);

@@ -12,6 +12,8 @@
 #include "foundation/CStringTokenizer.h"
 #include "foundation/CWindowLink.h"
 #include "foundation/CXVector.h"
+#include "graphics/CMouseObjectLink.h"
+#include "graphics/CWindow.h"
 #include "platform/Clock.h"
 #include "script/CGameConfigLink.h"
 #include "script/CMC_TypeIds.h"
@@ -243,6 +245,9 @@ void CMC_Scene::enterSceneFolder()
 
 bool CMC_Scene::initialize(CMC_Scene* previous)
 {
+    CWindow* window = getWindow();
+    if (window != nullptr)
+        window->BeginWaitCursor();
     unit_ = getDefUnit();
     enterSceneFolder();
     if (unit_ != nullptr) {
@@ -257,6 +262,8 @@ bool CMC_Scene::initialize(CMC_Scene* previous)
             onSignal("ONINIT");
         applyMusicRule(previous);
     }
+    if (window != nullptr)
+        window->EndWaitCursor();
     visiting_ = true;
     startTick_ = platform::clock().tickMs();
     return true;
@@ -323,6 +330,7 @@ void CMC_Scene::unload(CMC_Scene* next)
     if (CMC_ObjectsContainer* parent = getParent())
         parent->onSubSceneDone(this);
     saveStats();
+    CMouseObjectLink::resetMouseObject(true);
     flushBehList();
     unload();
     if (unit_ != nullptr) {

@@ -1,16 +1,41 @@
 #include "application/CUnit6.h"
 
+#include "application/CApplication.h"
 #include "application/CMC_Scene.h"
 #include "foundation/CResourcesManager.h"
+#include "graphics/CWindow.h"
+
+namespace {
+
+CApplication* applicationOf(CWindow* window)
+{
+    return window != nullptr ? dynamic_cast<CApplication*>(window->GetApplicationInterface()) : nullptr;
+}
+
+} // namespace
 
 CUnit6::CUnit6(CWindow* window, const CXString& name)
-    : name_(name), application_(nullptr), window_(window), resources_(new CResourcesManager(nullptr)), returnPath_(101, 0.75f)
+    : name_(name), application_(applicationOf(window)), window_(window), resources_(new CResourcesManager(nullptr)),
+      returnPath_(101, 0.75f)
 {
+    // Media the scene does not hold are asked of the engine host's manager.
+    if (application_ != nullptr && application_->getGeneralResourcesManager() != nullptr)
+        application_->getGeneralResourcesManager()->add(resources_);
 }
 
 CUnit6::~CUnit6()
 {
+    stopListening();
+    // Leaves the managers it was nested in by itself.
     delete resources_;
+}
+
+void CUnit6::stopListening()
+{
+    if (window_ == nullptr)
+        return;
+    window_->removeKeyListener(this);
+    window_->removeMouseListener(this);
 }
 
 bool CUnit6::initialize(CMC_Scene* scene, CUnit6* previous)
@@ -19,7 +44,10 @@ bool CUnit6::initialize(CMC_Scene* scene, CUnit6* previous)
     active_ = true;
     scene_ = scene;
     music_ = previous != nullptr ? previous->getMusicFileName() : CXString();
-    setBackground();
+    if (window_ != nullptr) {
+        window_->registerKeyListener(this);
+        window_->registerMouseListener(this, listenerPriority);
+    }
     return true;
 }
 
@@ -49,6 +77,7 @@ bool CUnit6::done(CMC_Scene*, CUnit6*)
     scene_ = nullptr;
     active_ = false;
     updated_ = false;
+    stopListening();
     resources_->flush();
     returnPath_.removeAll();
     return true;
@@ -69,11 +98,19 @@ void CUnit6::startMusic(const char* name, bool force)
     if (scene_ == nullptr || !(force || scene_->shouldMusicBeStarted()))
         return;
     CXString piece = name != nullptr ? CXString(name) : scene_->getMusicFilename();
+    bool playing = window_ != nullptr && window_->isMusicPlaying();
+    if (playing && (!piece.IsString() || piece.equalsIgnoreCase(music_)))
+        return;
     music_ = piece;
+    // No piece to play: nothing to open.
+    if (window_ != nullptr && piece.IsString())
+        window_->StartMusic(piece, true);
 }
 
 void CUnit6::stopMusic()
 {
+    if (window_ != nullptr)
+        window_->StopMusic();
 }
 
 CXString CUnit6::getMusicFileName()
@@ -84,10 +121,6 @@ CXString CUnit6::getMusicFileName()
 CXString CUnit6::getBackgroundFileName()
 {
     return background_;
-}
-
-void CUnit6::setBackground()
-{
 }
 
 void CUnit6::onTimer(int)

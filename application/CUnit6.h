@@ -3,6 +3,9 @@
 #include "foundation/CUnitTimerTarget.h"
 #include "foundation/CXArray.h"
 #include "foundation/CXObject.h"
+#include "graphics/CKeyListener.h"
+#include "graphics/CMouseListener.h"
+#include "graphics/CPlayableObserver.h"
 
 class CApplication;
 class CMC_Scene;
@@ -11,11 +14,15 @@ class CResourcesManager;
 class CWindow;
 
 // The scene host unit: the engine-side companion of the live scene. It holds the scene's name,
-// background and music, its resources manager and the return path scene scripts keep, and
-// starts the scene's music at its first redraw. One unit, named "Default", serves every scene:
-// each scene initialises it when it becomes live and tells it done when it unloads.
-// Main thread only.
-class CUnit6 : public CXObject, public CUnitTimerTarget {
+// background and music, its resources manager and the return path scene scripts keep, starts
+// the scene's music at its first redraw, and listens to the window's mouse and keys (priority
+// 100000) while a scene is live. One unit, named "Default", serves every scene: each scene
+// initialises it when it becomes live and tells it done when it unloads. Main thread only.
+class CUnit6 : public CXObject,
+               public CPlayableObserver,
+               public CKeyListener,
+               public CMouseListener,
+               public CUnitTimerTarget {
 public:
     // Its own resources manager joins the engine host's, so media fall back on the host's.
     CUnit6(CWindow* window, const CXString& name);
@@ -23,8 +30,11 @@ public:
     CUnit6(const CUnit6&) = delete;
     CUnit6& operator=(const CUnit6&) = delete;
 
-    // Serves the scene: return code 0, active, the previous unit's music name kept, the
-    // background shown.
+    // The priority of the unit among the window's mouse listeners.
+    static constexpr int listenerPriority = 100000;
+
+    // Serves the scene: return code 0, active, the previous unit's music name kept, the window
+    // listened to.
     virtual bool initialize(CMC_Scene* scene, CUnit6* previous);
     // The first redraw of the scene happened: its music starts.
     virtual bool onInitialUpdate();
@@ -32,7 +42,8 @@ public:
     bool wasInitiallyUpdated() override;
     // True once a return code was set.
     virtual bool domodal();
-    // Lets the scene go: inactive, not updated, resources flushed, return path emptied.
+    // Lets the scene go: inactive, not updated, no longer listening, resources flushed, return
+    // path emptied.
     virtual bool done(CMC_Scene* scene, CUnit6* unit);
     virtual CWindow* getWindow();
     bool isActive() override;
@@ -42,8 +53,6 @@ public:
     virtual void stopMusic();
     virtual CXString getMusicFileName();
     virtual CXString getBackgroundFileName();
-    // The screen's background becomes the background file, or none without one.
-    virtual void setBackground();
     void onTimer(int id) override;
     virtual CResourcesManager* getResourcesManager();
     // A chance to rewrite a scene's elements before they become objects: they stay as they are.
@@ -63,6 +72,8 @@ public:
     CXArray* getRetPath() { return &returnPath_; }
 
 private:
+    void stopListening();
+
     CXString name_;
     CApplication* application_;
     CXString background_;

@@ -8,18 +8,18 @@
 #include "script/GameFolder.h"
 #include "script/ScriptText.h"
 
+#include "application/CApplication.h"
 #include "application/CMC_Application.h"
 #include "application/CMC_Episode.h"
-#include "application/CMC_StructureParser.h"
 #include "foundation/CCommandLine6.h"
-#include "foundation/CCommandLineSource.h"
 #include "foundation/CConfig.h"
 #include "foundation/CFile.h"
-#include "foundation/CWindowLink.h"
 #include "foundation/CXVector.h"
+#include "graphics/CWindow.h"
 #include "platform/Clock.h"
+#include "platform/HeadlessHostWindow.h"
+#include "platform/HeadlessWindowSystem.h"
 #include "platform/ManualClock.h"
-#include "script/CGameConfigLink.h"
 #include "script/CMC_Behaviour.h"
 #include "script/CMC_TypeIds.h"
 #include "script/CMC_Variable.h"
@@ -56,49 +56,55 @@ class GameHost : public ::testing::Test {
 protected:
     static constexpr const char* kIniName = "GAME.ini";
 
-    void SetUp() override { platform::setClock(&clock); }
+    void SetUp() override
+    {
+        platform::setClock(&clock);
+        platform::setWindowSystem(&windowSystem_);
+    }
     void TearDown() override
     {
         stop();
+        platform::setWindowSystem(nullptr);
         platform::setClock(nullptr);
     }
 
-    // A file of the game folder ("Dane/S1.cnv").
+    // A file below the root (T:\), "NEXT/Dane/application.def".
     void writeFile(const std::string& relative, const std::string& bytes) { folder.temp.write(relative, bytes); }
-    void writeDefinition(const std::string& text) { writeFile("Dane/application.def", text); }
-    // The script of a scene, episode or application in the data folder.
-    void writeScript(const std::string& name, const std::string& text) { writeFile("Dane/" + name + ".cnv", text); }
+    // The definition and scripts, in the data folder of the game folder.
+    void writeDefinition(const std::string& text) { writeFile(gameFolder + "Dane/application.def", text); }
+    // The script of a scene, episode or application.
+    void writeScript(const std::string& name, const std::string& text) { writeFile(gameFolder + "Dane/" + name + ".cnv", text); }
 
-    // Starts the game in the folder, as the player does: the engine host on the game's INI file,
-    // no CD search. False when no application was loaded.
+    // Starts the game in the folder as the player does: a window host on a headless host window
+    // (active, the mouse from window messages, so no poller thread), then the engine host on the
+    // game's INI file, with no CD search. False when no application was loaded.
     bool start(const std::string& commandLine = "")
     {
         commandLine_ = std::make_unique<CCommandLine6>(commandLine.c_str());
         CFile::chDir("T:\\");
-        links_ = std::make_unique<Links>(commandLine_.get(), CXString("T:\\") + kIniName);
-        CFile::chDir("T:\\Dane");
-        parser_ = std::make_unique<CMC_StructureParser>(nullptr, "application.def");
-        application_ = parser_->getMCApplication();
-        if (application_ == nullptr)
-            return false;
-        application_->initialize(nullptr);
-        return true;
+        window_ = std::make_unique<CWindow>(&hostWindow_, commandLine_.get(), nullptr, CXSize(800, 600),
+                                            platform::CursorShape::Arrow, "T:\\", true);
+        window_->OnCreate();
+        window_->OnActivateApp(true);
+        host_ = std::make_unique<CApplication>(window_.get(), kIniName, "", commandLine_.get());
+        host_->preinitializeApplication(true);
+        return application() != nullptr;
     }
-    // Deletes the engine host and everything it made.
+    // Deletes the engine host and everything it made, then the window.
     void stop()
     {
-        CMC_Object::destroySilently(application_);
-        application_ = nullptr;
-        parser_.reset();
-        links_.reset();
+        host_.reset();
+        window_.reset();
+        commandLine_.reset();
+        CWindow::resetStatics();
     }
 
     // One engine turn after `ms` milliseconds.
     void turn(uint32_t ms = 16)
     {
         clock.advance(ms);
-        if (application_ != nullptr)
-            application_->domodal();
+        if (window_ != nullptr)
+            quitRequested_ = window_->domodal();
     }
     void turns(int count, uint32_t ms = 16)
     {
@@ -106,9 +112,13 @@ protected:
             turn(ms);
     }
 
-    CMC_Application* application() { return application_; }
+    CApplication* host() { return host_.get(); }
+    CWindow* window() { return window_.get(); }
+    // Whether the last turn's answer was to end the program.
+    bool quitRequested() const { return quitRequested_; }
+    CMC_Application* application() { return host_ != nullptr ? host_->getMCApplicationIfc() : nullptr; }
     // The live child of the application: an episode, or a scene listed under the application.
-    CMC_Scene* liveChild() { return application_ != nullptr ? application_->getCurrentScene() : nullptr; }
+    CMC_Scene* liveChild() { return application() != nullptr ? application()->getCurrentScene() : nullptr; }
     // The live scene, under the live episode or directly under the application.
     CMC_Scene* liveScene()
     {
@@ -124,7 +134,7 @@ protected:
     }
     CMC_Episode* episode(const std::string& name)
     {
-        return application_ != nullptr ? dynamic_cast<CMC_Episode*>(application_->getScene(name.c_str())) : nullptr;
+        return application() != nullptr ? dynamic_cast<CMC_Episode*>(application()->getScene(name.c_str())) : nullptr;
     }
     // The names of the children a container entered, oldest first.
     static std::vector<std::string> historyOf(CMC_Scene* container)
@@ -169,36 +179,17 @@ protected:
 
     platform::ManualClock clock;
     GameFolder folder;
+    // Where the game lies below the root: empty for the root itself, else a folder name and "/"
+    // (the game is then started with the "path" option naming it, as installed games are).
+    std::string gameFolder;
 
 private:
-    struct Links : CWindowLink, CGameConfigLink, CCommandLineSource {
-        Links(CCommandLine6* commandLine, const CXString& ini) : commandLine_(commandLine), config_(ini)
-        {
-            CWindowLink::install(this);
-            CGameConfigLink::install(this);
-            CCommandLineSource::install(this);
-        }
-        ~Links() override
-        {
-            CWindowLink::install(nullptr);
-            CGameConfigLink::install(nullptr);
-            CCommandLineSource::install(nullptr);
-        }
-        CXString getCDPath() const override { return "T:\\"; }
-        CXString getRootPath() const override { return "T:\\"; }
-        CLanguageOSVer* getLangIfc(CWindow*) const override { return nullptr; }
-        void languageChanged(CWindow*) override {}
-        CConfig* getGameConfig(CWindow*) override { return &config_; }
-        CCommandLine6* getCommandLine() const override { return commandLine_; }
-
-        CCommandLine6* commandLine_;
-        CConfig config_;
-    };
-
+    platform::HeadlessWindowSystem windowSystem_;
+    platform::HeadlessHostWindow hostWindow_{platform::WindowSettings{}};
     std::unique_ptr<CCommandLine6> commandLine_;
-    std::unique_ptr<Links> links_;
-    std::unique_ptr<CMC_StructureParser> parser_;
-    CMC_Application* application_ = nullptr;
+    std::unique_ptr<CWindow> window_;
+    std::unique_ptr<CApplication> host_;
+    bool quitRequested_ = false;
 };
 
 } // namespace apptest

@@ -1,0 +1,185 @@
+#include "application/CApplication.h"
+
+#include "application/CMC_Application.h"
+#include "application/CMC_StructureParser.h"
+#include "foundation/CCommandLine6.h"
+#include "foundation/CConfig.h"
+#include "foundation/CFile.h"
+#include "foundation/CFolder.h"
+#include "foundation/CPath.h"
+#include "foundation/CResourcesManager.h"
+#include "graphics/CAnimationManager.h"
+#include "graphics/CWindow.h"
+#include "platform/Drives.h"
+#include "platform/Files.h"
+#include "sound/CSoundCodec.h"
+
+namespace {
+
+const char kDefinitionFile[] = "application.def";
+const char kSoundFolder[] = "Wavs";
+constexpr int kNoApplication = 3000;
+
+} // namespace
+
+CApplication::CApplication(CWindow* window, const CXString& iniName, const CXString& dataArchiveName, CCommandLine6* commandLine)
+    : window_(window), animationManager_(std::make_unique<CAnimationManager>()), commandLine_(commandLine),
+      iniName_(iniName), dataArchiveName_(dataArchiveName)
+{
+    CAnimationManager::install(animationManager_.get());
+    CSoundCodec::init_codecs();
+    if (dataArchiveName_.IsString())
+        CFile::openBigFile(dataArchiveName_);
+    if (window_ != nullptr)
+        window_->SetApplicationInterface(this);
+    if (iniName_.IsString())
+        config_ = std::make_unique<CConfig>(CWindow::rootPath + iniName_);
+    CGameConfigLink::install(this);
+    CCommandLineSource::install(this);
+    CMusicLoopLink::install(this);
+}
+
+CApplication::~CApplication()
+{
+    deleteTree();
+    config_.reset();
+    resources_.reset();
+    CAnimationManager::install(nullptr);
+    animationManager_.reset();
+    CSoundCodec::done_codecs();
+    CFile::closeBigFile();
+    CMusicLoopLink::install(nullptr);
+    CCommandLineSource::install(nullptr);
+    CGameConfigLink::install(nullptr);
+    if (window_ != nullptr && window_->GetApplicationInterface() == this)
+        window_->SetApplicationInterface(nullptr);
+}
+
+bool CApplication::findCD(const CXString& fileName, bool keepFolder)
+{
+    for (char letter = 'A'; letter <= 'Z'; ++letter) {
+        if (platform::drives().typeOf(letter) != platform::DriveType::CdRom)
+            continue;
+        CXString root = "x:\\";
+        root.getBuffer()[0] = letter;
+        if (!platform::files().fileExists((root + fileName).c_str()))
+            continue;
+        if (!keepFolder)
+            CFile::chDir(root);
+        return true;
+    }
+    return false;
+}
+
+void CApplication::preinitializeApplication(bool skipCdSearch)
+{
+    bool onHardDisk = commandLine_ != nullptr && commandLine_->isHdd();
+    if (!skipCdSearch && !onHardDisk && !findCD(iniName_, false))
+        return;
+    resources_ = std::make_unique<CResourcesManager>(nullptr);
+    CXString path = commandLine_ != nullptr ? commandLine_->getPath() : CXString();
+    if (path.IsString())
+        CFile::chDir(path);
+    enterGameFolder();
+    loadDefinition();
+    if (application_ == nullptr)
+        return;
+    // Writing the compiled form is a tool's run: no scene is entered.
+    if (commandLine_ != nullptr && commandLine_->is2Bin())
+        return;
+    application_->initialize(nullptr);
+}
+
+void CApplication::enterGameFolder()
+{
+    CPath current(window_);
+    CWindow::setCDPath(current.GetFullPath(""));
+    if (window_ != nullptr)
+        window_->SetSoundFXPath(current.GetFullPath(kSoundFolder));
+    CFile::chDir(CFolder::DATA_FOLDER);
+}
+
+void CApplication::loadDefinition()
+{
+    parser_ = std::make_unique<CMC_StructureParser>(window_, kDefinitionFile);
+    application_ = parser_->getMCApplication();
+    if (application_ == nullptr)
+        setErrorCode(kNoApplication);
+}
+
+void CApplication::deleteTree()
+{
+    CMC_Object::destroySilently(application_);
+    application_ = nullptr;
+    // After the application: the parser ends the factories its teardown still used.
+    parser_.reset();
+}
+
+bool CApplication::domodal()
+{
+    if (application_ != nullptr && application_->domodal())
+        switchToGame(application_->getNextGame());
+    return false;
+}
+
+void CApplication::switchToGame(const CXString& folder)
+{
+    // A name that is no folder of the program's changes nothing, not even the current folder,
+    // and is seen again at the next turn.
+    CXString gameFolder = CPath::getFullPath(CWindow::exePath, folder);
+    if (!CFile::dirExists(gameFolder))
+        return;
+    if (window_ != nullptr)
+        window_->BeginWaitCursor();
+    CFile::chDir(gameFolder);
+    deleteTree();
+    enterGameFolder();
+    loadDefinition();
+    if (application_ != nullptr)
+        application_->initialize(nullptr);
+    if (window_ != nullptr)
+        window_->EndWaitCursor();
+}
+
+bool CApplication::OnExit()
+{
+    return true;
+}
+
+void CApplication::OnWindowCommand(int)
+{
+}
+
+int CApplication::OnKeyDown(int, int)
+{
+    return 0;
+}
+
+CXString CApplication::getWAVPath(const CXString& name)
+{
+    return window_ != nullptr ? window_->GetSoundFXFullPath(name) : name;
+}
+
+CMC_Object* CApplication::getApplicationObject()
+{
+    return application_;
+}
+
+CConfig* CApplication::getGameConfig(CWindow*)
+{
+    return config_.get();
+}
+
+CCommandLine6* CApplication::getCommandLine() const
+{
+    return commandLine_;
+}
+
+void CApplication::onMusicLooped()
+{
+    CMC_Scene* scene = application_;
+    while (scene != nullptr && scene->getCurrentScene() != nullptr)
+        scene = scene->getCurrentScene();
+    if (scene != nullptr)
+        scene->onSignal("ONMUSICLOOPED");
+}

@@ -1,0 +1,134 @@
+// The engine host: start-up roads, the application's turn through the window, EXIT, the switch to
+// a next game, the CD search and teardown.
+#include "GameHost.h"
+
+#include "platform/DriveMap.h"
+#include "platform/Drives.h"
+#include "sound/CMusicLoopLink.h"
+
+using namespace apptest;
+
+namespace {
+
+std::string gameWithScenes(const std::string& application, const std::string& first, const std::string& second)
+{
+    return treeElement(application, "APPLICATION", {"EPISODES=E"}) +
+           treeElement("E", "EPISODE", {"SCENES=" + first + ", " + second}) + treeElement(first, "SCENE", {}) +
+           treeElement(second, "SCENE", {});
+}
+
+class EngineHost : public GameHost {
+protected:
+    void writeGame()
+    {
+        writeDefinition(gameWithScenes("GAME", "S1", "S2"));
+        writeScript("GAME", declared("LOG", "STRING"));
+    }
+};
+
+TEST_F(EngineHost, ExitEndsTheLoopAfterItsBehaviourRanInFull)
+{
+    writeGame();
+    writeScript("GAME", declared("LOG", "STRING") + behaviour("__ONEXIT__", "LOG^ADD(\"exit|\");LOG^ADD(\"more|\");"));
+    ASSERT_TRUE(start());
+    turn();
+    EXPECT_FALSE(quitRequested());
+    application()->exit();
+    EXPECT_EQ(value("LOG"), "exit|more|");
+    turn();
+    EXPECT_TRUE(quitRequested());
+    EXPECT_EQ(liveSceneName(), "S1"); // the turn still ran
+}
+
+TEST_F(EngineHost, ANextGameIsStartedFromItsFolderAtTheEndOfTheTurn)
+{
+    // Both games are folders of the program's.
+    gameFolder = "FIRST/";
+    writeGame();
+    writeFile("NEXT/Dane/application.def", gameWithScenes("SECOND", "N1", "N2"));
+    writeFile("NEXT/Dane/N1.cnv", declared("IN_NEXT", "INTEGER", {"VALUE=5"}));
+    ASSERT_TRUE(start("-path FIRST"));
+    turn(1500);
+
+    // A name that is no folder changes nothing, and is asked again every turn.
+    application()->setNextGame("NOWHERE");
+    turns(3);
+    EXPECT_EQ(text(application()->getName()), "GAME");
+    EXPECT_EQ(text(CFile::getCurrentDirectory()), "T:\\FIRST\\Dane\\");
+    EXPECT_EQ(text(CWindow::getCDPath()), "T:\\FIRST\\");
+
+    application()->setNextGame("NEXT");
+    turn();
+    EXPECT_EQ(text(application()->getName()), "SECOND");
+    EXPECT_EQ(liveSceneName(), "N1");
+    EXPECT_EQ(value("IN_NEXT"), "5");
+    EXPECT_EQ(text(CWindow::getCDPath()), "T:\\NEXT\\");
+    EXPECT_EQ(text(window()->GetSoundFXPath()), "T:\\NEXT\\Wavs");
+    // The first game's scene was left, its statistics in the first game's INI file.
+    EXPECT_EQ(iniInt("S1", "Played"), 1);
+    EXPECT_EQ(iniInt("S1", "Time"), 1);
+    turn();
+    EXPECT_EQ(liveSceneName(), "N1");
+}
+
+TEST_F(EngineHost, StartUpRoadsWithoutAScene)
+{
+    // No definition: no application, error 3000, and the turns still run.
+    ASSERT_FALSE(start());
+    EXPECT_EQ(host()->LastError(), 3000);
+    turns(2);
+    stop();
+
+    // The compiled form asked for: the tree is built, no scene is entered.
+    writeGame();
+    ASSERT_TRUE(start("-2bin"));
+    EXPECT_EQ(liveChild(), nullptr);
+    turns(2);
+    EXPECT_EQ(liveChild(), nullptr);
+}
+
+TEST_F(EngineHost, TheApplicationHoldsTheEngineObjects)
+{
+    writeGame();
+    ASSERT_TRUE(start());
+    CMC_Application* game = application();
+    EXPECT_EQ(game->getObject("RANDOM")->getType(), script::TYPE_RANDOM);
+    EXPECT_EQ(game->getObject("SYSTEM")->getType(), script::TYPE_SYSTEM);
+    EXPECT_EQ(game->getObject("CNVLOADER")->getType(), script::TYPE_CNVLOADER);
+    EXPECT_EQ(host()->getApplicationObject(), game);
+    EXPECT_EQ(run("RANDOM^GET(1)"), "0");
+}
+
+TEST_F(EngineHost, AMusicLoopReachesTheLiveScene)
+{
+    writeGame();
+    writeScript("S1", "OBJECT=S1\nS1:ONMUSICLOOPED={LOG^ADD(\"looped|\");}\n");
+    ASSERT_TRUE(start());
+    CMusicLoopLink::post();
+    CMusicLoopLink::post();
+    CMusicLoopLink::deliverPending();
+    EXPECT_EQ(value("LOG"), "looped|looped|");
+}
+
+TEST_F(EngineHost, TheCdSearchFindsTheFirstCdDriveHoldingTheFile)
+{
+    TempFolder hardDisk;
+    TempFolder emptyCd;
+    TempFolder gameCd;
+    gameCd.write("GAME.ini", "");
+    hardDisk.write("GAME.ini", "");
+    platform::DriveMap drives;
+    drives.set('C', hardDisk.path(), platform::DriveType::Fixed);
+    drives.set('D', emptyCd.path(), platform::DriveType::CdRom);
+    drives.set('E', gameCd.path(), platform::DriveType::CdRom);
+    platform::setDrives(&drives);
+    CFile::chDir("C:\\");
+    EXPECT_TRUE(CApplication::findCD("GAME.ini", true));
+    EXPECT_EQ(text(CFile::getCurrentDirectory()), "C:\\");
+    EXPECT_TRUE(CApplication::findCD("game.INI", false));
+    EXPECT_EQ(text(CFile::getCurrentDirectory()), "E:\\");
+    EXPECT_FALSE(CApplication::findCD("OTHER.ini", false));
+    platform::setDrives(nullptr);
+}
+
+} // namespace
