@@ -1,0 +1,202 @@
+#include "AnimoFixture.h"
+
+#include "foundation/CMElement.h"
+#include "graphics/CAnimo6.h"
+
+#include <vector>
+
+namespace animotest {
+namespace {
+
+// The 16-bit pixels of a target, row after row.
+std::vector<uint16_t> pixels(CGraphicsObject& target)
+{
+    auto* data = reinterpret_cast<uint16_t*>(target.GetDataPtr());
+    return std::vector<uint16_t>(data, data + target.Width() * target.Height());
+}
+
+class Animo6Test : public ::testing::Test {
+protected:
+    Animo6Test()
+    {
+        animo.appendFrame(solidFrame(2, 2, 0x0F0F, 1, 2));
+        animo.appendFrame(solidFrame(3, 1, 0x7777));
+        animo.AddEvent(event("show", {0, 1}));
+        _anmFrameInfo3* record = animo.GetFrameInfo(0, 0);
+        record->x = 3;
+        record->y = 1;
+    }
+
+    CAnimo6 animo{nullptr};
+};
+
+TEST_F(Animo6Test, RedrawPutsTheCurrentFrameWhereTheAnimationStands)
+{
+    CGraphicsObject target(nullptr, CXSize(12, 6), 16);
+    std::fill_n(reinterpret_cast<uint16_t*>(target.GetDataPtr()), 12 * 6, 0);
+    animo.SetEventFrame(0, 0);
+    animo.SetGlobalPosition(5, 0);
+    // Frame offset (1, 2), the position's offsets (3, 1) and the move (5, 0).
+    EXPECT_EQ(animo.GetPosition(), CXPoint(9, 3));
+    EXPECT_EQ(animo.GetBoundingBox(), CXRect(9, 3, 11, 5));
+    animo.redraw(&target);
+
+    std::vector<uint16_t> expected(12 * 6, 0);
+    for (int y = 3; y < 5; ++y)
+        for (int x = 9; x < 11; ++x)
+            expected[y * 12 + x] = 0x0F0F;
+    EXPECT_EQ(pixels(target), expected);
+    // The frame keeps its own place and clipping for the next drawing.
+    EXPECT_EQ(animo.GetFrame(0)->GetFramePosition(), CXPoint(1, 2));
+    EXPECT_EQ(animo.GetFrame(0)->GetClippingRect(), CXRect());
+    EXPECT_EQ(animo.GetPixel(CHANNEL_ALPHA, CXPoint(1, 1)), 255);
+
+    animo.SetEventFrame(0, 1);
+    animo.SetClippingRect(CXRect(1, 0, 2, 1));
+    animo.redraw(&target);
+    EXPECT_EQ(pixels(target)[0 * 12 + 6], 0x7777);
+    EXPECT_EQ(pixels(target)[0 * 12 + 5], 0);
+    EXPECT_EQ(pixels(target)[0 * 12 + 7], 0);
+}
+
+TEST_F(Animo6Test, HitTestsAnswerForTheCurrentFrameWhereItStands)
+{
+    animo.SetEventFrame(0, 0);
+    animo.SetGlobalPosition(5, 0);
+    animo.GetFrame(0)->GetChannelAlpha()[3] = 0;
+    EXPECT_TRUE(animo.isAt(CXPoint(9, 3), true));
+    EXPECT_FALSE(animo.isAt(CXPoint(10, 4), true));
+    EXPECT_TRUE(animo.isAt(CXPoint(10, 4), false));
+    EXPECT_FALSE(animo.isAt(CXPoint(11, 3), false));
+    EXPECT_EQ(animo.ClientCoords(CXPoint(9, 3)), CXPoint(0, 0));
+    EXPECT_EQ(animo.getRect(), CXRect(6, 2, 8, 4));
+
+    CAnimo6 empty(nullptr);
+    EXPECT_FALSE(empty.isAt(CXPoint(0, 0), false));
+}
+
+TEST_F(Animo6Test, SizesSoundSettingsAndEventTestsCoverEveryPart)
+{
+    animo.appendFrame(solidFrame(40, 1, 0));
+    EXPECT_EQ(animo.GetMaxWidth(), 40);
+    EXPECT_EQ(animo.GetMaxHeight(), 2);
+
+    animo.setVolume(-300);
+    EXPECT_EQ(animo.getVolume(), 0);
+    struct Sound : CPlayable {
+        Sound() : CPlayable(nullptr) {}
+        void play() override {}
+        void stop(bool) override {}
+        void pause() override {}
+        void resume() override {}
+        void seek(int) override {}
+    };
+    auto* first = new Sound;
+    auto* second = new Sound;
+    animo.UpdateSoundFX(0, 0, first);
+    animo.UpdateSoundFX(0, 1, second);
+    animo.setPanning(-2000);
+    animo.setFrequency(22050);
+    EXPECT_EQ(first->getPanning(), -2000);
+    EXPECT_EQ(second->getFrequency(), 22050);
+    EXPECT_EQ(animo.getPanning(), 0);
+
+    animo.Play("SHOW", 0, 0);
+    EXPECT_TRUE(animo.isPlaying("show"));
+    EXPECT_FALSE(animo.isPlaying("SHOW"));
+    EXPECT_TRUE(animo.isPlaying());
+}
+
+TEST_F(Animo6Test, FlipsTurnEveryFrame)
+{
+    auto* pixelsOfFrame = reinterpret_cast<uint16_t*>(animo.GetFrame(1)->GetDataPtr());
+    pixelsOfFrame[0] = 1;
+    animo.FlipV();
+    EXPECT_EQ(pixelsOfFrame[2], 1);
+    EXPECT_TRUE(animo.GetFrame(0)->isFlippedColumns());
+    animo.resetFlips();
+    EXPECT_EQ(pixelsOfFrame[0], 1);
+    EXPECT_FALSE(animo.GetFrame(1)->isFlippedColumns());
+}
+
+TEST(Animo6Element, PreloadVisibilityAndReleaseComeFromTheElement)
+{
+    CMElement element("cat");
+    element.addProperty("FILENAME", "cat.ann");
+    element.addProperty("PRELOAD", "FALSE");
+    element.addProperty("RELEASEAFTERUSE", "TRUE");
+    CAnimo6 animo(nullptr, &element);
+    EXPECT_EQ(animo.getFileName(), "cat.ann");
+    EXPECT_FALSE(animo.isLoaded());
+    EXPECT_TRUE(animo.releaseAfterUse());
+    EXPECT_EQ(animo.getGfxType(), 2);
+    EXPECT_EQ(animo.getType(), 2);
+}
+
+TEST_F(AnimoTest, FramesInUseCannotBeRemovedAndTheOthersCloseUp)
+{
+    animo->AddEvent(event("a", {2, 5, 7}));
+    animo->SetFrame(6);
+    EXPECT_FALSE(animo->RemoveFrame(5));
+    EXPECT_FALSE(animo->RemoveFrame(8));
+    EXPECT_TRUE(animo->RemoveFrame(3));
+    EXPECT_EQ(animo->GetNOF(), 7);
+    EXPECT_EQ(animo->GetEventInfo(0)->frames, (std::vector<uint16_t>{2, 4, 6}));
+    EXPECT_EQ(animo->Current(), 5);
+    EXPECT_EQ(reinterpret_cast<uint16_t*>(animo->GetDataPtr())[0], 0x1006);
+    EXPECT_TRUE(animo->RemoveFrame(5));
+    EXPECT_EQ(animo->Current(), -1);
+    EXPECT_EQ(animo->GetDataPtr(), nullptr);
+}
+
+TEST_F(AnimoTest, ACopyKeepsTheFramesAndSoundsItSharesWhenTheOriginalIsFlushed)
+{
+    animo->AddEvent(event("a", {1, 2}));
+    animo->GetFrameInfo(0, 1)->name = "wave";
+    animo->SetEventFrame(0, 1);
+    animo->Move(4, 0);
+    CAnimo copy(*animo);
+    EXPECT_TRUE(copy.isCopy());
+    EXPECT_EQ(copy.Current(), 2);
+    EXPECT_EQ(copy.getPosition(), CXPoint(4, 0));
+    copy.GetFrameInfo(0, 1)->name = "copied";
+
+    animo->Flush();
+    EXPECT_EQ(animo->GetNOF(), 0);
+    EXPECT_EQ(animo->GetNOE(), 0);
+    EXPECT_EQ(copy.getFrameName(-1, -1), "copied");
+    copy.SetEventFrame(0, 0);
+    EXPECT_EQ(reinterpret_cast<uint16_t*>(copy.GetDataPtr())[0], 0x1001);
+    EXPECT_EQ(copy.GetFrame(2)->Width(), 4);
+}
+
+TEST_F(AnimoTest, PositionsAreFoundByNameOrByTheirNumber)
+{
+    animo->AddEvent(event("idle", {0}));
+    animo->AddEvent(event("Walk", {3, 4, 5, 6}));
+    animo->GetFrameInfo(1, 1)->name = "Step";
+    EXPECT_EQ(animo->GetName(1, 1, "Default"), "Step");
+    EXPECT_EQ(animo->GetName(1, 3, "Default"), "Frame 3");
+    EXPECT_EQ(animo->GetName(1, 3, "none"), "none");
+    EXPECT_EQ(animo->SetEventFrame(1, "frame 2"), 2);
+    EXPECT_EQ(animo->Current(), 5);
+    EXPECT_EQ(animo->SetEventFrame(-1, "STEP"), 1);
+    EXPECT_EQ(animo->GetFrameNo(1, "step"), -1);
+    EXPECT_EQ(animo->GetFrameNo(1, "Step"), 1);
+    EXPECT_EQ(animo->getFrame("step"), animo->GetFrame(4));
+    EXPECT_EQ(animo->GetEventNo("walk"), 1);
+    EXPECT_EQ(animo->GetNOFInEvent("WALK"), 4);
+    EXPECT_EQ(animo->GetNOFInEvent("run"), 0);
+    EXPECT_EQ(animo->GetFrameNo(-1, -3), 3);
+    EXPECT_EQ(animo->GetFrameNo(-1, -1), 1);
+
+    animo->ExchangeFrames(1, 1, 3);
+    EXPECT_EQ(animo->GetEventInfo(1)->frames, (std::vector<uint16_t>{3, 6, 5, 4}));
+    EXPECT_EQ(animo->getFrameName(1, 3), "Step");
+    animo->RemoveFrame(1, 0);
+    EXPECT_EQ(animo->GetEventInfo(1)->frames, (std::vector<uint16_t>{6, 5, 4}));
+    EXPECT_EQ(animo->getFrameName(1, 2), "Step");
+}
+
+} // namespace
+} // namespace animotest
