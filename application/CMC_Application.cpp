@@ -11,6 +11,7 @@
 #include "script/CMC_CNVLoader.h"
 #include "script/CMC_TypeIds.h"
 #include "script/CMC_VariableFactory.h"
+#include "sound/CSoundCodec_ADPCM.h"
 
 namespace {
 
@@ -23,6 +24,7 @@ CMC_Application::CMC_Application(CWindow* window, CMC_StructureParser* parser, C
       requiredVersion_(std::make_unique<CXVersion>(element->getPropertyValue("TAMZORA_VERSION")))
 {
     recordVersion(element->getPropertyValue("VERSION"));
+    CSoundCodec_ADPCM::initialize(window);
     CMC_Behaviour::initTrash();
     for (CMC_Scene* episode : listed(parser, element->getPropertyValue("EPISODES"), script::TYPE_EPISODE))
         adoptEpisode(episode);
@@ -39,6 +41,7 @@ CMC_Application::~CMC_Application()
 {
     beginDestruction();
     requiredVersion_.reset();
+    CSoundCodec_ADPCM::done();
     unload(nullptr);
     CMC_Scene::unload();
     deleteChildren();

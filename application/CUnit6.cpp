@@ -123,6 +123,18 @@ CXString CUnit6::getBackgroundFileName()
     return background_;
 }
 
+void CUnit6::setTimer(int id, int period, bool onlyActive)
+{
+    if (window_ != nullptr)
+        window_->SetTimer(id, static_cast<unsigned>(period), this, onlyActive);
+}
+
+void CUnit6::killTimer(int id)
+{
+    if (window_ != nullptr)
+        window_->KillTimer(id);
+}
+
 void CUnit6::onTimer(int)
 {
 }

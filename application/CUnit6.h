@@ -67,6 +67,9 @@ public:
     int getRetCode() const { return returnCode_; }
     void exit() { returnCode_ = 1; }
     void setActivity(bool active) { active_ = active; }
+    // A timer of the window that tells this unit (only while it is active and drawn, when asked).
+    void setTimer(int id, int period, bool onlyActive);
+    void killTimer(int id);
     bool quitOnError(CXObject*) { return false; }
     // The texts scene scripts keep for going back; emptied when a scene is done.
     CXArray* getRetPath() { return &returnPath_; }
