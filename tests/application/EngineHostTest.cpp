@@ -89,8 +89,8 @@ TEST_F(EngineHost, StartUpRoadsWithoutAScene)
 
 TEST_F(EngineHost, TheApplicationHoldsTheEngineObjects)
 {
-    writeGame();
-    ASSERT_TRUE(start());
+    ASSERT_TRUE(startScene(declared("N", "INTEGER", {"VALUE=4"})));
+    EXPECT_EQ(value("N"), "4");
     CMC_Application* game = application();
     EXPECT_EQ(game->getObject("RANDOM")->getType(), script::TYPE_RANDOM);
     EXPECT_EQ(game->getObject("SYSTEM")->getType(), script::TYPE_SYSTEM);

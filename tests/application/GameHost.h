@@ -4,6 +4,16 @@
 // folder and its data root) and started headless through the engine host, with turns on the
 // manual clock. Tests write the definition ("Dane\application.def") and the scripts, start the
 // game, run turns and look at the live scene, its objects and the game's INI file.
+//
+// Other test folders reuse it by deriving their fixture from GameHost (include
+// "application/GameHost.h"):
+//   startScene(script)          one application GAME, one episode E, one scene S with that script
+//   writeDefinition / writeScript / writeFile, then start("-options")   any game
+//   turn(ms), turns(n, ms)      engine turns through the window: its Tick, then the host's turn
+//   run("OBJ^METHOD(1)")        one behaviour line in the live scene; the text of its value
+//   object(name), value(name)   what the live scene finds by name
+//   window(), host(), application(), episode(name), liveScene()
+//   iniInt / iniText            the game's INI file
 
 #include "script/GameFolder.h"
 #include "script/ScriptText.h"
@@ -89,6 +99,14 @@ protected:
         host_ = std::make_unique<CApplication>(window_.get(), kIniName, "", commandLine_.get());
         host_->preinitializeApplication(true);
         return application() != nullptr;
+    }
+    // The smallest game: application GAME, episode E and scene S, whose script is given.
+    bool startScene(const std::string& script, const std::string& commandLine = "")
+    {
+        writeDefinition(treeElement("GAME", "APPLICATION", {"EPISODES=E"}) + treeElement("E", "EPISODE", {"SCENES=S"}) +
+                        treeElement("S", "SCENE", {}));
+        writeScript("S", script);
+        return start(commandLine);
     }
     // Deletes the engine host and everything it made, then the window.
     void stop()
