@@ -559,10 +559,10 @@ void CGraphicsObject::Convert(int bpp)
         return;
     int count = pixelCount();
     auto convertTo = [this, count](int to) {
-        uint8_t* plane = data_;
         // A view may change the pixels it shows but cannot take a new plane.
         bool widens = bpp_ == 24 || bpp_ == 32;
-        if ((widens && !ownsData_) || !CPixelFormat::__convert_bpp(&plane, count, bpp_, to))
+        uint8_t* plane = widens && !ownsData_ ? nullptr : CPixelFormat::__convert_bpp(data_, count, bpp_, to);
+        if (plane == nullptr)
             return;
         if (plane != data_) {
             freePlane(data_);

@@ -224,6 +224,8 @@ public:
     void SetCompression(_compression code) { compression_ = code; }
 
 protected:
+    // Whether Flush frees the planes (not for views, nor for pixels another owner keeps).
+    void setOwnsData(bool owns) { ownsData_ = owns; }
     // Frees a plane this object owns and clears the pointer.
     void freePlane(uint8_t*& plane);
     // Size, pitch and data size from the size and format; the planes are not touched.

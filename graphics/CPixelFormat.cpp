@@ -67,29 +67,23 @@ int CPixelFormat::GetRealBpp(int flag)
     }
 }
 
-bool CPixelFormat::__convert_bpp(uint8_t** plane, int count, int from, int to)
+uint8_t* CPixelFormat::__convert_bpp(uint8_t* plane, int count, int from, int to)
 {
     bool sixteenBitTarget = to == 15 || to == 16;
+    if (plane == nullptr || count < 0 || !sixteenBitTarget)
+        return nullptr;
     if (from == to)
-        return sixteenBitTarget;
-    if (*plane == nullptr || count < 0 || !sixteenBitTarget)
-        return false;
-    auto* pixels = reinterpret_cast<uint16_t*>(*plane);
-    if (from == 15) {
+        return plane;
+    auto* pixels = reinterpret_cast<uint16_t*>(plane);
+    if (from == 15)
         _convert15to16(pixels, count);
-        return true;
-    }
-    if (from == 16) {
+    else if (from == 16)
         _convert16to15(pixels, count);
-        return true;
-    }
-    if (from != 24 && from != 32)
-        return false;
-    uint8_t* converted = _convertTo16(*plane, count, __get_pixel_size(from), to);
-    if (converted == nullptr)
-        return false;
-    *plane = converted;
-    return true;
+    else if (from == 24 || from == 32)
+        return _convertTo16(plane, count, __get_pixel_size(from), to);
+    else
+        return nullptr;
+    return plane;
 }
 
 void CPixelFormat::_convert15to16(uint16_t* pixels, int count)

@@ -16,10 +16,10 @@ public:
     static int GetFlagBpp(int bpp);
     static int GetRealBpp(int flag);
 
-    // Converts `count` pixels of *plane from one format to the other. 15↔16 works in place; wider
-    // sources give a new plane in *plane (the caller frees the old one). True when the plane is in
-    // the target format afterwards.
-    static bool __convert_bpp(uint8_t** plane, int count, int from, int to);
+    // Converts `count` pixels of a plane from one format to the other: the plane in the target
+    // format, or null when there is no such conversion. 15↔16 works in place; wider sources give a
+    // new plane (the caller frees the old one).
+    static uint8_t* __convert_bpp(uint8_t* plane, int count, int from, int to);
 
     // In place. Green keeps its low bit clear going up and drops it going down.
     static void _convert15to16(uint16_t* pixels, int count);
