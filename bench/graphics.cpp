@@ -4,6 +4,7 @@
 //
 // pixman draws each sprite as a 5-6-5 picture with an a8 mask, OVER the 5-6-5 screen; SDL draws
 // it from an ARGB8888 surface with alpha blending (its blitter knows no separate alpha plane).
+#include "bench/RatioReporter.h"
 #include "graphics/CGraphicsObject.h"
 
 #include <SDL.h>
@@ -14,7 +15,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <map>
 #include <memory>
 #include <random>
 #include <string>
@@ -160,28 +160,6 @@ BENCHMARK(framePixman)->Name("frame/pixman")->Arg(50)->Arg(200);
 BENCHMARK(frameSdl)->Name("frame/SDL")->Arg(50)->Arg(200);
 BENCHMARK(frameMemcpy)->Name("frame/memcpy of the screen");
 
-// Keeps the console table and remembers each run's time for the ratios.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
-                times_[run.benchmark_name()] = run.GetAdjustedRealTime();
-        }
-    }
-
-    double time(const std::string& name) const
-    {
-        auto found = times_.find(name);
-        return found != times_.end() ? found->second : 0.0;
-    }
-
-private:
-    std::map<std::string, double> times_;
-};
-
 std::string runName(const char* drawer, int sprites)
 {
     char name[64];
@@ -191,17 +169,13 @@ std::string runName(const char* drawer, int sprites)
 
 void printRatios(const RatioReporter& reporter, int sprites)
 {
-    double ours = reporter.time(runName("engine", sprites));
-    double pixman = reporter.time(runName("pixman", sprites));
-    double sdl = reporter.time(runName("SDL", sprites));
-    double floor = reporter.time("frame/memcpy of the screen");
-    if (ours <= 0.0 || pixman <= 0.0 || sdl <= 0.0)
+    std::string ours = runName("engine", sprites);
+    double pixman = reporter.ratio(ours, runName("pixman", sprites));
+    double sdl = reporter.ratio(ours, runName("SDL", sprites));
+    if (pixman <= 0.0 || sdl <= 0.0)
         return;
-    std::printf("%3d sprites: engine / pixman = %.2f, engine / SDL = %.2f, engine / faster peer = %.2f", sprites, ours / pixman,
-                ours / sdl, ours / std::min(pixman, sdl));
-    if (floor > 0.0)
-        std::printf(", engine / memcpy floor = %.2f", ours / floor);
-    std::printf("\n");
+    std::printf("%3d sprites: engine / pixman = %.2f, engine / SDL = %.2f, engine / faster peer = %.2f, engine / memcpy floor = %.2f\n",
+                sprites, pixman, sdl, std::max(pixman, sdl), reporter.ratio(ours, "frame/memcpy of the screen"));
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "graphics/CPixelLoops.h"
 #include "graphics/CValidationElement.h"
 #include "graphics/CValidationQuene.h"
+#include "graphics/CWindow.h"
 
 #include <algorithm>
 #include <cstring>
@@ -873,6 +874,9 @@ void CGraphicsObject::restoreImage()
 
 int CGraphicsObject::Load(const CXString&)
 {
+    // Pictures are kept in the screen's format, so drawing them converts nothing.
+    if (window_ != nullptr && window_->GetBpp() != 0)
+        Convert(window_->GetBpp());
     return LastError();
 }
 

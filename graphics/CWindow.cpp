@@ -6,6 +6,7 @@
 #include "foundation/CXRandom.h"
 #include "foundation/CXTimer.h"
 #include "graphics/CAnimationManager.h"
+#include "graphics/CDirectDrawSurface.h"
 #include "graphics/CEngineHost.h"
 #include "graphics/CInputPoller.h"
 #include "graphics/CKeyListener.h"
@@ -14,6 +15,7 @@
 #include "graphics/CMusicPlayerIfc.h"
 #include "graphics/CPublicTrash.h"
 #include "graphics/CSoundManagerLink.h"
+#include "graphics/CSurface.h"
 #include "graphics/CWindowLinks.h"
 #include "graphics/CWindowSoundLink.h"
 #include "platform/Clock.h"
@@ -97,6 +99,7 @@ CWindow::~CWindow()
     stopPollerThread();
     // The trash goes first: objects it deletes may still reach the timers through the links.
     trash_.reset();
+    releaseDisplay();
     musicPlayer_.reset();
     timers_.reset();
     CWindowSoundLink::releaseSoundBuffers();
@@ -105,8 +108,63 @@ CWindow::~CWindow()
 
 int CWindow::Redraw(bool force)
 {
-    // The screen draws what was invalidated into the back surface and the display shows it here.
+    if (display_ == nullptr || (!force && !isActive()))
+        return 0;
+    // The screen draws what was invalidated into the back surface and copies it to the display here.
+    display_->present(force);
     return 0;
+}
+
+int CWindow::CreateSurface()
+{
+    releaseDisplay();
+    display_ = std::make_unique<CSurface>(hostWindow_, screenSize_);
+    setErrorCode(display_->LastError());
+    if (LastError() == 0)
+        displayMade(screenSize_);
+    return LastError();
+}
+
+int CWindow::SetDisplayMode(CXSize size, int bpp)
+{
+    if (size.cx == 0 || size.cy == 0)
+        size = screenSize_;
+    releaseDisplay();
+    bool pageFlipping = commandLine_ != nullptr && commandLine_->isPageFlippingEnabled();
+    display_ = std::make_unique<CSurface>(size, bpp, hostWindow_, pageFlipping);
+    setErrorCode(display_->LastError());
+    if (LastError() == 0)
+        displayMade(size);
+    else
+        display_.reset();
+    return LastError();
+}
+
+void CWindow::displayMade(CXSize size)
+{
+    // With page flipping the display's back buffer is drawn into; otherwise a surface of our own.
+    backSurface_ = std::make_unique<CDirectDrawSurface>(this, display_->GetBackBufferInterface(), size, display_->GetBPP());
+}
+
+void CWindow::releaseDisplay()
+{
+    backSurface_.reset();
+    display_.reset();
+}
+
+int CWindow::GetBpp() const
+{
+    return display_ != nullptr ? display_->GetBPP() : 0;
+}
+
+uint8_t* CWindow::GetScreenPtr() const
+{
+    return display_ != nullptr ? display_->GetScreenPtr() : nullptr;
+}
+
+CXSize CWindow::GetScreenSize() const
+{
+    return backSurface_ != nullptr ? backSurface_->Size() : screenSize_;
 }
 
 int CWindow::OnCreate()

@@ -14,6 +14,7 @@
 #include <vector>
 
 class CCommandLine6;
+class CDirectDrawSurface;
 class CEngineHost;
 class CInputPoller;
 class CKeyListener;
@@ -22,6 +23,7 @@ class CMC_Object;
 class CMouseListener;
 class CMusicPlayerIfc;
 class CPublicTrash;
+class CSurface;
 class CUnitTimerTarget;
 class CWindowLinks;
 class CXTimer;
@@ -84,6 +86,20 @@ public:
     virtual bool OnExit();
     // The client area now starts at (x, y) on the desktop.
     virtual int OnMove(int x, int y);
+
+    // The display: windowed in the host window, or full screen at bpp bits (a zero size takes the
+    // window's). The answer is the display's, kept as the window's error code too; a full screen
+    // that fails leaves no display, so the caller can try 15 bits after 16.
+    int CreateSurface();
+    int SetDisplayMode(CXSize size, int bpp);
+    CSurface* GetSurface() const { return display_.get(); }
+    // The off-screen surface of the screen's size that frames are drawn into.
+    CDirectDrawSurface* getBackSurface() const { return backSurface_.get(); }
+    // The display's bits per pixel; 0 without a display.
+    int GetBpp() const;
+    uint8_t* GetScreenPtr() const;
+    // The back surface's size; the window's screen size before there is one.
+    CXSize GetScreenSize() const;
 
     // One engine turn, only while active; always 0.
     int Tick();
@@ -231,6 +247,9 @@ private:
     int dispatchToBoth(MouseEvent event, CXPoint point, int flags, int button, bool press);
     bool acceptsMouse(int flags) const { return mouseEnabled_ && flags == 0; }
     void dragWindow(CXPoint point);
+    // What every display gets: the back surface it is drawn through.
+    void displayMade(CXSize size);
+    void releaseDisplay();
     int findMouseListener(CMouseListener* listener) const;
 
     platform::HostWindow* hostWindow_;
@@ -265,6 +284,8 @@ private:
     std::atomic<bool> active_{false};
     std::unique_ptr<CPublicTrash> trash_;
     std::unique_ptr<CWindowLinks> links_;
+    std::unique_ptr<CSurface> display_;
+    std::unique_ptr<CDirectDrawSurface> backSurface_;
 
     static CXString cdPath;
     static bool paused;
