@@ -6,6 +6,7 @@
 #include "graphics/CGraphicsObject.h"
 #include "graphics/CInvalidateObserver.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <random>
 #include <vector>
@@ -39,16 +40,16 @@ inline uint16_t* pixelsOf(CGraphicsObject& object)
 // A picture of random 16-bit pixels, with a random alpha plane when asked.
 inline void randomize(CGraphicsObject& object, std::mt19937& random, bool withAlpha)
 {
-    int count = object.Width() * object.Height();
+    auto count = size_t(std::max(0, object.Width() * object.Height()));
     uint16_t* pixels = pixelsOf(object);
-    for (int i = 0; i < count; ++i)
+    for (size_t i = 0; i < count; ++i)
         pixels[i] = uint16_t(random());
     if (!withAlpha)
         return;
     if (object.AlphaChannel() == nullptr)
-        object.AlphaChannel() = new uint8_t[size_t(count)];
+        object.AlphaChannel() = new uint8_t[count];
     // Many fully transparent and opaque bytes, as real pictures have, and everything between.
-    for (int i = 0; i < count; ++i) {
+    for (size_t i = 0; i < count; ++i) {
         uint32_t pick = random() % 4;
         object.AlphaChannel()[i] = uint8_t(pick == 0 ? 0 : pick == 1 ? 255 : random());
     }
