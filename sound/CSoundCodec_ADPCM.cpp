@@ -6,27 +6,27 @@
 
 #include <vector>
 
-platform::SoundDecoder* CSoundCodec_ADPCM::decoder = nullptr;
+bool CSoundCodec_ADPCM::bound = false;
 
 void CSoundCodec_ADPCM::initialize(CWindow*)
 {
-    decoder = &platform::soundDecoder();
+    bound = true;
 }
 
 void CSoundCodec_ADPCM::done()
 {
-    decoder = nullptr;
+    bound = false;
 }
 
 void CSoundCodec_ADPCM::decode(CFile* file)
 {
     flush();
     format_ = WAVEFORMATEX();
-    if (decoder == nullptr)
+    if (!bound)
         initialize(nullptr);
     if (file->GetHandle() == nullptr)
         return;
-    std::unique_ptr<platform::DecodedSound> sound = decoder->open(*file->GetHandle());
+    std::unique_ptr<platform::DecodedSound> sound = platform::soundDecoder().open(*file->GetHandle());
     if (sound == nullptr || sound->channels() > 2)
         return;
     // The frame count in the header is not trusted: frames are read until the decoder runs dry.
