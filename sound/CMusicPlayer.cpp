@@ -6,7 +6,7 @@ CMusicPlayer::CMusicPlayer(CWindow* window) : window_(window) {}
 
 CMusicPlayer::~CMusicPlayer() = default;
 
-CXString CMusicPlayer::getFileName() const
+CXString CMusicPlayer::getFileName()
 {
     return fileName_;
 }
@@ -26,7 +26,7 @@ void CMusicPlayer::stop()
     stream_.reset();
 }
 
-bool CMusicPlayer::isPlaying() const
+bool CMusicPlayer::isPlaying()
 {
     return stream_ && stream_->IsPlaying();
 }
@@ -37,7 +37,7 @@ void CMusicPlayer::setVolume(int volume)
         stream_->setVolume(volume);
 }
 
-int CMusicPlayer::getVolume() const
+int CMusicPlayer::getVolume()
 {
     return stream_ ? stream_->getVolume() : 0;
 }

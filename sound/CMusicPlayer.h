@@ -1,6 +1,7 @@
 #pragma once
 
 #include "foundation/CXObject.h"
+#include "graphics/CMusicPlayerIfc.h"
 
 #include <memory>
 
@@ -9,7 +10,7 @@ class CWindow;
 
 // The one background-music stream of a window. A piece that cannot be opened stays the current
 // stream, silent.
-class CMusicPlayer : public CXObject {
+class CMusicPlayer : public CXObject, public CMusicPlayerIfc {
 public:
     explicit CMusicPlayer(CWindow* window);
     ~CMusicPlayer() override;
@@ -17,18 +18,18 @@ public:
     CMusicPlayer& operator=(const CMusicPlayer&) = delete;
 
     // The path of the last piece that started.
-    virtual CXString getFileName() const;
+    CXString getFileName() override;
 
     // A new stream of the path replaces the current one; it starts when it opened.
-    void play(const CXString& path, bool loop);
+    void play(const CXString& path, bool loop) override;
     // Ends the current stream; the file name stays.
-    void stop();
-    bool isPlaying() const;
+    void stop() override;
+    bool isPlaying() override;
     // Without a current stream, or with one that did not open, nothing (and volume 0).
-    void setVolume(int volume);
-    int getVolume() const;
-    void setPan(int pan);
-    void setFreq(int frequency);
+    void setVolume(int volume) override;
+    int getVolume() override;
+    void setPan(int pan) override;
+    void setFreq(int frequency) override;
 
 private:
     CWindow* window_;

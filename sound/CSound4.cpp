@@ -2,6 +2,8 @@
 
 #include "foundation/CDataBuffer.h"
 #include "foundation/CFile.h"
+#include "foundation/CMElement.h"
+#include "graphics/CWindow.h"
 #include "platform/AudioBuffer.h"
 #include "platform/AudioDevice.h"
 #include "sound/CRiffReader.h"
@@ -10,20 +12,14 @@
 
 #include <cstring>
 
-platform::AudioDevice* CSound4::device = nullptr;
-
 platform::AudioDevice* CSound4::CreateDirectSoundInterface(CWindow*)
 {
-    if (device == nullptr && platform::audio().open())
-        device = &platform::audio();
-    return device;
+    return platform::audio().open() ? &platform::audio() : nullptr;
 }
 
 void CSound4::DestroySoundBuffer()
 {
-    if (device != nullptr)
-        device->close();
-    device = nullptr;
+    platform::audio().close();
 }
 
 CSound4::CSound4(CWindow* window) : CPlayable(window) {}
@@ -32,16 +28,30 @@ CSound4::CSound4(CWindow* window, const CXString& file, bool flushAfterPlayed, b
     : CPlayable(window), flushAfterPlayed_(flushAfterPlayed)
 {
     setType(TYPE);
-    if (CSoundManager* manager = CSoundManager::installed())
+    if (CSoundManager* manager = CSoundManager::current())
         manager->add(this, false);
     setFilename(file);
     if (preload)
         load();
 }
 
+CSound4::CSound4(CWindow* window, CMElement* element)
+    : CPlayable(window), loop_(element->getPropertyBoolValue("LOOP")),
+      flushAfterPlayed_(element->getPropertyBoolValue("FLUSHAFTERPLAYED"))
+{
+    setFilename(fullPathOf(window, element->getPropertyValue("FILENAME")));
+    if (getFileName().IsString() && element->getPropertyBoolValue("PRELOAD"))
+        load();
+}
+
+CXString CSound4::fullPathOf(CWindow* window, const CXString& name)
+{
+    return window ? window->GetSoundFXFullPath(name) : name;
+}
+
 CSound4::~CSound4()
 {
-    if (CSoundManager* manager = CSoundManager::installed())
+    if (CSoundManager* manager = CSoundManager::current())
         manager->remove(this);
     Flush();
     setStatus(0);
@@ -112,7 +122,7 @@ void CSound4::Play()
     if (!buffer_ && !load())
         return;
     buffer_->setPosition(static_cast<uint32_t>(resumeOffset_));
-    if (CSoundManager* manager = CSoundManager::installed())
+    if (CSoundManager* manager = CSoundManager::current())
         manager->play(this);
     buffer_->play(false);
     const bool wasPaused = isPaused();

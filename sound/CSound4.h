@@ -4,6 +4,8 @@
 
 #include <memory>
 
+class CMElement;
+
 namespace platform {
 class AudioBuffer;
 class AudioDevice;
@@ -21,8 +23,8 @@ public:
     // The playable type of a sound made from a file name.
     static constexpr int TYPE = 1;
 
-    // Opens the process's audio device for the window; null when there is none (the game then
-    // runs silently: every load fails). Called by the window once.
+    // Opens the process's audio device for the window (platform::audio()); null when there is none
+    // (the game then runs silently: every load fails). Called by the window once.
     static platform::AudioDevice* CreateDirectSoundInterface(CWindow* window);
     // Closes the device again (the window's release).
     static void DestroySoundBuffer();
@@ -31,6 +33,9 @@ public:
     explicit CSound4(CWindow* window);
     // The form the engine uses: joins the sound manager, loads at once when asked.
     CSound4(CWindow* window, const CXString& file, bool flushAfterPlayed, bool preload);
+    // From a definition element: "FILENAME" in the window's sound-effects folder, "PRELOAD",
+    // "LOOP", "FLUSHAFTERPLAYED". Joins no manager.
+    CSound4(CWindow* window, CMElement* element);
     ~CSound4() override;
 
     // Decodes the file into a new buffer; true when it was made and filled. A name ending in
@@ -54,6 +59,8 @@ public:
     void SetPosition(int offset);
     // The definition's "LOOP", kept for the sound's users.
     bool getLoop() const { return loop_; }
+    // The name in the window's sound-effects folder; unchanged without a window.
+    static CXString fullPathOf(CWindow* window, const CXString& name);
 
     using CPlayable::play;
     void play() override;
@@ -75,6 +82,4 @@ private:
     bool notifyOnFinish_ = true;
     // Byte offset at which the next Play() starts.
     int resumeOffset_ = 0;
-
-    static platform::AudioDevice* device;
 };

@@ -8,6 +8,11 @@ CSoundManager::~CSoundManager()
     Flush();
 }
 
+CSoundManager* CSoundManager::current()
+{
+    return dynamic_cast<CSoundManager*>(CSoundManagerLink::installed());
+}
+
 CSoundManager::Node* CSoundManager::firstNodeOf(CSound4* sound)
 {
     for (Node& node : nodes_)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "foundation/CInstalledLink.h"
 #include "foundation/CXObject.h"
+#include "graphics/CSoundManagerLink.h"
 
 #include <list>
 
@@ -10,9 +10,9 @@ class CSound4;
 // The sounds of the running application. Once per engine turn it reports to each sound started
 // with Play() whose buffer has stopped by itself that it finished, and hands the loops of the
 // music streams to the scripts (CMusicLoopLink). The engine host owns one and installs it while it
-// lives; sounds made from a file name join the installed one. A sound removed while the manager
+// lives (as the window's CSoundManagerLink); sounds made from a file name join the installed one. A sound removed while the manager
 // reports (from an observer) is only marked and unlinked after the pass. Main thread only.
-class CSoundManager : public CXObject, public CInstalledLink<CSoundManager> {
+class CSoundManager : public CXObject, public CSoundManagerLink {
 public:
     CSoundManager() = default;
     ~CSoundManager() override;
@@ -26,13 +26,16 @@ public:
     // Takes the first node of the sound out of the reports; it is unlinked by the next turn.
     void remove(CSound4* sound);
     // The turn; always 0.
-    int domodal();
+    int domodal() override;
     // Pauses every listed sound that plays; resumes every listed sound that is paused.
     virtual void pause();
     virtual void resume();
     // One last turn, then every owned sound deleted and the list emptied.
     void Flush();
     int getCount() const { return count_; }
+
+    // The sound manager installed for the window's turn; null when none is, or it is none of ours.
+    static CSoundManager* current();
 
 private:
     struct Node {
