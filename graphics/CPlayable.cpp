@@ -8,6 +8,13 @@ CPlayable::CPlayable(CWindow* window) : window_(window), notifiers_(101, 0.75f)
 
 CPlayable::~CPlayable() = default;
 
+std::weak_ptr<const void> CPlayable::lifetime() const
+{
+    if (!lifetime_)
+        lifetime_ = std::make_shared<char>();
+    return lifetime_;
+}
+
 void CPlayable::setNotifier(CPlayableObserver* observer)
 {
     notifiers_.removeAll();

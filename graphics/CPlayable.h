@@ -5,6 +5,7 @@
 #include "foundation/CXArray.h"
 #include "foundation/CXPoint.h"
 
+#include <memory>
 #include <vector>
 
 class CAnimo;
@@ -126,6 +127,8 @@ public:
     int getParentsNo() const { return parentsCount_; }
 
     CWindow* getWindow() const { return window_; }
+    // Expires when the playable is deleted: a weak hold for those that may outlive it.
+    std::weak_ptr<const void> lifetime() const;
 
 protected:
     void setType(int type) { type_ = type; }
@@ -160,4 +163,5 @@ private:
     CPlayable* parent_ = nullptr;
     CPlayableObserver* genericNotifier_ = nullptr;
     CXArray notifiers_;
+    mutable std::shared_ptr<const void> lifetime_;
 };
