@@ -53,16 +53,10 @@ protected:
         CSoundManager::install(nullptr);
         SoundFixture::TearDown();
     }
-    // Engine turns every 10 ms, the sound manager's step in each; what was played.
+    // Engine turns every 10 ms with the sound manager's step; what was played.
     std::vector<int16_t> turns(uint32_t ms)
     {
-        std::vector<int16_t> out;
-        for (uint32_t passed = 0; passed < ms; passed += 10) {
-            const std::vector<int16_t> more = play(10);
-            out.insert(out.end(), more.begin(), more.end());
-            manager_.domodal();
-        }
-        return out;
+        return turnsOf(ms, [this] { manager_.domodal(); });
     }
     std::unique_ptr<CSound4> sound(const std::string& path, bool flushAfterPlayed = false)
     {

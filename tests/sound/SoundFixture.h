@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -124,6 +125,17 @@ protected:
         }
         audio_.mixUntilNow();
         return audio_.takeCapture();
+    }
+    // Engine turns every 10 ms, `turn` run at the end of each; what was played.
+    std::vector<int16_t> turnsOf(uint32_t ms, const std::function<void()>& turn)
+    {
+        std::vector<int16_t> out;
+        for (uint32_t passed = 0; passed < ms; passed += 10) {
+            const std::vector<int16_t> more = play(10);
+            out.insert(out.end(), more.begin(), more.end());
+            turn();
+        }
+        return out;
     }
 
     platform::ManualClock clock_{5000};

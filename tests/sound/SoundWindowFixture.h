@@ -41,13 +41,7 @@ protected:
     // Engine turns of the window every 10 ms; what was played.
     std::vector<int16_t> turns(uint32_t ms)
     {
-        std::vector<int16_t> out;
-        for (uint32_t passed = 0; passed < ms; passed += 10) {
-            const std::vector<int16_t> more = play(10);
-            out.insert(out.end(), more.begin(), more.end());
-            window_->Tick();
-        }
-        return out;
+        return turnsOf(ms, [this] { window_->Tick(); });
     }
 
     CSoundServices services_;
