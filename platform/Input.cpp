@@ -7,6 +7,8 @@ namespace platform {
 
 namespace {
 
+constexpr int kAcquireTries = 4;
+
 Input& defaultInput()
 {
     return sdlInput();
@@ -15,6 +17,14 @@ Input& defaultInput()
 constinit ServiceSlot<Input> slot(defaultInput);
 
 } // namespace
+
+InputResult Input::reacquire(InputDevice device)
+{
+    InputResult result = acquire(device);
+    for (int tries = 1; result == InputResult::InputLost && tries < kAcquireTries; ++tries)
+        result = acquire(device);
+    return result;
+}
 
 Input& input()
 {

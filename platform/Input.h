@@ -10,10 +10,13 @@ enum class InputDevice { Keyboard, Mouse };
 
 // One buffered event of a device. For the keyboard the offset is the key code (0-255) and bit 7 of
 // the data is set for a press; for the mouse the offset names an axis or a button (MouseOffset), an
-// axis carries its signed movement and a button bit 7 for a press.
+// axis carries its signed movement and a button bit 7 for a press. x and y are where the pointer
+// stood when the event was buffered, in the window's client pixels.
 struct InputRecord {
     uint32_t offset = 0;
     int32_t data = 0;
+    int x = 0;
+    int y = 0;
 
     bool operator==(const InputRecord&) const = default;
 };
@@ -64,6 +67,9 @@ public:
     // Moves up to `capacity` of the oldest records into `out`; `count` tells how many. Nothing is
     // read unless the device is acquired.
     virtual InputResult read(InputDevice device, InputRecord* out, size_t capacity, size_t& count) = 0;
+    // Acquires again after a failed read: while the answer is that input was lost, tries again, a
+    // few times at most. Returns the last answer.
+    InputResult reacquire(InputDevice device);
 
     // The pointer in the window's client pixels, as last seen.
     virtual InputPoint pointer() const = 0;

@@ -20,16 +20,18 @@ InputBuffers::InputBuffers(bool focused) : focused_(focused) {}
 
 bool InputBuffers::Buffer::mergeMovement(InputRecord movement)
 {
-    for (size_t back = count; back > 0; --back) {
+    bool merged = false;
+    for (size_t back = count; back > 0 && isMovement(at(back - 1)); --back) {
         InputRecord& earlier = at(back - 1);
-        if (!isMovement(earlier))
-            return false;
-        if (earlier.offset == movement.offset) {
+        // The run stands for one movement now, wherever it ends.
+        earlier.x = movement.x;
+        earlier.y = movement.y;
+        if (!merged && earlier.offset == movement.offset) {
             earlier.data = wrappingSum(earlier.data, movement.data);
-            return true;
+            merged = true;
         }
     }
-    return false;
+    return merged;
 }
 
 InputResult InputBuffers::acquire(InputDevice device)
@@ -84,6 +86,9 @@ bool InputBuffers::hasFocus() const
 
 void InputBuffers::record(InputDevice device, InputRecord record)
 {
+    const InputPoint at = pointer();
+    record.x = at.x;
+    record.y = at.y;
     std::lock_guard lock(mutex_);
     Buffer& buffer = bufferOf(device);
     if (!buffer.acquired)

@@ -25,9 +25,10 @@ public:
 protected:
     explicit InputBuffers(bool focused);
 
-    // Buffers the record when the device is acquired. A full buffer drops it and reports an
-    // overflow on the next read. Mouse movements merge into an earlier movement of the same axis
-    // that no button record follows, so moving alone never fills the small mouse buffer.
+    // Buffers the record, stamped with the pointer, when the device is acquired. A full buffer
+    // drops it and reports an overflow on the next read. Mouse movements merge into an earlier
+    // movement of the same axis that no button record follows, and the whole run of movements
+    // takes the newest pointer, so moving alone never fills the small mouse buffer.
     void record(InputDevice device, InputRecord record);
     // Losing the focus loses every acquisition.
     void setFocus(bool focused);

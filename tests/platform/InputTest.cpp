@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <vector>
@@ -108,21 +109,54 @@ TEST(Input, MouseMovementsMergeUntilAButtonRecordFollows)
 {
     HeadlessInput input;
     input.acquire(InputDevice::Mouse);
-    const InputRecord button{MouseOffset::Button0, kInputPressed};
-    for (const InputRecord& record : std::vector<InputRecord>{{MouseOffset::X, 3}, {MouseOffset::Y, -1}, {MouseOffset::X, 4},
-             {MouseOffset::Wheel, 120}, {MouseOffset::Y, -2}, button, {MouseOffset::X, 1}, {MouseOffset::X, 1}})
+    auto at = [&](int x, InputRecord record) {
+        input.setPointer({x, -x});
         input.inject(InputDevice::Mouse, record);
+    };
+    at(1, {MouseOffset::X, 3});
+    at(2, {MouseOffset::Y, -1});
+    at(3, {MouseOffset::X, 4});
+    at(4, {MouseOffset::Wheel, 120});
+    at(5, {MouseOffset::Y, -2});
+    at(6, {MouseOffset::Button0, kInputPressed});
+    at(7, {MouseOffset::X, 1});
+    at(8, {MouseOffset::X, 1});
+    // Records carry the pointer of their moment; a run of movements takes the newest.
     EXPECT_EQ(readAll(input, InputDevice::Mouse).records,
-        (std::vector<InputRecord>{{MouseOffset::X, 7}, {MouseOffset::Y, -3}, {MouseOffset::Wheel, 120}, button, {MouseOffset::X, 2}}));
+        (std::vector<InputRecord>{{MouseOffset::X, 7, 5, -5}, {MouseOffset::Y, -3, 5, -5}, {MouseOffset::Wheel, 120, 5, -5},
+            {MouseOffset::Button0, kInputPressed, 6, -6}, {MouseOffset::X, 2, 8, -8}}));
 
     // A long drag never fills the small buffer.
     for (int i = 0; i < 100; ++i) {
-        input.inject(InputDevice::Mouse, {MouseOffset::X, 1});
-        input.inject(InputDevice::Mouse, {MouseOffset::Y, 1});
+        at(i, {MouseOffset::X, 1});
+        at(i, {MouseOffset::Y, 1});
     }
     const Read drag = readAll(input, InputDevice::Mouse);
     EXPECT_EQ(drag.result, InputResult::Ok);
-    EXPECT_EQ(drag.records, (std::vector<InputRecord>{{MouseOffset::X, 100}, {MouseOffset::Y, 100}}));
+    EXPECT_EQ(drag.records, (std::vector<InputRecord>{{MouseOffset::X, 100, 99, -99}, {MouseOffset::Y, 100, 99, -99}}));
+}
+
+TEST(Input, ReacquiringStopsAtTheFirstAnswerThatIsNotALostInput)
+{
+    struct Counting final : platform::Input {
+        std::vector<InputResult> answers;
+        size_t calls = 0;
+        InputResult acquire(InputDevice) override { return answers[std::min(calls++, answers.size() - 1)]; }
+        void unacquire(InputDevice) override {}
+        InputResult read(InputDevice, InputRecord*, size_t, size_t& count) override { return InputResult::Ok; }
+        platform::InputPoint pointer() const override { return {}; }
+        bool shiftDown() const override { return false; }
+        bool altDown() const override { return false; }
+    };
+    Counting once;
+    once.answers = {InputResult::InputLost, InputResult::Ok};
+    EXPECT_EQ(once.reacquire(InputDevice::Mouse), InputResult::Ok);
+    EXPECT_EQ(once.calls, 2u);
+    // A device that never comes back does not hold the poller for ever.
+    Counting forever;
+    forever.answers = {InputResult::InputLost};
+    EXPECT_EQ(forever.reacquire(InputDevice::Keyboard), InputResult::InputLost);
+    EXPECT_LT(forever.calls, 10u);
 }
 
 TEST(Input, PointerAndModifiersAreReadWithoutAcquiring)
@@ -171,8 +205,8 @@ TEST(SdlInput, EventsBecomeRecordsOnceTheWindowHasTheFocus)
     input.onWheel(0);
     EXPECT_EQ(input.pointer(), (platform::InputPoint{12, 22}));
     EXPECT_EQ(readAll(input, InputDevice::Mouse).records,
-        (std::vector<InputRecord>{{MouseOffset::X, 2}, {MouseOffset::Button0 + 1, kInputPressed},
-            {MouseOffset::Button0 + 2, kInputPressed}, {MouseOffset::Button0, 0}, {MouseOffset::Wheel, -120}}));
+        (std::vector<InputRecord>{{MouseOffset::X, 2, 11, 20}, {MouseOffset::Button0 + 1, kInputPressed, 11, 21},
+            {MouseOffset::Button0 + 2, kInputPressed, 11, 21}, {MouseOffset::Button0, 0, 12, 22}, {MouseOffset::Wheel, -120, 12, 22}}));
 
     input.onFocus(false, false, false);
     EXPECT_EQ(readAll(input, InputDevice::Keyboard).result, InputResult::InputLost);
