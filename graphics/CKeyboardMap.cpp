@@ -104,6 +104,16 @@ int CKeyboardMap::charOf(int keyCode, bool shift, bool alt) const
     return accepts(ch) ? ch : 0;
 }
 
+int CKeyboardMap::keyOfLetter(int letter)
+{
+    for (const LetterRow& row : letterRows) {
+        const size_t index = row.letters.find(static_cast<char>(letter));
+        if (letter > 0 && letter < 128 && index != std::string_view::npos)
+            return row.firstKey + static_cast<int>(index);
+    }
+    return 0;
+}
+
 int CKeyboardMap::translate(int ch, bool alt, bool shift) const
 {
     if (!alt)

@@ -15,6 +15,8 @@ public:
 
     // The character of the key with these modifiers; 0 when it types none or the filter refuses it.
     int charOf(int key, bool shift, bool alt) const;
+    // The key of an upper-case letter A to Z on the default layout; 0 for any other character.
+    static int keyOfLetter(int letter);
 
 protected:
     virtual int translate(int ch, bool alt, bool shift) const;

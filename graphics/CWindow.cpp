@@ -7,8 +7,10 @@
 #include "foundation/CXTimer.h"
 #include "graphics/CAnimationManager.h"
 #include "graphics/CDirectDrawSurface.h"
+#include "graphics/CDXMouse.h"
 #include "graphics/CEngineHost.h"
 #include "graphics/CInputPoller.h"
+#include "graphics/CKeyboard.h"
 #include "graphics/CKeyListener.h"
 #include "graphics/CMouseListener.h"
 #include "graphics/CMouseObjectLink.h"
@@ -88,8 +90,10 @@ CWindow::CWindow(platform::HostWindow* hostWindow, CCommandLine6* commandLine, C
     SetCursor(mainCursor_);
     CWindowSoundLink::soundDeviceFor(this);
     musicPlayer_.reset(CWindowSoundLink::musicPlayerFor(this));
-    // The keyboard poller, and the mouse poller unless the mouse comes from window messages, are
-    // made here and register as pollers; the collision inspector follows.
+    // Both pollers register themselves; the collision inspector follows.
+    keyboard_ = std::make_unique<CKeyboard>(this);
+    if (!windowMessageMouse)
+        mouse_ = std::make_unique<CDXMouse>(this);
     if (!windowMessageMouse)
         startPollerThread();
 }
@@ -102,6 +106,8 @@ CWindow::~CWindow()
     releaseDisplay();
     musicPlayer_.reset();
     timers_.reset();
+    keyboard_.reset();
+    mouse_.reset();
     CWindowSoundLink::releaseSoundBuffers();
     links_.reset();
 }
@@ -606,7 +612,7 @@ void CWindow::dragWindow(CXPoint point)
 
 void CWindow::languageChanged()
 {
-    // The keyboard poller takes the layout of the new language here.
+    keyboard_->initLanguage();
 }
 
 CXString CWindow::GetSoundFXFullPath(const CXString& name) const
@@ -693,4 +699,6 @@ void CWindow::resetStatics()
     rootPath = CXString();
     cdPath = CXString();
     paused = false;
+    CDXMouse::resetStatics();
+    CKeyboard::resetStatics();
 }

@@ -15,8 +15,10 @@
 
 class CCommandLine6;
 class CDirectDrawSurface;
+class CDXMouse;
 class CEngineHost;
 class CInputPoller;
+class CKeyboard;
 class CKeyListener;
 class CLanguageOSVer;
 class CMC_Object;
@@ -185,6 +187,8 @@ public:
     void languageChanged();
     CCommandLine6* getCommandLineIfc() const { return commandLine_; }
     CXTimer* GetTimerInterface() const { return timers_.get(); }
+    CKeyboard* getKeyboardInterface() const { return keyboard_.get(); }
+    CDXMouse* getDXMouseInterface() const { return mouse_.get(); }
     CPublicTrash* getPublicTrashInterface() const { return trash_.get(); }
     bool isActive() const { return active_.load(std::memory_order_acquire); }
     bool hasPollerThread() const { return pollerThread_.joinable(); }
@@ -272,6 +276,9 @@ private:
     bool windowMode_ = false;
     std::unique_ptr<CMusicPlayerIfc> musicPlayer_;
     std::unique_ptr<CXTimer> timers_;
+    std::unique_ptr<CKeyboard> keyboard_;
+    // Null when the mouse comes from window messages.
+    std::unique_ptr<CDXMouse> mouse_;
     CXString soundFXPath_;
     std::vector<CKeyListener*> keyListeners_;
     // Ascending priority, equal priorities in registration order.
