@@ -103,6 +103,7 @@ void CAnimo::SetGlobalPosition(int x, int y)
     CXPoint anchor = getAnchor();
     moveX_ = wrapSub(x, anchor.x);
     moveY_ = wrapSub(y, anchor.y);
+    reportPositionChange();
 }
 
 void CAnimo::setVisibility(bool visible)
@@ -150,6 +151,7 @@ void CAnimo::Move(int dx, int dy)
     CXRect moved = unite(before, GetBoundingBox());
     if (GetCanvas() != nullptr)
         GetCanvas()->Invalidate(&moved);
+    reportPositionChange();
 }
 
 void CAnimo::Flush()

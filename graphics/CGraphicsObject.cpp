@@ -2,6 +2,7 @@
 
 #include "foundation/CDataBuffer2Dim.h"
 #include "foundation/CXArray.h"
+#include "graphics/CCollisionInspector.h"
 #include "graphics/CColor.h"
 #include "graphics/CPixelFormat.h"
 #include "graphics/CPixelLoops.h"
@@ -309,6 +310,13 @@ void CGraphicsObject::SetPosition(int x, int y)
 {
     x_ = wrapSub(x, anchorX_);
     y_ = wrapSub(y, anchorY_);
+    reportPositionChange();
+}
+
+void CGraphicsObject::reportPositionChange()
+{
+    if (monitorCollisions_ && window_ != nullptr)
+        window_->getCollisionInspectorInterface()->onPositionChanged(this);
 }
 
 void CGraphicsObject::Move(CXPoint delta)
@@ -325,6 +333,7 @@ void CGraphicsObject::Move(int dx, int dy)
     if (screen_ != nullptr)
         screen_->Invalidate(&moved);
     invalidated_ = true;
+    reportPositionChange();
 }
 
 void CGraphicsObject::setAnchor(int x, int y)

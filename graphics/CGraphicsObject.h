@@ -232,6 +232,8 @@ protected:
     void setGeometry(CXSize size, int bpp);
     // The object as one side of a drawing operation.
     _canvas asCanvas();
+    // A monitored object tells its window's collision inspector that it moved.
+    void reportPositionChange();
 
 private:
     void initialize(CWindow* window);

@@ -6,6 +6,7 @@
 #include "foundation/CXRandom.h"
 #include "foundation/CXTimer.h"
 #include "graphics/CAnimationManager.h"
+#include "graphics/CCollisionInspector.h"
 #include "graphics/CDirectDrawSurface.h"
 #include "graphics/CDXMouse.h"
 #include "graphics/CEngineHost.h"
@@ -90,10 +91,11 @@ CWindow::CWindow(platform::HostWindow* hostWindow, CCommandLine6* commandLine, C
     SetCursor(mainCursor_);
     CWindowSoundLink::soundDeviceFor(this);
     musicPlayer_.reset(CWindowSoundLink::musicPlayerFor(this));
-    // Both pollers register themselves; the collision inspector follows.
+    // Both pollers register themselves.
     keyboard_ = std::make_unique<CKeyboard>(this);
     if (!windowMessageMouse)
         mouse_ = std::make_unique<CDXMouse>(this);
+    collisions_ = std::make_unique<CCollisionInspector>();
     if (!windowMessageMouse)
         startPollerThread();
 }
@@ -108,6 +110,7 @@ CWindow::~CWindow()
     timers_.reset();
     keyboard_.reset();
     mouse_.reset();
+    collisions_.reset();
     CWindowSoundLink::releaseSoundBuffers();
     links_.reset();
 }
@@ -235,7 +238,7 @@ int CWindow::Tick()
         animations->domodal();
     if (CSoundManagerLink* sounds = CSoundManagerLink::installed())
         sounds->domodal();
-    // The collision inspector ticks here.
+    collisions_->tick();
     deliverInput();
     return 0;
 }

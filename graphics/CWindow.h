@@ -13,6 +13,7 @@
 #include <memory>
 #include <vector>
 
+class CCollisionInspector;
 class CCommandLine6;
 class CDirectDrawSurface;
 class CDXMouse;
@@ -190,6 +191,8 @@ public:
     CKeyboard* getKeyboardInterface() const { return keyboard_.get(); }
     CDXMouse* getDXMouseInterface() const { return mouse_.get(); }
     CPublicTrash* getPublicTrashInterface() const { return trash_.get(); }
+    // Lives as long as the window; never null.
+    CCollisionInspector* getCollisionInspectorInterface() const { return collisions_.get(); }
     bool isActive() const { return active_.load(std::memory_order_acquire); }
     bool hasPollerThread() const { return pollerThread_.joinable(); }
     bool isVMem() const { return videoMemory_; }
@@ -290,6 +293,7 @@ private:
     CXPoint catchPoint_;
     std::atomic<bool> active_{false};
     std::unique_ptr<CPublicTrash> trash_;
+    std::unique_ptr<CCollisionInspector> collisions_;
     std::unique_ptr<CWindowLinks> links_;
     std::unique_ptr<CSurface> display_;
     std::unique_ptr<CDirectDrawSurface> backSurface_;

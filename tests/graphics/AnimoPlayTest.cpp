@@ -1,4 +1,5 @@
 #include "AnimoFixture.h"
+#include "WindowHarness.h"
 
 #include "graphics/CFrameSoundFactory.h"
 
@@ -216,6 +217,28 @@ TEST_F(AnimoSoundTest, PastTheLoopPointARunOutEventLoopsWhileItsSoundPlays)
     sound->stop(false);
     turns(3);
     EXPECT_EQ(recorder.log, "a0 start a1 a2 a3 a1 a2 a3 a5 finish");
+}
+
+using AnimoWindowTest = graphicstest::WindowTest;
+
+TEST_F(AnimoWindowTest, AnEventThatHidesOnStopHidesTheAnimationAndPlayShowsItAgain)
+{
+    CAnimo animo(window.get());
+    animo.appendFrame(solidFrame(2, 2, 1));
+    animo.AddEvent(event("vanish", {0, 0}, 0, 0, 0, _annEventInfo3::HideOnStop));
+    animo.AddEvent(event("stay", {0}));
+    animo.Play(0, 0, 0);
+    animo.Next();
+    EXPECT_TRUE(animo.isVisible());
+    animo.Next();
+    EXPECT_FALSE(animo.IsPlaying());
+    EXPECT_FALSE(animo.isVisible());
+    animo.Play(1, 0, 0);
+    EXPECT_TRUE(animo.isVisible());
+    animo.Stop();
+    EXPECT_TRUE(animo.isVisible());
+    animo.setVisibility(false);
+    EXPECT_FALSE(animo.isVisible());
 }
 
 } // namespace
