@@ -1,7 +1,7 @@
 #include "sound/CRandomPlayableEntry.h"
 
 #include "foundation/CXRandom.h"
-#include "graphics/CPlayable.h"
+#include "graphics/CAnimo.h"
 #include "sound/CRandomPlayable.h"
 
 #include <climits>
@@ -57,8 +57,17 @@ void CRandomPlayableEntry::tick()
 
 void CRandomPlayableEntry::start()
 {
-    if (event_.IsString())
+    if (event_.IsString()) {
         playable_->play(event_);
+        return;
+    }
+    // Any event of an animation; one that refuses to play gets a few more draws.
+    auto* animation = dynamic_cast<CAnimo*>(playable_);
+    if (animation == nullptr || animation->GetNOE() <= 0)
+        return;
+    constexpr int kAttempts = 10;
+    for (int attempt = 0; attempt < kAttempts && !animation->IsPlaying(); ++attempt)
+        animation->Play(CXRandom::random(animation->GetNOE()), 0, 15);
 }
 
 bool CRandomPlayableEntry::onPlayableFinished(CPlayable* playable)

@@ -1,5 +1,7 @@
 #include "SoundWindowFixture.h"
 
+#include "graphics/AnimoFixture.h"
+
 #include "foundation/CXRandom.h"
 #include "foundation/CXTimer.h"
 #include "graphics/CPlayable.h"
@@ -173,10 +175,32 @@ TEST_F(CRandomPlayableTest, ProbabilitiesOfZeroOrLessAndOddTimesNeverDivideNorSt
     EXPECT_EQ(tiny.plays, 0);
 }
 
-TEST_F(CRandomPlayableTest, WithoutAnEventOnlyAnAnimationHasEventsToPlay)
+TEST_F(CRandomPlayableTest, WithoutAnEventAnAnimationPlaysAnyOfItsEventsAndOtherMediaNothing)
 {
+    CAnimo animation(nullptr);
+    for (int i = 0; i < 4; ++i)
+        animation.appendFrame(animotest::solidFrame(2, 2, uint16_t(i)));
+    random_->add(&animation, 60.0, 1, "");
+    seconds(1);
+    EXPECT_FALSE(animation.IsPlaying()) << "no events yet";
+    animation.AddEvent(animotest::event("a", {0, 1}));
+    animation.AddEvent(animotest::event("b", {2, 3}));
+    random_->remove(&animation);
+    random_->add(&animation, 60.0, 1, "");
+    std::vector<int> events;
+    for (int play = 0; play < 12; ++play) {
+        seconds(1);
+        ASSERT_TRUE(animation.IsPlaying()) << play;
+        events.push_back(animation.GetCurrentEvent());
+        animation.stop(true);
+    }
+    EXPECT_NE(std::count(events.begin(), events.end(), 0), 0);
+    EXPECT_NE(std::count(events.begin(), events.end(), 1), 0);
+    random_->remove(&animation);
+
     Medium medium;
     random_->add(&medium, 60.0, 1, "");
+    unit_.log.clear();
     seconds(5);
     EXPECT_EQ(medium.plays, 0);
     EXPECT_EQ(unit_.log, "S1") << "asked, then nothing to play";
