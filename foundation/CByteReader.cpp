@@ -41,8 +41,7 @@ bool CByteReader::back(size_t count)
     return true;
 }
 
-bool CByteReader::startsWith(const char* text) const
+bool CByteReader::startsWith(const char* text, size_t length) const
 {
-    size_t length = std::strlen(text);
     return !failed_ && length <= remaining() && std::memcmp(data_ + position_, text, length) == 0;
 }

@@ -27,8 +27,8 @@ public:
     bool skip(size_t count) { return take(count) != nullptr; }
     // Moves the cursor back by `count` bytes; fails past the start.
     bool back(size_t count);
-    // Whether the next bytes are `text` (its length without the terminator); the cursor stays.
-    bool startsWith(const char* text) const;
+    // Whether the next `length` bytes are those of `text`; the cursor stays.
+    bool startsWith(const char* text, size_t length) const;
 
 private:
     const uint8_t* fail()

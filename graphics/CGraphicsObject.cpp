@@ -1,9 +1,11 @@
 #include "graphics/CGraphicsObject.h"
 
 #include "foundation/CDataBuffer2Dim.h"
+#include "foundation/CFile.h"
 #include "foundation/CXArray.h"
 #include "graphics/CCollisionInspector.h"
 #include "graphics/CColor.h"
+#include "graphics/CImageWriter.h"
 #include "graphics/CPixelFormat.h"
 #include "graphics/CPixelLoops.h"
 #include "graphics/CValidationElement.h"
@@ -12,6 +14,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <new>
 #include <utility>
 #include <vector>
@@ -108,6 +111,7 @@ CGraphicsObject::CGraphicsObject(CWindow* window, CGraphicsObject& other)
     pitch_ = other.pitch_;
     bpp_ = other.bpp_;
     compression_ = other.compression_;
+    packing_.viewOf(other.packing_);
     dataSize_ = other.dataSize_;
     std::copy(std::begin(other.channelSize_), std::end(other.channelSize_), channelSize_);
     clip_ = other.clip_;
@@ -197,8 +201,10 @@ void CGraphicsObject::Flush()
 {
     delete backup_;
     backup_ = nullptr;
+    pack(true);
     if (!ownsData_)
         return;
+    packing_.release();
     freePlane(data_);
     freePlane(red_);
     freePlane(green_);
@@ -369,7 +375,11 @@ int CGraphicsObject::GetPixel(_channel channel, CXPoint p)
 {
     const uint8_t* planes[] = {red_, green_, blue_};
     const uint8_t* plane = channel == CHANNEL_ALPHA ? alpha_ : channel >= 0 && channel < 3 ? planes[channel] : nullptr;
-    if (plane == nullptr || compression_ != COMPRESSION_NONE)
+    // A packed alpha plane is read through a copy unpacked for the read.
+    std::unique_ptr<uint8_t[]> unpacked = channel == CHANNEL_ALPHA ? packing_.unpackedAlpha() : nullptr;
+    if (unpacked != nullptr)
+        plane = unpacked.get();
+    else if (plane == nullptr || compression_ != COMPRESSION_NONE)
         return 0;
     if (p.x < 0 || p.y < 0 || p.x >= width_ || p.y >= height_)
         return 0;
@@ -429,6 +439,7 @@ void CGraphicsObject::putPixel(int x, int y, short color, int alpha, bool replac
 
 void CGraphicsObject::FlipH()
 {
+    CPackedPlanes::RawScope raw(packing_);
     if (!hasRawPlane())
         return;
     reverseRows(data_, height_, width_ * 2);
@@ -439,6 +450,7 @@ void CGraphicsObject::FlipH()
 
 void CGraphicsObject::FlipV()
 {
+    CPackedPlanes::RawScope raw(packing_);
     if (!hasRawPlane())
         return;
     auto* pixels = reinterpret_cast<uint16_t*>(data_);
@@ -520,7 +532,9 @@ bool CGraphicsObject::clipTo(CGraphicsObject* target)
 
 void CGraphicsObject::redraw(CGraphicsObject* target)
 {
-    if (target == nullptr || GetDataPtr() == nullptr || target->GetDataPtr() == nullptr)
+    // Packed planes are drawn only once their owner has unpacked them.
+    bool packed = compression_ != COMPRESSION_NONE && compression_ != COMPRESSION_OLD;
+    if (target == nullptr || GetDataPtr() == nullptr || target->GetDataPtr() == nullptr || packed)
         return;
     Convert(target->GetBpp());
     int64_t x = x_, y = y_;
@@ -892,4 +906,48 @@ int CGraphicsObject::Load(const CXString&)
 int CGraphicsObject::Load(CFile*)
 {
     return LastError();
+}
+
+void CGraphicsObject::Save(const CXString& name, _compression code)
+{
+    CFile file;
+    if (file.Open(window_, name, CFile::BINARY) != 0)
+        return;
+    Save(&file, code);
+    file.Close();
+}
+
+void CGraphicsObject::Save(CFile* file, _compression code)
+{
+    CImageWriter::write(*this, file, code);
+}
+
+void CGraphicsObject::pack(bool freeUnpacked)
+{
+    packing_.pack(freeUnpacked);
+}
+
+void CGraphicsObject::unpack()
+{
+    packing_.unpack();
+}
+
+bool CGraphicsObject::DeCompress()
+{
+    return packing_.deCompress();
+}
+
+bool CGraphicsObject::DeCompressRLE2()
+{
+    return packing_.deCompressRLE2();
+}
+
+void CGraphicsObject::bringBackCompressed()
+{
+    packing_.bringBackCompressed();
+}
+
+void CGraphicsObject::Compress(_compression code)
+{
+    packing_.compress(code);
 }

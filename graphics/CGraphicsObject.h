@@ -5,6 +5,7 @@
 #include "foundation/CXRect.h"
 #include "foundation/CXString.h"
 #include "graphics/CInvalidateObserver.h"
+#include "graphics/CPackedPlanes.h"
 
 #include <cstdint>
 
@@ -104,6 +105,19 @@ public:
     // returned. Subclasses read files.
     virtual int Load(const CXString& name);
     virtual int Load(CFile* file);
+    // The object as an image file (see CImageWriter); a file that does not open is skipped.
+    virtual void Save(const CXString& name, _compression code);
+    virtual void Save(CFile* file, _compression code);
+
+    // Packing by compression code (see CPackedPlanes).
+    virtual void pack(bool freeUnpacked);
+    virtual void unpack();
+    // False when packed data does not unpack to the picture.
+    virtual bool DeCompress();
+    virtual bool DeCompressRLE2();
+    virtual void bringBackCompressed();
+    void Compress(_compression code);
+    CPackedPlanes& packing() { return packing_; }
 
     virtual int Width();
     virtual int Height();
@@ -236,6 +250,8 @@ protected:
     void reportPositionChange();
 
 private:
+    friend class CPackedPlanes;
+
     void initialize(CWindow* window);
     bool hasRawPlane() const { return data_ != nullptr && compression_ == COMPRESSION_NONE; }
     int pixelCount() const;
@@ -285,4 +301,5 @@ private:
     bool monitorCollisions_;
     CValidationQuene* subObjects_;
     bool visible_;
+    CPackedPlanes packing_{*this};
 };

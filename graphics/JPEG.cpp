@@ -1,6 +1,7 @@
 #include "graphics/JPEG.h"
 
 #include "foundation/CFile.h"
+#include "foundation/CFileBytes.h"
 
 #include <csetjmp>
 #include <cstdio>
@@ -97,13 +98,8 @@ JPEG::JPEG(const uint8_t* data, size_t length)
 JPEG::JPEG(const CXString& path)
 {
     CFile file(nullptr, path, CFile::READ | CFile::BINARY);
-    int length = file.Length();
-    if (file.LastError() != 0 || length <= 0)
-        return;
-    fileBytes_.resize(size_t(length));
-    if (file.Read(fileBytes_.data(), length) != length)
-        return;
-    open(fileBytes_.data(), fileBytes_.size());
+    fileBytes_ = std::make_unique<CFileBytes>(&file);
+    open(fileBytes_->data(), fileBytes_->size());
 }
 
 JPEG::~JPEG() = default;

@@ -3,8 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
-#include <vector>
 
+class CFileBytes;
 class CXString;
 
 // A JPEG picture decoded to 15- or 16-bit pixels. The head is read when the object is made; a
@@ -37,7 +37,7 @@ private:
 
     void open(const uint8_t* data, size_t length);
 
-    std::vector<uint8_t> fileBytes_;
+    std::unique_ptr<CFileBytes> fileBytes_;
     std::unique_ptr<Decoder> decoder_;
     int width_ = 0;
     int height_ = 0;

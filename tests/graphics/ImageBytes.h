@@ -51,8 +51,8 @@ struct PikImage {
     int y = 0;
     Bytes colour;
     Bytes alpha;
-    // The head's colour size; by default width x height x 2.
-    std::optional<int> colourSizeField;
+    // The head's colour size; by default width x height x 2, or the JPEG stream's length.
+    std::optional<int64_t> colourSizeField;
     // The head's alpha size; by default the alpha bytes given.
     std::optional<int> alphaSizeField;
 
@@ -60,7 +60,7 @@ struct PikImage {
     {
         ByteBuilder file;
         file.text(std::string("PIK", 4)).u32(uint32_t(width)).u32(uint32_t(height)).u32(uint32_t(bpp));
-        file.u32(uint32_t(colourSizeField.value_or(width * height * 2))).u32(0).u32(uint32_t(code));
+        file.u32(uint32_t(colourSizeField.value_or(code == 5 ? int64_t(colour.size()) : int64_t(width) * height * 2))).u32(0).u32(uint32_t(code));
         file.u32(uint32_t(alphaSizeField.value_or(int(alpha.size())))).u32(uint32_t(x)).u32(uint32_t(y));
         return file.raw(colour).raw(alpha).bytes;
     }

@@ -131,9 +131,10 @@ inline Bytes lzwBlock(const Bytes& raw)
     return block;
 }
 
-// A baseline JPEG of width x height pixels, 4:4:4, from a function giving red, green and blue.
+// A baseline JPEG of width x height pixels from a function giving red, green and blue; its
+// colour planes are sampled once every `sampling` pixels each way (1 is 4:4:4, 2 is 4:2:0).
 template <typename Rgb>
-Bytes jpegBytes(int width, int height, Rgb rgb, int quality = 95)
+Bytes jpegBytes(int width, int height, Rgb rgb, int quality = 95, int sampling = 1)
 {
     jpeg_compress_struct info;
     jpeg_error_mgr errors;
@@ -148,7 +149,8 @@ Bytes jpegBytes(int width, int height, Rgb rgb, int quality = 95)
     info.in_color_space = JCS_RGB;
     jpeg_set_defaults(&info);
     jpeg_set_quality(&info, quality, TRUE);
-    for (int c = 0; c < 3; ++c)
+    info.comp_info[0].h_samp_factor = info.comp_info[0].v_samp_factor = sampling;
+    for (int c = 1; c < 3; ++c)
         info.comp_info[c].h_samp_factor = info.comp_info[c].v_samp_factor = 1;
     jpeg_start_compress(&info, TRUE);
     Bytes row(size_t(width) * 3);
