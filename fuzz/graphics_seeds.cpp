@@ -31,27 +31,29 @@ void imageSeeds()
     Bytes alpha = alphaPlane(10, 4);
     for (int code : {0, 2, 3, 4, 5}) {
         PackedPlanes planes = packPlanes(code, code == 5 ? jpegPicture(10, 4) : colour, alpha);
-        PikImage image(10, 4, planes.colour, planes.alpha);
+        StillImage image(10, 4, planes.colour, planes.alpha);
         image.code = code;
         image.x = 3;
         image.y = -2;
-        seed("image_file", "pik_code" + std::to_string(code), image.bytes());
+        seed("image_file", "pik_code" + std::to_string(code), image.pik());
     }
-    PikImage flagged(10, 4, colour);
+    StillImage flagged(10, 4, colour);
     flagged.bpp = 4;
-    seed("image_file", "pik_bpp_flag", flagged.bytes());
-    seed("image_file", "pik_packed_as_code0", PikImage(10, 4, lzoBlock(colour)).bytes());
-    PikImage negative(10, 4, colour, alpha);
+    seed("image_file", "pik_bpp_flag", flagged.pik());
+    seed("image_file", "pik_packed_as_code0", StillImage(10, 4, lzoBlock(colour)).pik());
+    StillImage negative(10, 4, colour, alpha);
     negative.alphaSizeField = -100;
-    seed("image_file", "pik_negative_alpha", negative.bytes());
-    NviImage raw(10, 4, colour, alpha);
+    seed("image_file", "pik_negative_alpha", negative.pik());
+    StillImage raw(10, 4, colour, alpha);
     raw.x = 5;
     raw.y = 6;
-    seed("image_file", "nvi_code0", raw.bytes());
-    NviImage lzw(10, 4, lzwBlock(colour), lzwBlock(alpha));
+    seed("image_file", "nvi_code0", raw.nvi());
+    StillImage lzw(10, 4, lzwBlock(colour), lzwBlock(alpha));
     lzw.code = 2;
-    seed("image_file", "nvi_code2", lzw.bytes());
-    seed("image_file", "legacy_alpha", LegacyImage(10, 4, colour, alpha).bytes());
+    seed("image_file", "nvi_code2", lzw.nvi());
+    StillImage legacy(10, 4, colour, alpha);
+    legacy.bpp = 4;
+    seed("image_file", "legacy_alpha", legacy.legacy());
 }
 
 AnimationFile animation(const std::string& magic, int code)

@@ -36,86 +36,60 @@ inline PackedPlanes packPlanes(int code, const Bytes& colour, const Bytes& alpha
     return packed;
 }
 
-// An image file with the "PIK" head: the planes are written as given, after the 40-byte head.
-struct PikImage {
-    PikImage(int width, int height, Bytes colour, Bytes alpha = {})
+// A still image and its files: the "PIK" head the engine writes (40 bytes), the "NVI" head (37
+// bytes) and the legacy head (80 bytes, then a 12-byte record with the size, the bpp flag code
+// and the alpha bit), each followed by the colour data and the alpha data as given.
+struct StillImage {
+    StillImage(int width, int height, Bytes colour, Bytes alpha = {})
         : width(width), height(height), colour(std::move(colour)), alpha(std::move(alpha))
     {
     }
 
     int width;
     int height;
+    // The format, or a flag code: 2, 4 and 8 for 15, 16 and 24 bits.
     int bpp = 16;
     int code = 0;
     int x = 0;
     int y = 0;
     Bytes colour;
     Bytes alpha;
-    // The head's colour size; by default width x height x 2, or the JPEG stream's length.
+    // The head's colour size; by default what the head normally holds.
     std::optional<int64_t> colourSizeField;
     // The head's alpha size; by default the alpha bytes given.
     std::optional<int> alphaSizeField;
 
-    Bytes bytes() const
+    // "PIK": the colour size field holds width x height x 2, or for JPEG data the stream's length.
+    Bytes pik() const
     {
         ByteBuilder file;
         file.text(std::string("PIK", 4)).u32(uint32_t(width)).u32(uint32_t(height)).u32(uint32_t(bpp));
-        file.u32(uint32_t(colourSizeField.value_or(code == 5 ? int64_t(colour.size()) : int64_t(width) * height * 2))).u32(0).u32(uint32_t(code));
-        file.u32(uint32_t(alphaSizeField.value_or(int(alpha.size())))).u32(uint32_t(x)).u32(uint32_t(y));
+        file.u32(uint32_t(colourSizeField.value_or(code == 5 ? int64_t(colour.size()) : int64_t(width) * height * 2)));
+        file.u32(0).u32(uint32_t(code)).u32(alphaSize()).u32(uint32_t(x)).u32(uint32_t(y));
         return file.raw(colour).raw(alpha).bytes;
     }
-};
 
-// An image file with the 37-byte "NVI" head.
-struct NviImage {
-    NviImage(int width, int height, Bytes colour, Bytes alpha = {})
-        : width(width), height(height), colour(std::move(colour)), alpha(std::move(alpha))
-    {
-    }
-
-    int width;
-    int height;
-    int bpp = 16;
-    int code = 0;
-    int x = 0;
-    int y = 0;
-    Bytes colour;
-    Bytes alpha;
-    std::optional<int> colourSizeField;
-    std::optional<int> alphaSizeField;
-
-    Bytes bytes() const
+    // "NVI": the colour size field holds the colour data's length.
+    Bytes nvi() const
     {
         ByteBuilder file;
         file.text(std::string("NVI", 4)).u16(unsigned(width)).u16(unsigned(height)).u8(unsigned(bpp));
-        file.u32(uint32_t(colourSizeField.value_or(int(colour.size()))));
-        file.u32(uint32_t(alphaSizeField.value_or(int(alpha.size()))));
+        file.u32(uint32_t(colourSizeField.value_or(int64_t(colour.size())))).u32(alphaSize());
         file.u16(unsigned(x)).u16(unsigned(y)).u32(uint32_t(code)).zeros(12);
         return file.raw(colour).raw(alpha).bytes;
     }
-};
 
-// An image file with the legacy head: 80 bytes before a 12-byte record (width, height, the bpp
-// flag code, the alpha bit), then the colour data, then the alpha plane when there is one.
-struct LegacyImage {
-    LegacyImage(int width, int height, Bytes colour, Bytes alpha = {})
-        : width(width), height(height), colour(std::move(colour)), alpha(std::move(alpha))
-    {
-    }
-
-    int width;
-    int height;
-    int bppFlag = 4;
-    Bytes colour;
-    Bytes alpha;
-
-    Bytes bytes() const
+    // The legacy head takes the bpp as a flag code; there is no position and no code.
+    Bytes legacy() const
     {
         ByteBuilder file;
         file.text("OLD!").zeros(76).u16(unsigned(width)).u16(unsigned(height)).zeros(6);
-        file.u8(unsigned(0x30 | bppFlag)).u8(alpha.empty() ? 0x02 : 0x06);
+        file.u8(unsigned(0x30 | bpp)).u8(alpha.empty() ? 0x02 : 0x06);
         return file.raw(colour).raw(alpha).bytes;
     }
+
+private:
+    uint32_t alphaSize() const { return uint32_t(alphaSizeField.value_or(int(alpha.size()))); }
 };
 
 } // namespace graphicstest

@@ -45,13 +45,20 @@ protected:
     const Bytes alpha = alphaPlane(10, 4);
 };
 
-PikImage pik(int code, const PackedPlanes& planes, int x = 3, int y = -2)
+StillImage pik(int code, const PackedPlanes& planes, int x = 3, int y = -2)
 {
-    PikImage image(10, 4, planes.colour, planes.alpha);
+    StillImage image(10, 4, planes.colour, planes.alpha);
     image.code = code;
     image.x = x;
     image.y = y;
     return image;
+}
+
+Bytes legacy(const Bytes& colour, const Bytes& alpha)
+{
+    StillImage image(10, 4, colour, alpha);
+    image.bpp = 4;
+    return image.legacy();
 }
 
 } // namespace
@@ -59,29 +66,29 @@ PikImage pik(int code, const PackedPlanes& planes, int x = 3, int y = -2)
 TEST_F(ImageFileTest, EveryHeadAndCodeLoadsToItsPlanes)
 {
     const Bytes jpeg = jpegPicture(10, 4);
-    PikImage flagged(10, 4, colour);
+    StillImage flagged(10, 4, colour);
     flagged.bpp = 4;
-    NviImage nvi(10, 4, colour, alpha);
+    StillImage nvi(10, 4, colour, alpha);
     nvi.x = 5;
     nvi.y = 6;
-    NviImage nviLzw(10, 4, lzwBlock(colour), lzwBlock(alpha));
+    StillImage nviLzw(10, 4, lzwBlock(colour), lzwBlock(alpha));
     nviLzw.code = 2;
     const struct {
         const char* what;
         Bytes file;
         PictureState expected;
     } cases[] = {
-        {"PIK raw", pik(0, packPlanes(0, colour, alpha)).bytes(), picture(10, 4, 3, -2, 0, colour, alpha)},
-        {"PIK LZO", pik(2, packPlanes(2, colour, alpha)).bytes(), picture(10, 4, 3, -2, 0, colour, alpha)},
-        {"PIK LZO over run-length, kept packed", pik(3, packPlanes(3, colour, alpha)).bytes(), picture(10, 4, 3, -2, 4, colour, alpha)},
-        {"PIK run-length, kept packed", pik(4, packPlanes(4, colour, alpha)).bytes(), picture(10, 4, 3, -2, 4, colour, alpha)},
-        {"PIK JPEG", pik(5, packPlanes(5, jpeg, alpha)).bytes(), picture(10, 4, 3, -2, 0, jpegAs16Bit(jpeg, 16), alpha)},
-        {"PIK bpp flag 4", flagged.bytes(), picture(10, 4, 0, 0, 0, colour, {})},
-        {"PIK code 0 over packed data", PikImage(10, 4, lzoBlock(colour)).bytes(), picture(10, 4, 0, 0, 0, colour, {})},
-        {"NVI raw", nvi.bytes(), picture(10, 4, 5, 6, 0, colour, alpha)},
-        {"NVI LZW", nviLzw.bytes(), picture(10, 4, 0, 0, 0, colour, alpha)},
-        {"legacy with alpha", LegacyImage(10, 4, colour, alpha).bytes(), picture(10, 4, 0, 0, 0, colour, alpha)},
-        {"legacy packed", LegacyImage(10, 4, lzoBlock(colour)).bytes(), picture(10, 4, 0, 0, 0, colour, {})},
+        {"PIK raw", pik(0, packPlanes(0, colour, alpha)).pik(), picture(10, 4, 3, -2, 0, colour, alpha)},
+        {"PIK LZO", pik(2, packPlanes(2, colour, alpha)).pik(), picture(10, 4, 3, -2, 0, colour, alpha)},
+        {"PIK LZO over run-length, kept packed", pik(3, packPlanes(3, colour, alpha)).pik(), picture(10, 4, 3, -2, 4, colour, alpha)},
+        {"PIK run-length, kept packed", pik(4, packPlanes(4, colour, alpha)).pik(), picture(10, 4, 3, -2, 4, colour, alpha)},
+        {"PIK JPEG", pik(5, packPlanes(5, jpeg, alpha)).pik(), picture(10, 4, 3, -2, 0, jpegAs16Bit(jpeg, 16), alpha)},
+        {"PIK bpp flag 4", flagged.pik(), picture(10, 4, 0, 0, 0, colour, {})},
+        {"PIK code 0 over packed data", StillImage(10, 4, lzoBlock(colour)).pik(), picture(10, 4, 0, 0, 0, colour, {})},
+        {"NVI raw", nvi.nvi(), picture(10, 4, 5, 6, 0, colour, alpha)},
+        {"NVI LZW", nviLzw.nvi(), picture(10, 4, 0, 0, 0, colour, alpha)},
+        {"legacy with alpha", legacy(colour, alpha), picture(10, 4, 0, 0, 0, colour, alpha)},
+        {"legacy packed", legacy(lzoBlock(colour), {}), picture(10, 4, 0, 0, 0, colour, {})},
     };
     for (const auto& c : cases) {
         CImage image(nullptr);
@@ -93,7 +100,7 @@ TEST_F(ImageFileTest, EveryHeadAndCodeLoadsToItsPlanes)
 TEST_F(ImageFileTest, ALzoOverRunLengthAlphaStaysPackedWithThePictureSizeAsItsSize)
 {
     CImage image(nullptr);
-    ASSERT_EQ(read(image, pik(3, packPlanes(3, colour, alpha)).bytes()), 0);
+    ASSERT_EQ(read(image, pik(3, packPlanes(3, colour, alpha)).pik()), 0);
     EXPECT_EQ(image.GetCompression(), COMPRESSION_RLE);
     EXPECT_EQ(image.GetChannelSize(3), 40);
     const Bytes packedAlpha = rlePackets(alpha, 1);
@@ -102,29 +109,29 @@ TEST_F(ImageFileTest, ALzoOverRunLengthAlphaStaysPackedWithThePictureSizeAsItsSi
 
 TEST_F(ImageFileTest, DamagedFilesGiveAnErrorAndNoPlanes)
 {
-    const Bytes raw = pik(0, packPlanes(0, colour, alpha)).bytes();
+    const Bytes raw = pik(0, packPlanes(0, colour, alpha)).pik();
     auto cut = [](const Bytes& bytes, size_t length) { return Bytes(bytes.begin(), bytes.begin() + long(length)); };
     auto withAlphaSize = [&](int size) {
-        PikImage image = pik(0, packPlanes(0, colour, alpha));
+        StillImage image = pik(0, packPlanes(0, colour, alpha));
         image.alphaSizeField = size;
-        return image.bytes();
+        return image.pik();
     };
-    PikImage wrongCode = pik(7, packPlanes(0, colour, alpha));
-    PikImage huge(0x7FFFFFFF, 0x7FFFFFFF, lzoBlock(colour));
-    PikImage negative(-10, 4, colour);
-    PikImage jpegTooLong = pik(5, packPlanes(5, jpegPicture(10, 4), alpha));
+    StillImage wrongCode = pik(7, packPlanes(0, colour, alpha));
+    StillImage huge(0x7FFFFFFF, 0x7FFFFFFF, lzoBlock(colour));
+    StillImage negative(-10, 4, colour);
+    StillImage jpegTooLong = pik(5, packPlanes(5, jpegPicture(10, 4), alpha));
     jpegTooLong.colourSizeField = 100000;
-    PikImage jpegOtherSize = pik(5, packPlanes(5, jpegPicture(12, 4), alpha));
-    PikImage lzoOtherSize = pik(2, packPlanes(2, colourPlane(10, 5), alpha));
-    PikImage rleShort = pik(4, {rlePackets(colourPlane(10, 3), 2), rlePackets(alpha, 1)});
-    NviImage nviLonger(10, 4, colour, alpha);
+    StillImage jpegOtherSize = pik(5, packPlanes(5, jpegPicture(12, 4), alpha));
+    StillImage lzoOtherSize = pik(2, packPlanes(2, colourPlane(10, 5), alpha));
+    StillImage rleShort = pik(4, {rlePackets(colourPlane(10, 3), 2), rlePackets(alpha, 1)});
+    StillImage nviLonger(10, 4, colour, alpha);
     nviLonger.colourSizeField = 100000;
-    NviImage nviNegative(10, 4, colour, alpha);
+    StillImage nviNegative(10, 4, colour, alpha);
     nviNegative.alphaSizeField = -5;
     // An LZW stream that makes more than the plane: it must not spill over.
-    NviImage nviLzwLonger(10, 4, lzwBlock(colourPlane(10, 8)), {});
+    StillImage nviLzwLonger(10, 4, lzwBlock(colourPlane(10, 8)), {});
     nviLzwLonger.code = 2;
-    NviImage nviShortRaw(10, 4, cut(colour, 60), {});
+    StillImage nviShortRaw(10, 4, cut(colour, 60), {});
     const struct {
         const char* what;
         Bytes file;
@@ -136,19 +143,19 @@ TEST_F(ImageFileTest, DamagedFilesGiveAnErrorAndNoPlanes)
         {"PIK alpha size beyond the file", withAlphaSize(1000)},
         {"PIK negative alpha size", withAlphaSize(-40)},
         {"PIK alpha size not the picture's", withAlphaSize(39)},
-        {"PIK unknown code", wrongCode.bytes()},
-        {"PIK huge size", huge.bytes()},
-        {"PIK negative width", negative.bytes()},
-        {"PIK JPEG length beyond the data", jpegTooLong.bytes()},
-        {"PIK JPEG of another size", jpegOtherSize.bytes()},
-        {"PIK LZO of another size", lzoOtherSize.bytes()},
-        {"PIK run-length short of the picture", rleShort.bytes()},
-        {"NVI colour size beyond the file", nviLonger.bytes()},
-        {"NVI negative alpha size", nviNegative.bytes()},
-        {"NVI LZW longer than the plane", nviLzwLonger.bytes()},
-        {"NVI raw colour short", nviShortRaw.bytes()},
-        {"legacy cut in its record", cut(LegacyImage(10, 4, colour).bytes(), 85)},
-        {"legacy alpha bigger than the file", LegacyImage(100, 100, {}, Bytes(10, 1)).bytes()},
+        {"PIK unknown code", wrongCode.pik()},
+        {"PIK huge size", huge.pik()},
+        {"PIK negative width", negative.pik()},
+        {"PIK JPEG length beyond the data", jpegTooLong.pik()},
+        {"PIK JPEG of another size", jpegOtherSize.pik()},
+        {"PIK LZO of another size", lzoOtherSize.pik()},
+        {"PIK run-length short of the picture", rleShort.pik()},
+        {"NVI colour size beyond the file", nviLonger.nvi()},
+        {"NVI negative alpha size", nviNegative.nvi()},
+        {"NVI LZW longer than the plane", nviLzwLonger.nvi()},
+        {"NVI raw colour short", nviShortRaw.nvi()},
+        {"legacy cut in its record", cut(legacy(colour, {}), 85)},
+        {"legacy alpha bigger than the file", StillImage(100, 100, {}, Bytes(10, 1)).legacy()},
     };
     for (const auto& c : cases) {
         CImage image(nullptr);
@@ -166,10 +173,10 @@ TEST_F(ImageFileTest, SaveWritesTheHeadAndPlanesByteForByte)
     std::copy(alpha.begin(), alpha.end(), object.GetChannelAlpha());
     object.SetPosition(7, 9);
     object.Save(gamePath("whole.img"), COMPRESSION_NONE);
-    PikImage whole(10, 4, colour, alpha);
+    StillImage whole(10, 4, colour, alpha);
     whole.x = 7;
     whole.y = 9;
-    EXPECT_EQ(fileBytes("whole.img"), whole.bytes());
+    EXPECT_EQ(fileBytes("whole.img"), whole.pik());
     EXPECT_EQ(fileBytes("whole.img").size(), 160u);
 
     object.SetClippingRect(CXRect(2, 1, 6, 3));
@@ -179,10 +186,10 @@ TEST_F(ImageFileTest, SaveWritesTheHeadAndPlanesByteForByte)
         partColour.insert(partColour.end(), colour.begin() + (row * 10 + 2) * 2, colour.begin() + (row * 10 + 6) * 2);
         partAlpha.insert(partAlpha.end(), alpha.begin() + row * 10 + 2, alpha.begin() + row * 10 + 6);
     }
-    PikImage part(4, 2, partColour, partAlpha);
+    StillImage part(4, 2, partColour, partAlpha);
     part.x = 9;
     part.y = 10;
-    EXPECT_EQ(fileBytes("part.img"), part.bytes());
+    EXPECT_EQ(fileBytes("part.img"), part.pik());
 }
 
 TEST_F(ImageFileTest, EverySavedCodeReadsBackEqual)
@@ -191,7 +198,7 @@ TEST_F(ImageFileTest, EverySavedCodeReadsBackEqual)
     for (int held : {0, 4}) {
         for (int code : {0, 2, 3, 4, 5}) {
             CImage source(nullptr);
-            ASSERT_EQ(read(source, pik(0, packPlanes(0, colour, alpha)).bytes()), 0);
+            ASSERT_EQ(read(source, pik(0, packPlanes(0, colour, alpha)).pik()), 0);
             source.Compress(_compression(held));
             std::string name = "saved" + std::to_string(held) + std::to_string(code) + ".img";
             source.Save(gamePath(name), _compression(code));
@@ -208,7 +215,7 @@ TEST_F(ImageFileTest, EverySavedCodeReadsBackEqual)
 TEST_F(ImageFileTest, ImagesLoadByNameWithTheirErrorCodes)
 {
     const Bytes jpeg = jpegPicture(10, 4);
-    put("lower.img", pik(0, packPlanes(0, colour, alpha)).bytes());
+    put("lower.img", pik(0, packPlanes(0, colour, alpha)).pik());
     put("photo.jpg", jpeg);
     put("broken.jpg", Bytes(100, 7));
     put("broken.img", Bytes(30, 7));
@@ -241,7 +248,7 @@ TEST_F(ImageFileTest, ImagesLoadByNameWithTheirErrorCodes)
 
 TEST_F(ImageFileTest, AnImageReleasedAfterUseFreesItsPixelsWhenHiddenAndReloadsWhenShown)
 {
-    std::string name = put("a.img", pik(0, packPlanes(0, colour, alpha)).bytes());
+    std::string name = put("a.img", pik(0, packPlanes(0, colour, alpha)).pik());
     CMElement element("IMAGE");
     element.addProperty("FILENAME", name.c_str());
     element.addProperty("RELEASEAFTERUSE", "TRUE");
@@ -277,6 +284,6 @@ TEST_F(ImageFileTest, ImageFilesPickTheirClassByExtension)
     std::copy(colour.begin(), colour.end(), object.GetDataPtr());
     EXPECT_EQ(other.Save(&object, gamePath("b.img"), COMPRESSION_NONE), FILETYPE_IMAGE);
     std::unique_ptr<CGraphicsObject> view(other.GetGraphicsObject());
-    EXPECT_EQ(fileBytes("b.img"), PikImage(10, 4, colour).bytes());
+    EXPECT_EQ(fileBytes("b.img"), StillImage(10, 4, colour).pik());
     EXPECT_EQ(other.Save(&object, gamePath("b.bmp"), COMPRESSION_NONE), FILETYPE_NONE);
 }
