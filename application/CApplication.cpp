@@ -13,6 +13,7 @@
 #include "platform/Drives.h"
 #include "platform/Files.h"
 #include "sound/CSoundCodec.h"
+#include "sound/CSoundManager.h"
 
 namespace {
 
@@ -23,10 +24,12 @@ constexpr int kNoApplication = 3000;
 } // namespace
 
 CApplication::CApplication(CWindow* window, const CXString& iniName, const CXString& dataArchiveName, CCommandLine6* commandLine)
-    : window_(window), animationManager_(std::make_unique<CAnimationManager>()), commandLine_(commandLine),
-      iniName_(iniName), dataArchiveName_(dataArchiveName)
+    : window_(window), animationManager_(std::make_unique<CAnimationManager>()),
+      soundManager_(std::make_unique<CSoundManager>()), commandLine_(commandLine), iniName_(iniName),
+      dataArchiveName_(dataArchiveName)
 {
     CAnimationManager::install(animationManager_.get());
+    CSoundManager::install(soundManager_.get());
     CSoundCodec::init_codecs();
     if (dataArchiveName_.IsString())
         CFile::openBigFile(dataArchiveName_);
@@ -47,6 +50,8 @@ CApplication::~CApplication()
     CAnimationManager::install(nullptr);
     animationManager_.reset();
     CSoundCodec::done_codecs();
+    CSoundManager::install(nullptr);
+    soundManager_.reset();
     CFile::closeBigFile();
     CMusicLoopLink::install(nullptr);
     CCommandLineSource::install(nullptr);

@@ -14,11 +14,12 @@ class CFont5;
 class CMC_Application;
 class CMC_StructureParser;
 class CResourcesManager;
+class CSoundManager;
 class CWindow;
 
 // The engine host: the one object through which the player starts a game in the engine and drives
-// it turn by turn. It owns the application tree, the animation manager, the game's INI
-// configuration and the resources, opens the data archive, and switches to a next game when the
+// it turn by turn. It owns the application tree, the animation and sound managers (installed for
+// the window's turn), the game's INI configuration and the resources, opens the data archive, and switches to a next game when the
 // application names one. While it lives it is the window's engine host, the game configuration
 // scripts persist into, the command line the definition loader reads and the receiver of music
 // loops. Main thread only.
@@ -58,6 +59,7 @@ public:
 
     CMC_Application* getMCApplicationIfc() const { return application_; }
     CAnimationManager* getAnimoManagerIfc() const { return animationManager_.get(); }
+    CSoundManager* getSoundManagerIfc() const { return soundManager_.get(); }
     // Null when no INI name was given.
     CConfig* GetConfigInterface() const { return config_.get(); }
     // Null until preinitializeApplication found the data.
@@ -75,6 +77,7 @@ private:
 
     CWindow* window_;
     std::unique_ptr<CAnimationManager> animationManager_;
+    std::unique_ptr<CSoundManager> soundManager_;
     CCommandLine6* commandLine_;
     std::unique_ptr<CConfig> config_;
     std::unique_ptr<CResourcesManager> resources_;

@@ -4,6 +4,7 @@
 #include "application/CMC_Scene.h"
 #include "foundation/CResourcesManager.h"
 #include "graphics/CWindow.h"
+#include "sound/CRandomPlayable.h"
 
 namespace {
 
@@ -44,6 +45,8 @@ bool CUnit6::initialize(CMC_Scene* scene, CUnit6* previous)
     active_ = true;
     scene_ = scene;
     music_ = previous != nullptr ? previous->getMusicFileName() : CXString();
+    randomPlayables_ = std::make_unique<CRandomPlayable>(window_, this);
+    randomPlayables_->addNotifier(this);
     if (window_ != nullptr) {
         window_->registerKeyListener(this);
         window_->registerMouseListener(this, listenerPriority);
@@ -77,6 +80,7 @@ bool CUnit6::done(CMC_Scene*, CUnit6*)
     scene_ = nullptr;
     active_ = false;
     updated_ = false;
+    randomPlayables_.reset();
     stopListening();
     resources_->flush();
     returnPath_.removeAll();
@@ -137,6 +141,18 @@ void CUnit6::killTimer(int id)
 
 void CUnit6::onTimer(int)
 {
+}
+
+void CUnit6::addRandomPlayable(CPlayable* playable, double probability, int times, const CXString& event)
+{
+    if (randomPlayables_ != nullptr)
+        randomPlayables_->add(playable, probability, times, event);
+}
+
+void CUnit6::removeRandomPlayable(CPlayable* playable)
+{
+    if (randomPlayables_ != nullptr)
+        randomPlayables_->remove(playable);
 }
 
 CResourcesManager* CUnit6::getResourcesManager()

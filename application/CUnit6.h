@@ -6,10 +6,15 @@
 #include "graphics/CKeyListener.h"
 #include "graphics/CMouseListener.h"
 #include "graphics/CPlayableObserver.h"
+#include "sound/CRandomPlayableNotifier.h"
+
+#include <memory>
 
 class CApplication;
 class CMC_Scene;
 class CMElements;
+class CPlayable;
+class CRandomPlayable;
 class CResourcesManager;
 class CWindow;
 
@@ -22,6 +27,7 @@ class CUnit6 : public CXObject,
                public CPlayableObserver,
                public CKeyListener,
                public CMouseListener,
+               public CRandomPlayableNotifier,
                public CUnitTimerTarget {
 public:
     // Its own resources manager joins the engine host's, so media fall back on the host's.
@@ -33,8 +39,8 @@ public:
     // The priority of the unit among the window's mouse listeners.
     static constexpr int listenerPriority = 100000;
 
-    // Serves the scene: return code 0, active, the previous unit's music name kept, the window
-    // listened to.
+    // Serves the scene: return code 0, active, the previous unit's music name kept, its random
+    // playables made, the window listened to.
     virtual bool initialize(CMC_Scene* scene, CUnit6* previous);
     // The first redraw of the scene happened: its music starts.
     virtual bool onInitialUpdate();
@@ -42,8 +48,8 @@ public:
     bool wasInitiallyUpdated() override;
     // True once a return code was set.
     virtual bool domodal();
-    // Lets the scene go: inactive, not updated, no longer listening, resources flushed, return
-    // path emptied.
+    // Lets the scene go: inactive, not updated, random playables deleted, no longer listening,
+    // resources flushed, return path emptied.
     virtual bool done(CMC_Scene* scene, CUnit6* unit);
     virtual CWindow* getWindow();
     bool isActive() override;
@@ -54,6 +60,10 @@ public:
     virtual CXString getMusicFileName();
     virtual CXString getBackgroundFileName();
     void onTimer(int id) override;
+    // A playable of the live scene that starts by itself at random (probability per second, plays
+    // per run, event played); nothing while no scene is live.
+    virtual void addRandomPlayable(CPlayable* playable, double probability, int times, const CXString& event);
+    virtual void removeRandomPlayable(CPlayable* playable);
     virtual CResourcesManager* getResourcesManager();
     // A chance to rewrite a scene's elements before they become objects: they stay as they are.
     virtual CMElements* resolveObjects(CMC_Scene* scene, CMElements* elements);
@@ -86,6 +96,7 @@ private:
     bool active_ = false;
     bool updated_ = false;
     CResourcesManager* resources_;
+    std::unique_ptr<CRandomPlayable> randomPlayables_;
     CXArray returnPath_;
     CXString music_;
 };

@@ -5,6 +5,9 @@
 #include "platform/DriveMap.h"
 #include "platform/Drives.h"
 #include "sound/CMusicLoopLink.h"
+#include "sound/SoundFixture.h"
+#include "application/CUnit6.h"
+#include "graphics/CPlayable.h"
 
 using namespace apptest;
 
@@ -129,6 +132,111 @@ TEST_F(EngineHost, TheCdSearchFindsTheFirstCdDriveHoldingTheFile)
     EXPECT_EQ(text(CFile::getCurrentDirectory()), "E:\\");
     EXPECT_FALSE(CApplication::findCD("OTHER.ini", false));
     platform::setDrives(nullptr);
+}
+
+} // namespace
+
+namespace {
+
+// The samples of one wave of that many rising values, from `first`.
+std::string risingWave(int count, int first)
+{
+    soundtest::WaveSpec spec;
+    spec.data = soundtest::samples(soundtest::ramp(count, first));
+    return soundtest::wave(spec);
+}
+
+// Whether the non-silent samples rise by one throughout (a restart would fall back).
+bool risesWithoutBreak(const std::vector<int16_t>& played, int first, int last)
+{
+    std::vector<int16_t> sound;
+    for (int16_t sample : played) {
+        if (sample != 0)
+            sound.push_back(sample);
+    }
+    if (sound.empty() || sound.front() != first || sound.back() != last)
+        return false;
+    for (size_t i = 1; i < sound.size(); ++i) {
+        if (sound[i] != sound[i - 1] + 1)
+            return false;
+    }
+    return true;
+}
+
+TEST_F(EngineHost, MusicSharedByTwoScenesPlaysOnAndOtherMusicReplacesIt)
+{
+    writeDefinition(treeElement("GAME", "APPLICATION", {"EPISODES=E"}) + treeElement("E", "EPISODE", {"SCENES=S1, S2, S3"}) +
+                    treeElement("S1", "SCENE", {"MUSIC=theme.wav"}) + treeElement("S2", "SCENE", {"MUSIC=THEME.WAV"}) +
+                    treeElement("S3", "SCENE", {"MUSIC=other.wav"}));
+    writeFile("theme.wav", risingWave(8000, 1));
+    writeFile("other.wav", risingWave(4000, 20000));
+    ASSERT_TRUE(start());
+    audio.startCapture();
+    EXPECT_FALSE(window()->isMusicPlaying()); // the music waits for the scene's first redraw
+    CMC_Scene::getDefUnit()->onInitialUpdate();
+    EXPECT_TRUE(window()->isMusicPlaying());
+    turns(10, 20);
+    episode("E")->next();
+    turns(5, 20);
+    CMC_Scene::getDefUnit()->onInitialUpdate();
+    turns(5, 20);
+    audio.mixUntilNow();
+    EXPECT_EQ(liveSceneName(), "S2");
+    EXPECT_TRUE(risesWithoutBreak(audio.takeCapture(), 1, 3200)) << "the music went on through the change";
+
+    episode("E")->next();
+    turn(20); // S2 leaves: its music stops, as S3 has another
+    EXPECT_FALSE(window()->isMusicPlaying());
+    audio.mixUntilNow();
+    audio.takeCapture();
+    CMC_Scene::getDefUnit()->onInitialUpdate();
+    turns(10, 20);
+    audio.mixUntilNow();
+    EXPECT_TRUE(risesWithoutBreak(audio.takeCapture(), 20000, 21599));
+}
+
+} // namespace
+
+namespace {
+
+// A medium that only counts its starts and ends at once.
+class CountedPlayable : public CPlayable {
+public:
+    explicit CountedPlayable(CWindow* window) : CPlayable(window) {}
+    using CPlayable::play;
+    void play() override
+    {
+        ++plays;
+        stop(true);
+    }
+    void stop(bool notify) override
+    {
+        bool wasPlaying = isPlaying();
+        setStatus(0);
+        if (notify && wasPlaying)
+            CPlayable::notify(Finished);
+    }
+    void pause() override {}
+    void resume() override {}
+    void seek(int) override {}
+
+    int plays = 0;
+};
+
+TEST_F(EngineHost, RandomPlayablesOfTheUnitPlayOnlyWhileTheirSceneIsLive)
+{
+    writeGame();
+    ASSERT_TRUE(start());
+    CountedPlayable playable(window());
+    // Sixty starts a minute: one each second.
+    CMC_Scene::getDefUnit()->addRandomPlayable(&playable, 60.0, 1, "RANDOM");
+    turns(70, 16);
+    EXPECT_GE(playable.plays, 1);
+    episode("E")->next();
+    turn();
+    int played = playable.plays;
+    turns(200, 16);
+    EXPECT_EQ(playable.plays, played);
 }
 
 } // namespace

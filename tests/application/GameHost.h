@@ -13,6 +13,7 @@
 //   run("OBJ^METHOD(1)")        one behaviour line in the live scene; the text of its value
 //   object(name), value(name)   what the live scene finds by name
 //   window(), host(), application(), episode(name), liveScene()
+//   audio, timers, clock           the headless sound device, the refills' timers, the clock
 //   iniInt / iniText            the game's INI file
 
 #include "script/GameFolder.h"
@@ -27,12 +28,15 @@
 #include "foundation/CXVector.h"
 #include "graphics/CWindow.h"
 #include "platform/Clock.h"
+#include "platform/HeadlessAudioDevice.h"
 #include "platform/HeadlessHostWindow.h"
 #include "platform/HeadlessWindowSystem.h"
 #include "platform/ManualClock.h"
+#include "platform/TimerService.h"
 #include "script/CMC_Behaviour.h"
 #include "script/CMC_TypeIds.h"
 #include "script/CMC_Variable.h"
+#include "sound/CSoundServices.h"
 
 #include <gtest/gtest.h>
 
@@ -69,12 +73,17 @@ protected:
     void SetUp() override
     {
         platform::setClock(&clock);
+        platform::setTimers(&timers);
+        platform::setAudio(&audio);
+        ASSERT_TRUE(audio.open());
         platform::setWindowSystem(&windowSystem_);
     }
     void TearDown() override
     {
         stop();
         platform::setWindowSystem(nullptr);
+        platform::setAudio(nullptr);
+        platform::setTimers(nullptr);
         platform::setClock(nullptr);
     }
 
@@ -117,10 +126,11 @@ protected:
         CWindow::resetStatics();
     }
 
-    // One engine turn after `ms` milliseconds.
+    // One engine turn after `ms` milliseconds, in which the due stream refills ran.
     void turn(uint32_t ms = 16)
     {
         clock.advance(ms);
+        timers.runDue();
         if (window_ != nullptr)
             quitRequested_ = window_->domodal();
     }
@@ -196,12 +206,18 @@ protected:
     }
 
     platform::ManualClock clock;
+    // The stream refills' timers, run by each turn; the sound device (8 kHz mono, capture on
+    // request) on the same clock.
+    platform::TimerService timers{platform::TimerService::Mode::Manual, &clock};
+    platform::HeadlessAudioDevice audio{8000, 1, &clock};
     GameFolder folder;
     // Where the game lies below the root: empty for the root itself, else a folder name and "/"
     // (the game is then started with the "path" option naming it, as installed games are).
     std::string gameFolder;
 
 private:
+    // Installed before any window is made, so the window has its sound device and music player.
+    CSoundServices soundServices_;
     platform::HeadlessWindowSystem windowSystem_;
     platform::HeadlessHostWindow hostWindow_{platform::WindowSettings{}};
     std::unique_ptr<CCommandLine6> commandLine_;
