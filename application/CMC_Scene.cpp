@@ -12,6 +12,8 @@
 #include "foundation/CStringTokenizer.h"
 #include "foundation/CWindowLink.h"
 #include "foundation/CXVector.h"
+#include "graphics/CCollisionInspector.h"
+#include "graphics/CGraphicsObject.h"
 #include "graphics/CMouseObjectLink.h"
 #include "graphics/CWindow.h"
 #include "platform/Clock.h"
@@ -19,6 +21,7 @@
 #include "script/CMC_TypeIds.h"
 #include "script/CRunnableBehaviour.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -63,6 +66,11 @@ CMC_Scene::~CMC_Scene()
     unload(nullptr);
     delete children_;
     delete history_;
+    CCollisionInspector* inspector = collisionInspector();
+    for (CGraphicsObject* object : monitored_) {
+        if (inspector != nullptr)
+            inspector->removeMonitoredObject(object);
+    }
 }
 
 CXString** CMC_Scene::getBehavioursList()
@@ -401,6 +409,35 @@ void CMC_Scene::stopMusic()
 }
 
 // ---- queries ----------------------------------------------------------------------------------
+
+// ---- collisions ------------------------------------------------------------------------------
+
+CCollisionInspector* CMC_Scene::collisionInspector()
+{
+    CWindow* window = getWindow();
+    return window != nullptr ? window->getCollisionInspectorInterface() : nullptr;
+}
+
+void CMC_Scene::monitorCollisions(CGraphicsObject* object, bool alphaTest, CCollisionObserver* observer)
+{
+    CCollisionInspector* inspector = collisionInspector();
+    if (object == nullptr || inspector == nullptr || std::find(monitored_.begin(), monitored_.end(), object) != monitored_.end())
+        return;
+    inspector->addNotifier(observer);
+    inspector->addMonitoredObject(object, alphaTest);
+    // Watched by boxes or by alpha, its moves must reach the inspector either way.
+    object->setMonitorCollisions(true);
+    monitored_.push_back(object);
+}
+
+void CMC_Scene::removeMonitorCollisions(CGraphicsObject* object, CCollisionObserver* observer)
+{
+    if (CCollisionInspector* inspector = collisionInspector()) {
+        inspector->removeNotifier(observer);
+        inspector->removeMonitoredObject(object);
+    }
+    std::erase(monitored_, object);
+}
 
 CXString CMC_Scene::getPath()
 {

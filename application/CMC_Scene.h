@@ -5,6 +5,9 @@
 #include <cstdint>
 #include <vector>
 
+class CCollisionInspector;
+class CCollisionObserver;
+class CGraphicsObject;
 class CMC_Application;
 class CMC_StructureParser;
 class CUnit6;
@@ -68,6 +71,10 @@ public:
     virtual void _goto(CMC_Scene* target, CMC_Scene* current);
     // Requests the change for the next turn; an unknown name drops any request.
     virtual void _goto(const CXString& name);
+    // Hands the object and its observer to the window's collision inspector, once per object; the
+    // scene takes its objects out again when it is destroyed.
+    virtual void monitorCollisions(CGraphicsObject* object, bool alphaTest, CCollisionObserver* observer);
+    virtual void removeMonitorCollisions(CGraphicsObject* object, CCollisionObserver* observer);
     virtual CXString getPath();
     virtual bool isDeamon();
     // Every object held is told init, in order. Of the application tree's objects only an episode
@@ -116,6 +123,8 @@ protected:
     void enterDataFolder(const CXString& root);
 
 private:
+    // The window's; null without a window.
+    CCollisionInspector* collisionInspector();
     // Runs the named behaviour of this container on it; false when there is none.
     bool runOwnBehaviour(const CXString& name, bool checkCondition);
     void enterSceneFolder();
@@ -136,6 +145,7 @@ private:
     CMC_Ref<CMC_Scene> current_;
     CMC_Ref<CMC_Scene> pending_;
     CXVector* history_;
+    std::vector<CGraphicsObject*> monitored_;
     CXString draggedName_;
     CXString previousUnitName_;
     bool musicFlag_ = true;

@@ -7,6 +7,8 @@
 #include "sound/CMusicLoopLink.h"
 #include "sound/SoundFixture.h"
 #include "application/CUnit6.h"
+#include "graphics/CCollisionObserver.h"
+#include "graphics/CGraphicsObject.h"
 #include "graphics/CPlayable.h"
 
 using namespace apptest;
@@ -237,6 +239,43 @@ TEST_F(EngineHost, RandomPlayablesOfTheUnitPlayOnlyWhileTheirSceneIsLive)
     int played = playable.plays;
     turns(200, 16);
     EXPECT_EQ(playable.plays, played);
+}
+
+} // namespace
+
+namespace {
+
+class RecordingCollisions : public CCollisionObserver {
+public:
+    void onCollision(CGraphicsObject*, CGraphicsObject*) override { ++started; }
+    void onCollisionFinished(CGraphicsObject*, CGraphicsObject*) override { ++finished; }
+    int started = 0;
+    int finished = 0;
+};
+
+TEST_F(EngineHost, TheSceneHandsObjectsToTheCollisionInspectorUntilItGoes)
+{
+    writeGame();
+    ASSERT_TRUE(start());
+    CGraphicsObject mover(window(), CXSize(10, 10), 16);
+    CGraphicsObject still(window(), CXSize(10, 10), 16);
+    still.SetPosition(100, 100);
+    RecordingCollisions observer;
+    CMC_Scene* scene = liveScene();
+    scene->monitorCollisions(&mover, false, &observer); // by boxes: its moves still count
+    scene->monitorCollisions(&still, false, &observer);
+    scene->monitorCollisions(&still, false, &observer);
+    mover.SetPosition(95, 95);
+    turn();
+    EXPECT_EQ(observer.started, 1);
+    mover.SetPosition(0, 0);
+    turn();
+    EXPECT_EQ(observer.finished, 1);
+
+    scene->removeMonitorCollisions(&mover, &observer);
+    mover.SetPosition(95, 95);
+    turn();
+    EXPECT_EQ(observer.started, 1);
 }
 
 } // namespace
