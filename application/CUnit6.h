@@ -3,6 +3,7 @@
 #include "foundation/CUnitTimerTarget.h"
 #include "foundation/CXArray.h"
 #include "foundation/CXObject.h"
+#include "graphics/CControlNotifier.h"
 #include "graphics/CKeyListener.h"
 #include "graphics/CMouseListener.h"
 #include "graphics/CPlayableObserver.h"
@@ -24,6 +25,7 @@ class CWindow;
 // 100000) while a scene is live. One unit, named "Default", serves every scene: each scene
 // initialises it when it becomes live and tells it done when it unloads. Main thread only.
 class CUnit6 : public CXObject,
+               public CControlNotifier,
                public CPlayableObserver,
                public CKeyListener,
                public CMouseListener,
