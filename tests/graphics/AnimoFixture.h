@@ -50,12 +50,16 @@ struct Recorder : CPlayableObserver {
     bool onPlayableStarted(CPlayable*) override { return add("start"); }
     bool onPlayableTick(CPlayable*) override
     {
-        return add(std::string(1, char('a' + animo->GetCurrentEvent())) + std::to_string(animo->GetCurrentFrameInSequence()));
+        std::string position(1, char('a' + animo->GetCurrentEvent()));
+        position.append(std::to_string(animo->GetCurrentFrameInSequence()));
+        return add(position);
     }
     bool onPlayableFinished(CPlayable*) override { return add("finish"); }
     bool add(const std::string& entry)
     {
-        log += (log.empty() ? "" : " ") + entry;
+        if (!log.empty())
+            log.push_back(' ');
+        log.append(entry);
         return false;
     }
     CAnimo* animo = nullptr;

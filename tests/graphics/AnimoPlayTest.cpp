@@ -131,24 +131,25 @@ TEST_F(AnimoTest, PlayingBackwardsMakesTheReversedEventOnce)
 // A sound that reports what it is asked and plays until told otherwise.
 struct FakeSound : CPlayable {
     FakeSound(std::string n, std::string& l) : CPlayable(nullptr), name(std::move(n)), log(l) {}
-    ~FakeSound() override { log += " ~" + name; }
+    ~FakeSound() override { note(" ~"); }
     void play() override
     {
         setStatus(StatusPlaying);
-        log += " play:" + name;
+        note(" play:");
     }
     void stop(bool notify) override
     {
         setStatus(0);
-        log += " stop:" + name;
+        note(" stop:");
     }
     void pause() override
     {
         setStatus(StatusPaused);
-        log += " pause:" + name;
+        note(" pause:");
     }
     void resume() override {}
     void seek(int) override {}
+    void note(const char* what) { log.append(what).append(name); }
     std::string name;
     std::string& log;
 };

@@ -198,5 +198,34 @@ TEST_F(AnimoTest, PositionsAreFoundByNameOrByTheirNumber)
     EXPECT_EQ(animo->getFrameName(1, 2), "Step");
 }
 
+TEST_F(AnimoTest, EventsAreAddedEmptiedAndRemoved)
+{
+    animo->AddEvent(event("empty", {}));
+    animo->AddEvent(event("loop", {1, 2}, 1, 1, 4));
+    animo->AddEvent(event("last", {3}));
+    EXPECT_EQ(animo->getFirstEvent(), 1);
+    CXPoint loop;
+    EXPECT_EQ(animo->GetLoop(1, loop), 4);
+    EXPECT_EQ(loop, CXPoint(1, 1));
+    EXPECT_EQ(animo->GetFrameInfo(0, 0), nullptr);
+    _anmFrameInfo3* record = animo->GetFrameInfo(1, 1);
+    ASSERT_NE(record, nullptr);
+    EXPECT_EQ(record->reserved12, -1);
+    EXPECT_EQ(record->opacity, 255);
+    record->soundName = "bell.wav";
+    animo->ClearWAVEntry(1, 1);
+    EXPECT_EQ(record->soundName, "");
+
+    animo->RemoveAllFrames(1);
+    EXPECT_EQ(animo->GetNOFInEvent(1), 0);
+    EXPECT_EQ(animo->GetFrameInfo(1, 0), nullptr);
+    animo->RemoveEvent(0);
+    EXPECT_EQ(animo->GetNOE(), 2);
+    EXPECT_EQ(animo->GetEventName(1), "last");
+    EXPECT_EQ(animo->GetEventName(7), "");
+    EXPECT_EQ(animo->getFrameNo("LAST"), 1);
+    EXPECT_EQ(animo->getFrameNo("none"), 0);
+}
+
 } // namespace
 } // namespace animotest
