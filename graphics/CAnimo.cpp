@@ -2,7 +2,7 @@
 
 #include "foundation/IntegerWrap.h"
 #include "graphics/CAnimationManager.h"
-#include "graphics/CFrame.h"
+#include "graphics/CColor.h"
 #include "graphics/CFrameSoundFactory.h"
 
 using foundation::wrapAdd;
@@ -171,6 +171,36 @@ void CAnimo::Flush()
     CGraphicsObject::Flush();
 }
 
+bool CAnimo::DeCompress()
+{
+    bool whole = true;
+    forEachFrame([&whole](CFrame& frame) { whole = frame.DeCompress() && whole; });
+    return whole;
+}
+
+bool CAnimo::DeCompressRLE2()
+{
+    bool whole = true;
+    forEachFrame([&whole](CFrame& frame) { whole = frame.DeCompressRLE2() && whole; });
+    return whole;
+}
+
+void CAnimo::pack(bool freeUnpacked)
+{
+    forEachFrame([freeUnpacked](CFrame& frame) { frame.pack(freeUnpacked); });
+}
+
+void CAnimo::unpack()
+{
+    forEachFrame([](CFrame& frame) { frame.unpack(); });
+}
+
+CColor CAnimo::GetPixel(int x, int y)
+{
+    CFrame* frame = GetFrame(-1);
+    return frame != nullptr ? frame->GetPixel(x, y) : CColor(0, 0, 0);
+}
+
 int CAnimo::GetPixel(_channel channel, CXPoint p)
 {
     CFrame* frame = lastDrawn_ != nullptr ? lastDrawn_ : GetFrame(-1);
@@ -214,6 +244,7 @@ void CAnimo::drawCurrentFrame(CGraphicsObject* target)
     CFrame* frame = GetFrame(-1);
     if (frame == nullptr)
         return;
+    packLastDrawn(frame);
     CXRect clip = frame->GetClippingRect();
     CXPoint offset = frame->GetFramePosition();
     CGraphicsObject* destiny = frame->GetDestiny();
@@ -234,6 +265,16 @@ void CAnimo::drawCurrentFrame(CGraphicsObject* target)
     lastDrawn_ = frame;
     // Drawing may convert the frame's planes: show the ones it has now.
     updateWithCurrentFrame();
+}
+
+void CAnimo::packLastDrawn(CFrame* next)
+{
+    if (lastDrawn_ == nullptr || lastDrawn_ == next)
+        return;
+    for (const std::shared_ptr<CFrame>& frame : frames_) {
+        if (frame.get() == lastDrawn_ && frame.use_count() == 1)
+            frame->bringBackCompressed();
+    }
 }
 
 void CAnimo::invalidateOnScreen(CXRect rect)
@@ -303,10 +344,8 @@ void CAnimo::Convert(int bpp)
 {
     if (GetCompression() != COMPRESSION_NONE)
         return;
-    for (const auto& frame : frames_)
-        frame->Convert(bpp);
     SetBpp(bpp);
-    updateWithCurrentFrame();
+    forEachFrame([bpp](CFrame& frame) { frame.Convert(bpp); });
 }
 
 void CAnimo::takeCurrentFrame(CXPoint offset)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "graphics/CAnimoEvents.h"
+#include "graphics/CFrame.h"
 #include "graphics/CGraphicsObject.h"
 #include "graphics/CPlayable.h"
 
@@ -8,7 +9,6 @@
 #include <memory>
 #include <vector>
 
-class CFrame;
 
 // An animated graphics object: a list of frames and a list of named events (CAnimoEvents), each
 // event an ordered list of positions naming frames. It is drawn as its current frame, and as a
@@ -86,8 +86,17 @@ public:
     using CGraphicsObject::Move;
     // Frees frames, events and sounds; the animation is empty and stopped.
     void Flush() override;
+    // Packing is the frames' business: each of these goes to every frame, and the animation
+    // shows the current frame's planes as they are afterwards. False when a frame does not
+    // unpack.
+    bool DeCompress() override;
+    bool DeCompressRLE2() override;
+    void pack(bool freeUnpacked) override;
+    void unpack() override;
     // Of the frame drawn last, else of the current frame.
     int GetPixel(_channel channel, CXPoint p) override;
+    // The current frame's colour.
+    CColor GetPixel(int x, int y) override;
     using CGraphicsObject::GetPixel;
     // Draws the current frame onto the destiny.
     void Redraw() override;
@@ -193,6 +202,14 @@ protected:
     void drawCurrentFrame(CGraphicsObject* target);
     // The screen the animation stands on invalidates the rectangle while the animation shows.
     void invalidateOnScreen(CXRect rect);
+    // Applies the operation to every frame, then shows the current frame as it now is.
+    template <class Operation>
+    void forEachFrame(Operation operation)
+    {
+        for (const std::shared_ptr<CFrame>& frame : frames_)
+            operation(*frame);
+        updateWithCurrentFrame();
+    }
 
 private:
     struct FilterSlot {
@@ -224,6 +241,9 @@ private:
     CXPoint currentRecordOffset() const;
     // Places the animation's own graphics position, without the anchor.
     void placeAt(CXPoint p);
+    // The frame drawn last goes back to its packed form when another one is drawn now, unless
+    // another animation shares it and may show its unpacked planes.
+    void packLastDrawn(CFrame* next);
 
     std::vector<std::shared_ptr<CFrame>> frames_;
     // The streamed frame sound now playing.

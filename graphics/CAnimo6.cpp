@@ -71,26 +71,19 @@ bool CAnimo6::isPlaying(const char* eventName) const
     return IsPlaying() && getCurrentEventName() == eventName;
 }
 
-void CAnimo6::forEachFrame(void (CGraphicsObject::*operation)())
-{
-    for (int i = 0; i < GetNOF(); ++i)
-        (GetFrame(i)->*operation)();
-    updateWithCurrentFrame();
-}
-
 void CAnimo6::FlipH()
 {
-    forEachFrame(&CGraphicsObject::FlipH);
+    forEachFrame([](CFrame& frame) { frame.FlipH(); });
 }
 
 void CAnimo6::FlipV()
 {
-    forEachFrame(&CGraphicsObject::FlipV);
+    forEachFrame([](CFrame& frame) { frame.FlipV(); });
 }
 
 void CAnimo6::resetFlips()
 {
-    forEachFrame(&CGraphicsObject::resetFlips);
+    forEachFrame([](CFrame& frame) { frame.resetFlips(); });
 }
 
 bool CAnimo6::isAt(CXPoint p, bool useAlpha)

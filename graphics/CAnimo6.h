@@ -43,8 +43,4 @@ public:
     void resetFlips() override;
     // Whether the current frame shows the point (its pixel there, with `useAlpha`).
     bool isAt(CXPoint p, bool useAlpha);
-
-private:
-    // Applies the operation to every frame, then shows the current frame as it now is.
-    void forEachFrame(void (CGraphicsObject::*operation)());
 };

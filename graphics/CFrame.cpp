@@ -32,6 +32,17 @@ void CFrame::Move(int dx, int dy)
     posOffset_ = posOffset_ + CXPoint(dx, dy);
 }
 
+void CFrame::redraw(CGraphicsObject* target)
+{
+    _compression code = GetCompression();
+    if (code == COMPRESSION_LZW || code == COMPRESSION_LZW_RLE)
+        DeCompress();
+    // Unpacking run-length-over-LZO data leaves run-length data.
+    if (GetCompression() == COMPRESSION_RLE)
+        DeCompressRLE2();
+    CGraphicsObject::redraw(target);
+}
+
 void CFrame::copyPlanesOf(CGraphicsObject* picture)
 {
     alloc(picture->Size(), picture->GetBpp(), false);

@@ -26,6 +26,9 @@ public:
     void Move(int dx, int dy) override;
     using CGraphicsObject::Move;
 
+    // A packed frame is unpacked first (code 4 keeps its packed planes aside).
+    void redraw(CGraphicsObject* target) override;
+
     // The head layout the frame was read with (animation files).
     int getHeadLayout() const { return headLayout_; }
     void setHeadLayout(int layout) { headLayout_ = layout; }

@@ -59,6 +59,36 @@ TEST_F(Animo6Test, RedrawPutsTheCurrentFrameWhereTheAnimationStands)
     EXPECT_EQ(pixels(target)[0 * 12 + 7], 0);
 }
 
+TEST_F(Animo6Test, PackedFramesAreUnpackedToBeDrawnAndPackedAgainWhenTheNextIsDrawn)
+{
+    CGraphicsObject target(nullptr, CXSize(12, 6), 16);
+    for (int frame = 0; frame < 2; ++frame)
+        animo.GetFrame(frame)->Compress(COMPRESSION_RLE);
+    animo.SetEventFrame(0, 0);
+    animo.redraw(&target);
+    EXPECT_EQ(pixels(target)[3 * 12 + 4], 0x0F0F);
+    EXPECT_EQ(animo.GetFrame(0)->GetCompression(), COMPRESSION_NONE);
+
+    animo.SetEventFrame(0, 1);
+    animo.redraw(&target);
+    EXPECT_EQ(pixels(target)[0], 0x7777);
+    EXPECT_EQ(animo.GetFrame(0)->GetCompression(), COMPRESSION_RLE);
+    EXPECT_EQ(animo.GetFrame(1)->GetCompression(), COMPRESSION_NONE);
+
+    // A copy may show the unpacked planes of a frame it shares: they stay.
+    CAnimo6 copy(animo);
+    animo.SetEventFrame(0, 0);
+    animo.redraw(&target);
+    EXPECT_EQ(animo.GetFrame(1)->GetCompression(), COMPRESSION_NONE);
+    EXPECT_EQ(copy.GetPixel(CHANNEL_ALPHA, CXPoint(0, 0)), 255);
+
+    animo.pack(true);
+    EXPECT_EQ(animo.GetFrame(0)->GetCompression(), COMPRESSION_RLE);
+    EXPECT_TRUE(animo.DeCompressRLE2());
+    EXPECT_EQ(animo.GetFrame(0)->GetCompression(), COMPRESSION_NONE);
+    EXPECT_EQ(animo.GetDataPtr(), animo.GetFrame(0)->GetDataPtr());
+}
+
 TEST_F(Animo6Test, HitTestsAnswerForTheCurrentFrameWhereItStands)
 {
     animo.SetEventFrame(0, 0);
