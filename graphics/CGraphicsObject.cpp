@@ -437,6 +437,20 @@ void CGraphicsObject::putPixel(int x, int y, short color, int alpha, bool replac
     pixel = uint16_t(r << redShift | g << 5 | b);
 }
 
+void CGraphicsObject::ToGrayScale()
+{
+    auto* pixels = reinterpret_cast<uint16_t*>(GetDataPtr());
+    if (pixels == nullptr || compression_ != COMPRESSION_NONE || (bpp_ != 15 && bpp_ != 16))
+        return;
+    int count = pixelCount();
+    for (int i = 0; i < count; ++i) {
+        int p = pixels[i];
+        // 16 bits: green's upper five bits, so every channel counts five.
+        int grey = bpp_ == 16 ? ((p >> 11) + ((p >> 6) & 31) + (p & 31)) / 3 : (((p >> 10) & 31) + ((p >> 5) & 31) + (p & 31)) / 3;
+        pixels[i] = uint16_t(bpp_ == 16 ? grey * (2048 + 64 + 1) : grey * (1024 + 32 + 1));
+    }
+}
+
 void CGraphicsObject::FlipH()
 {
     CPackedPlanes::RawScope raw(packing_);

@@ -168,6 +168,8 @@ public:
     uint8_t* Join2Channels();
     // 24-bit colour and alpha planes from such a buffer.
     void SplitOn2(const uint8_t* buffer, int count);
+    // Every 15- or 16-bit pixel becomes the grey of its channels' mean.
+    void ToGrayScale();
     // Stores a colour at a pixel of a 15- or 16-bit plane.
     void SetPixel(int x, int y, CColor color);
     void SetPixel(CXPoint p, CColor color);

@@ -4,6 +4,7 @@
 #include "foundation/CFile.h"
 #include "foundation/CLanguageOSVer.h"
 #include "foundation/CXRandom.h"
+#include "foundation/CSharedMedium.h"
 #include "foundation/CXTimer.h"
 #include "graphics/CAnimationManager.h"
 #include "graphics/CCollisionInspector.h"
@@ -17,6 +18,8 @@
 #include "graphics/CMouseObjectLink.h"
 #include "graphics/CMusicPlayerIfc.h"
 #include "graphics/CPublicTrash.h"
+#include "graphics/CRefreshRegion.h"
+#include "graphics/CRefreshScreen.h"
 #include "graphics/CSoundManagerLink.h"
 #include "graphics/CSurface.h"
 #include "graphics/CWindowLinks.h"
@@ -117,11 +120,73 @@ CWindow::~CWindow()
 
 int CWindow::Redraw(bool force)
 {
-    if (display_ == nullptr || (!force && !isActive()))
+    if (screen_ == nullptr || (!force && !isActive()))
         return 0;
-    // The screen draws what was invalidated into the back surface and copies it to the display here.
+    bool wholeScreen = false;
+    if (screen_->Redraw(backSurface_.get(), display_.get(), &wholeScreen)) {
+        // A flipped frame is drawn whole every time: the region is never emptied then.
+        if (display_->IsFlippingEnabled())
+            display_->Flip();
+        else
+            copyDirtyRectangles();
+    }
+    if (wholeScreen)
+        Invalidate();
     display_->present(force);
     return 0;
+}
+
+void CWindow::copyDirtyRectangles()
+{
+    CRefreshRegion* region = screen_->getRefreshList();
+    CXSize size = backSurface_->Size();
+    for (int i = 0; i < region->getSize(); ++i) {
+        CXRect* entry = region->rectAt(i);
+        CXRect rect = entry != nullptr ? *entry : CXRect(0, 0, size.cx, size.cy);
+        rect.right = std::min(rect.right, size.cx);
+        rect.bottom = std::min(rect.bottom, size.cy);
+        // The display's screen is the client area: its origin is the client origin.
+        if (rect.Width() > 0 && rect.Height() > 0)
+            display_->Blt(backSurface_.get(), rect.left, rect.top, &rect);
+    }
+    region->removeAll();
+}
+
+void CWindow::Invalidate()
+{
+    if (screen_ != nullptr)
+        screen_->Invalidate(static_cast<CXRect*>(nullptr));
+}
+
+void CWindow::Invalidate(CXRect* rect)
+{
+    if (screen_ != nullptr)
+        screen_->Invalidate(rect);
+}
+
+void CWindow::Invalidate(CGraphicsObject* object)
+{
+    if (screen_ != nullptr)
+        screen_->Invalidate(object);
+}
+
+void CWindow::SetBackground(CGraphicsObject* object)
+{
+    if (screen_ != nullptr)
+        screen_->SetBackground(object);
+}
+
+void CWindow::SetBackground(CColor* color)
+{
+    if (screen_ != nullptr)
+        screen_->SetBackground(color);
+}
+
+void CWindow::removeFromScreen(CSharedMedium* medium)
+{
+    auto* picture = dynamic_cast<CGraphicsObject*>(medium);
+    if (screen_ != nullptr && picture != nullptr)
+        *screen_ >> picture;
 }
 
 int CWindow::CreateSurface()
@@ -153,10 +218,16 @@ void CWindow::displayMade(CXSize size)
 {
     // With page flipping the display's back buffer is drawn into; otherwise a surface of our own.
     backSurface_ = std::make_unique<CDirectDrawSurface>(this, display_->GetBackBufferInterface(), size, display_->GetBPP());
+    screen_ = std::make_unique<CRefreshScreen>(this, false);
+    if (display_->isWindowMode() && hostWindow_ != nullptr) {
+        platform::ScreenPoint origin = hostWindow_->clientOrigin();
+        screen_->SetPosition(origin.x, origin.y);
+    }
 }
 
 void CWindow::releaseDisplay()
 {
+    screen_.reset();
     backSurface_.reset();
     display_.reset();
 }
@@ -199,7 +270,13 @@ int CWindow::OnActivateApp(bool active)
     // The poller thread reads the flag: it stops polling while the application is inactive.
     active_.store(active, std::memory_order_release);
     stopDraggingWindow();
-    // The screen hears of the focus change here.
+    // Activation may come before there is any display.
+    if (screen_ != nullptr) {
+        if (active)
+            screen_->onFocusOn();
+        else
+            screen_->onFocusOff();
+    }
     if (active)
         CMouseObjectLink::restoreMouseObject();
     else
@@ -221,7 +298,10 @@ bool CWindow::OnExit()
 
 int CWindow::OnMove(int x, int y)
 {
-    // In window mode the screen takes the new position and is invalidated whole here.
+    if (windowMode_ && screen_ != nullptr) {
+        screen_->SetPosition(x, y);
+        Invalidate();
+    }
     return 0;
 }
 

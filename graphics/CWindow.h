@@ -1,5 +1,6 @@
 #pragma once
 
+#include "foundation/CMediaScreen.h"
 #include "foundation/CWindowTimerTarget.h"
 #include "foundation/CXObject.h"
 #include "foundation/CXPoint.h"
@@ -15,9 +16,11 @@
 
 class CCollisionInspector;
 class CCommandLine6;
+class CColor;
 class CDirectDrawSurface;
 class CDXMouse;
 class CEngineHost;
+class CGraphicsObject;
 class CInputPoller;
 class CKeyboard;
 class CKeyListener;
@@ -26,6 +29,7 @@ class CMC_Object;
 class CMouseListener;
 class CMusicPlayerIfc;
 class CPublicTrash;
+class CRefreshScreen;
 class CSurface;
 class CUnitTimerTarget;
 class CWindowLinks;
@@ -40,7 +44,7 @@ class CXTimer;
 // Everything runs on the main thread except the input-poller thread, which only drains the
 // pollers' devices into their queues under the window's lock; the queued events are delivered in
 // the main thread's next turn.
-class CWindow : public CXObject, public CWindowTimerTarget {
+class CWindow : public CXObject, public CWindowTimerTarget, public CMediaScreen {
 public:
     // Mouse event codes shared with the hot spots.
     enum MouseEvent {
@@ -103,6 +107,18 @@ public:
     uint8_t* GetScreenPtr() const;
     // The back surface's size; the window's screen size before there is one.
     CXSize GetScreenSize() const;
+    // The screen, made with every display; null before the first.
+    CRefreshScreen* GetRefreshScreenInterface() const { return screen_.get(); }
+
+    // Shortcuts to the screen (nothing without one): the whole screen, a rectangle or an object's
+    // box becomes dirty; the background becomes a picture or a colour.
+    void Invalidate();
+    void Invalidate(CXRect* rect);
+    void Invalidate(CGraphicsObject* object);
+    void SetBackground(CGraphicsObject* object);
+    void SetBackground(CColor* color);
+    // A shared medium about to be deleted leaves the screen.
+    void removeFromScreen(CSharedMedium* medium) override;
 
     // One engine turn, only while active; always 0.
     int Tick();
@@ -254,9 +270,11 @@ private:
     int dispatchToBoth(MouseEvent event, CXPoint point, int flags, int button, bool press);
     bool acceptsMouse(int flags) const { return mouseEnabled_ && flags == 0; }
     void dragWindow(CXPoint point);
-    // What every display gets: the back surface it is drawn through.
+    // What every display gets: the back surface it is drawn through and the screen.
     void displayMade(CXSize size);
     void releaseDisplay();
+    // The screen's dirty rectangles from the back surface to the display.
+    void copyDirtyRectangles();
     int findMouseListener(CMouseListener* listener) const;
 
     platform::HostWindow* hostWindow_;
@@ -297,6 +315,7 @@ private:
     std::unique_ptr<CWindowLinks> links_;
     std::unique_ptr<CSurface> display_;
     std::unique_ptr<CDirectDrawSurface> backSurface_;
+    std::unique_ptr<CRefreshScreen> screen_;
 
     static CXString cdPath;
     static bool paused;
