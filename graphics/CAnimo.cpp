@@ -151,6 +151,7 @@ void CAnimo::Move(int dx, int dy)
     CXRect moved = unite(before, GetBoundingBox());
     if (GetCanvas() != nullptr)
         GetCanvas()->Invalidate(&moved);
+    markInvalidated();
     reportPositionChange();
 }
 

@@ -250,6 +250,8 @@ protected:
     _canvas asCanvas();
     // A monitored object tells its window's collision inspector that it moved.
     void reportPositionChange();
+    // Marks the object changed for the screen's next pass, as every invalidation does.
+    void markInvalidated() { invalidated_ = true; }
 
 private:
     friend class CPackedPlanes;

@@ -1,4 +1,5 @@
 #include "AnimoFixture.h"
+#include "GraphicsTestSupport.h"
 
 #include "foundation/CMElement.h"
 #include "graphics/CAnimo6.h"
@@ -87,6 +88,19 @@ TEST_F(Animo6Test, PackedFramesAreUnpackedToBeDrawnAndPackedAgainWhenTheNextIsDr
     EXPECT_TRUE(animo.DeCompressRLE2());
     EXPECT_EQ(animo.GetFrame(0)->GetCompression(), COMPRESSION_NONE);
     EXPECT_EQ(animo.GetDataPtr(), animo.GetFrame(0)->GetDataPtr());
+}
+
+TEST_F(Animo6Test, MovingInvalidatesTheOldAndTheNewPlaceOnItsScreen)
+{
+    graphicstest::RecordingScreen screen;
+    animo.SetEventFrame(0, 0);
+    animo.isInvalidated();
+    animo.SetCanvas(&screen);
+    animo.Move(10, 0);
+    EXPECT_EQ(screen.rects, (std::vector<CXRect>{CXRect(4, 3, 16, 5)}));
+    EXPECT_TRUE(animo.isInvalidated());
+    EXPECT_EQ(animo.GetBoundingBox(), CXRect(14, 3, 16, 5));
+    animo.SetCanvas(nullptr);
 }
 
 TEST_F(Animo6Test, HitTestsAnswerForTheCurrentFrameWhereItStands)
