@@ -44,8 +44,11 @@ bool CRiffReader::findChunk(const char* name, uint32_t& size)
     return false;
 }
 
-bool CRiffReader::readFormat(uint32_t size, WAVEFORMATEX& format)
+bool CRiffReader::readFormat(WAVEFORMATEX& format)
 {
+    uint32_t size = 0;
+    if (!readHead() || !findChunk("fmt ", size))
+        return false;
     const int chunkStart = position_;
     const int count = static_cast<int>(std::min<uint32_t>(size, WAVEFORMATEX::SIZE));
     uint8_t record[WAVEFORMATEX::SIZE];

@@ -13,19 +13,19 @@ class CRiffReader {
 public:
     CRiffReader(CFile* file, int start, int end);
 
-    // "RIFF", a size and "WAVE" at the start; the walk begins after them.
-    bool readHead();
     // Walks on from the current place to the chunk with that four-letter name, skipping other
     // chunks by their sizes (no pad byte). True with the file at the chunk's first byte and the
     // size cut to the bytes the file holds; false when the end comes first.
     bool findChunk(const char* name, uint32_t& size);
-    // Reads a "fmt " chunk found by findChunk into the record (its first WAVEFORMATEX::SIZE bytes
-    // at most) and moves on to the end of the chunk.
-    bool readFormat(uint32_t size, WAVEFORMATEX& format);
+    // The head, then the "fmt " chunk into the record (its first WAVEFORMATEX::SIZE bytes at
+    // most); the walk goes on after the chunk.
+    bool readFormat(WAVEFORMATEX& format);
     // The current place in the file.
     int position() const { return position_; }
 
 private:
+    // "RIFF", a size and "WAVE" at the start; the walk begins after them.
+    bool readHead();
     bool readAt(int offset, void* bytes, int count);
 
     CFile* file_;

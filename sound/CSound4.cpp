@@ -63,11 +63,8 @@ namespace {
 int formatTagOf(CFile& file)
 {
     CRiffReader riff(&file, 0, file.Length());
-    uint32_t size = 0;
     WAVEFORMATEX format;
-    if (!riff.readHead() || !riff.findChunk("fmt ", size) || !riff.readFormat(size, format))
-        return 0;
-    return format.formatTag;
+    return riff.readFormat(format) ? format.formatTag : 0;
 }
 
 } // namespace

@@ -40,8 +40,7 @@ void CStreamedWAV::parse(int start, int end)
     CRiffReader riff(file_.get(), start, end);
     uint32_t size = 0;
     *format_ = WAVEFORMATEX();
-    if (!riff.readHead() || !riff.findChunk("fmt ", size) || !riff.readFormat(size, *format_)
-        || !riff.findChunk("data", size) || format_->blockAlign == 0) {
+    if (!riff.readFormat(*format_) || !riff.findChunk("data", size) || format_->blockAlign == 0) {
         // Found, but holding no sample data to read.
         Close();
         return;
