@@ -785,3 +785,13 @@ void CWindow::resetStatics()
     CDXMouse::resetStatics();
     CKeyboard::resetStatics();
 }
+
+void OnWindowCommand(CWindow* window, int command)
+{
+    if (command == COMMAND_EXIT) {
+        platform::windowSystem().postQuit();
+    } else if (command == COMMAND_REDRAW && window != nullptr) {
+        window->Invalidate();
+        window->Redraw(false);
+    }
+}

@@ -320,3 +320,8 @@ private:
     static CXString cdPath;
     static bool paused;
 };
+
+// The player's menu commands, by their identifiers: Exit (40001) posts the quit message, Redraw
+// (40004) draws the window's whole screen again; others do nothing.
+enum WindowCommand { COMMAND_EXIT = 40001, COMMAND_REDRAW = 40004 };
+void OnWindowCommand(CWindow* window, int command);

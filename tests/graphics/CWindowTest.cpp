@@ -244,5 +244,17 @@ TEST_F(WindowHostTest, SoundEffectsPathJoinsTheFolderWhenThereIsOne)
     EXPECT_EQ(window->GetSoundFXFullPath("klik.wav"), "C:\\GRA\\Wavs\\klik.wav");
 }
 
+TEST_F(WindowHostTest, MenuCommandsExitAndRedrawOthersDoNothing)
+{
+    OnWindowCommand(window.get(), 40002);
+    OnWindowCommand(window.get(), 100);
+    EXPECT_TRUE(log.empty());
+    EXPECT_FALSE(windowSystem.quitPosted());
+    OnWindowCommand(window.get(), COMMAND_REDRAW);
+    EXPECT_EQ(takeLog(), Log{"redraw"});
+    OnWindowCommand(nullptr, COMMAND_EXIT);
+    EXPECT_TRUE(windowSystem.quitPosted());
+}
+
 } // namespace
 } // namespace graphicstest
