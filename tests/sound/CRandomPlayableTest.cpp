@@ -41,12 +41,14 @@ public:
 struct Unit : CRandomPlayableNotifier {
     bool onRandomPlayableStarted(CPlayable*, int count) override
     {
-        log += "S" + std::to_string(count);
+        log += 'S';
+        log += std::to_string(count);
         return startAnswer;
     }
     bool onRandomPlayableFinished(CPlayable*, int count) override
     {
-        log += "F" + std::to_string(count);
+        log += 'F';
+        log += std::to_string(count);
         return finishAnswer;
     }
     bool startAnswer = true;
