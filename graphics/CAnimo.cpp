@@ -4,6 +4,7 @@
 #include "graphics/CAnimationManager.h"
 #include "graphics/CColor.h"
 #include "graphics/CFrameSoundFactory.h"
+#include "graphics/CRefreshScreen.h"
 
 using foundation::wrapAdd;
 using foundation::wrapSub;
@@ -126,6 +127,13 @@ void CAnimo::hide()
     if (releaseAfterUse())
         Flush();
     Visible(false);
+}
+
+void CAnimo::alwaysOnTop()
+{
+    // Only the screen puts itself as an object's canvas.
+    if (auto* screen = dynamic_cast<CRefreshScreen*>(GetCanvas()))
+        screen->SetFlags(this, 1);
 }
 
 // ---- graphics object -----------------------------------------------------------------------

@@ -76,6 +76,8 @@ public:
     void show() override;
     // Flushes first when it is to be released after use.
     void hide() override;
+    // Marks the animation on its screen with flag 1.
+    void alwaysOnTop() override;
 
     // ---- graphics object -------------------------------------------------------------------
     CXPoint getCenterPoint() override;

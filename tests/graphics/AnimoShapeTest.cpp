@@ -1,5 +1,7 @@
 #include "AnimoFixture.h"
 #include "GraphicsTestSupport.h"
+#include "ScreenHarness.h"
+#include "graphics/CColor.h"
 
 #include "foundation/CMElement.h"
 #include "graphics/CAnimo6.h"
@@ -269,6 +271,52 @@ TEST_F(AnimoTest, EventsAreAddedEmptiedAndRemoved)
     EXPECT_EQ(animo->GetEventName(7), "");
     EXPECT_EQ(animo->getFrameNo("LAST"), 1);
     EXPECT_EQ(animo->getFrameNo("none"), 0);
+}
+
+} // namespace
+} // namespace animotest
+
+namespace animotest {
+namespace {
+
+using AnimoScreenTest = graphicstest::ScreenTest;
+
+TEST_F(AnimoScreenTest, APlayingAnimationOnTheScreenShowsEachFrameWhereItStands)
+{
+    CAnimationManager manager;
+    CAnimationManager::install(&manager);
+    {
+        CColor grey(0x40, 0x40, 0x40);
+        window->SetBackground(&grey);
+        CAnimo6 animo(window.get());
+        animo.appendFrame(solidFrame(4, 4, 0x1111, 10, 10));
+        animo.appendFrame(solidFrame(4, 4, 0x2222, 20, 10));
+        animo.AddEvent(event("walk", {0, 1}));
+        animo.SetFPS(10);
+        screen->put(&animo, 5);
+        animo.Play(0, 0, 0);
+        window->Tick();
+        uint16_t background = shown(700, 500);
+        EXPECT_NE(background, 0);
+        EXPECT_EQ(shown(13, 13), 0x1111);
+        EXPECT_EQ(shown(20, 10), background);
+
+        clock.advance(100);
+        window->Tick();
+        window->Tick();
+        EXPECT_EQ(shown(13, 13), background);
+        EXPECT_EQ(shown(20, 10), 0x2222);
+
+        animo.alwaysOnTop();
+        EXPECT_EQ(screen->GetFlags(&animo), 1);
+    }
+    // Gone from the screen and the manager with its destruction: the next turn steps and draws
+    // without it.
+    clock.advance(100);
+    window->Invalidate();
+    window->Tick();
+    EXPECT_EQ(shown(21, 11), shown(700, 500));
+    CAnimationManager::install(nullptr);
 }
 
 } // namespace
