@@ -1,8 +1,13 @@
 #pragma once
 
 #include "foundation/CInstalledLink.h"
+#include "foundation/CXPoint.h"
 
-// What the screen asks, at every frame, of the default unit of the scene that is live.
+class CControl;
+class CGraphicsObject;
+
+// What the screen asks, at every frame, of the default unit of the scene that is live; and what
+// the hot spots and buttons of a scene ask of it.
 class CScreenUnit {
 public:
     virtual ~CScreenUnit() = default;
@@ -12,6 +17,13 @@ public:
     virtual bool onInitialUpdate() = 0;
     // Before every later frame.
     virtual void onCanvasRefreshed() = 0;
+    // While the scene is live: only then do its hot spots take moves and left buttons.
+    virtual bool isActive() { return true; }
+    // While the unit drags a control's graphics object, buttons do not react.
+    virtual bool isDragging() { return false; }
+    // A button's press starts dragging the object from the point; the unit tells the control.
+    // True when the drag started; a unit that drags nothing answers false.
+    virtual bool onStartDragging(CGraphicsObject* graphics, CXPoint point, CControl* control) { return false; }
 };
 
 // How the screen finds that unit: the engine host installs its link while it lives. Without a link,

@@ -11,6 +11,7 @@
 #include "graphics/CDirectDrawSurface.h"
 #include "graphics/CDXMouse.h"
 #include "graphics/CEngineHost.h"
+#include "graphics/CHotSpot.h"
 #include "graphics/CInputPoller.h"
 #include "graphics/CKeyboard.h"
 #include "graphics/CKeyListener.h"
@@ -116,6 +117,7 @@ CWindow::~CWindow()
     collisions_.reset();
     CWindowSoundLink::releaseSoundBuffers();
     links_.reset();
+    CHotSpot::done();
 }
 
 int CWindow::Redraw(bool force)
@@ -370,18 +372,17 @@ void CWindow::deliverInput()
 
 int CWindow::offerToHotSpots(MouseEvent event, CXPoint point)
 {
-    // The hot-spot registry answers here; until it does no spot takes anything.
-    return 0;
+    return CHotSpot::OnMouseEvent(event, point, 0);
 }
 
 int CWindow::offerKeyDownToHotSpots(int key, int data)
 {
-    return 0;
+    return CHotSpot::OnKeyDown(key, data);
 }
 
 int CWindow::offerKeyUpToHotSpots(int key, int data)
 {
-    return 0;
+    return CHotSpot::OnKeyUp(key, data);
 }
 
 template <class Ask>
@@ -784,6 +785,7 @@ void CWindow::resetStatics()
     paused = false;
     CDXMouse::resetStatics();
     CKeyboard::resetStatics();
+    CHotSpot::resetStatics();
 }
 
 void OnWindowCommand(CWindow* window, int command)
