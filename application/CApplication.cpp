@@ -2,6 +2,7 @@
 
 #include "application/CMC_Application.h"
 #include "application/CMC_StructureParser.h"
+#include "application/CUnit6.h"
 #include "foundation/CCommandLine6.h"
 #include "foundation/CConfig.h"
 #include "foundation/CFile.h"
@@ -40,6 +41,7 @@ CApplication::CApplication(CWindow* window, const CXString& iniName, const CXStr
     CGameConfigLink::install(this);
     CCommandLineSource::install(this);
     CMusicLoopLink::install(this);
+    CScreenUnitLink::install(this);
 }
 
 CApplication::~CApplication()
@@ -53,6 +55,7 @@ CApplication::~CApplication()
     CSoundManager::install(nullptr);
     soundManager_.reset();
     CFile::closeBigFile();
+    CScreenUnitLink::install(nullptr);
     CMusicLoopLink::install(nullptr);
     CCommandLineSource::install(nullptr);
     CGameConfigLink::install(nullptr);
@@ -81,7 +84,7 @@ void CApplication::preinitializeApplication(bool skipCdSearch)
     bool onHardDisk = commandLine_ != nullptr && commandLine_->isHdd();
     if (!skipCdSearch && !onHardDisk && !findCD(iniName_, false))
         return;
-    resources_ = std::make_unique<CResourcesManager>(nullptr);
+    resources_ = std::make_unique<CResourcesManager>(window_);
     CXString path = commandLine_ != nullptr ? commandLine_->getPath() : CXString();
     if (path.IsString())
         CFile::chDir(path);
@@ -178,6 +181,12 @@ CConfig* CApplication::getGameConfig(CWindow*)
 CCommandLine6* CApplication::getCommandLine() const
 {
     return commandLine_;
+}
+
+CScreenUnit* CApplication::getDefUnit()
+{
+    CUnit6* unit = CMC_Scene::getDefUnit();
+    return unit != nullptr && unit->getScene() != nullptr ? unit : nullptr;
 }
 
 void CApplication::onMusicLooped()

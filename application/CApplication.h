@@ -3,6 +3,7 @@
 #include "foundation/CCommandLineSource.h"
 #include "foundation/CXObject.h"
 #include "graphics/CEngineHost.h"
+#include "graphics/CScreenUnit.h"
 #include "script/CGameConfigLink.h"
 #include "sound/CMusicLoopLink.h"
 
@@ -22,12 +23,13 @@ class CWindow;
 // the window's turn), the game's INI configuration and the resources, opens the data archive, and switches to a next game when the
 // application names one. While it lives it is the window's engine host, the game configuration
 // scripts persist into, the command line the definition loader reads and the receiver of music
-// loops. Main thread only.
+// loops, and it shows the screen the unit of the live scene. Main thread only.
 class CApplication : public CXObject,
                      public CEngineHost,
                      public CGameConfigLink,
                      public CCommandLineSource,
-                     public CMusicLoopLink {
+                     public CMusicLoopLink,
+                     public CScreenUnitLink {
 public:
     // Opens the data archive when one is named and the configuration on the INI file (below the
     // window's root path) when one is named. Nothing fails here.
@@ -56,6 +58,8 @@ public:
     CCommandLine6* getCommandLine() const override;
     // "ONMUSICLOOPED" on the live scene.
     void onMusicLooped() override;
+    // The scenes' unit while it serves a live scene.
+    CScreenUnit* getDefUnit() override;
 
     CMC_Application* getMCApplicationIfc() const { return application_; }
     CAnimationManager* getAnimoManagerIfc() const { return animationManager_.get(); }

@@ -3,6 +3,9 @@
 #include "application/CApplication.h"
 #include "application/CMC_Scene.h"
 #include "foundation/CResourcesManager.h"
+#include "graphics/CControl.h"
+#include "graphics/CGraphicsObject.h"
+#include "graphics/CRefreshScreen.h"
 #include "graphics/CWindow.h"
 #include "sound/CRandomPlayable.h"
 
@@ -16,7 +19,7 @@ CApplication* applicationOf(CWindow* window)
 } // namespace
 
 CUnit6::CUnit6(CWindow* window, const CXString& name)
-    : name_(name), application_(applicationOf(window)), window_(window), resources_(new CResourcesManager(nullptr)),
+    : name_(name), application_(applicationOf(window)), window_(window), resources_(new CResourcesManager(window)),
       returnPath_(101, 0.75f)
 {
     // Media the scene does not hold are asked of the engine host's manager.
@@ -47,6 +50,7 @@ bool CUnit6::initialize(CMC_Scene* scene, CUnit6* previous)
     music_ = previous != nullptr ? previous->getMusicFileName() : CXString();
     randomPlayables_ = std::make_unique<CRandomPlayable>(window_, this);
     randomPlayables_->addNotifier(this);
+    setBackground();
     if (window_ != nullptr) {
         window_->registerKeyListener(this);
         window_->registerMouseListener(this, listenerPriority);
@@ -77,6 +81,11 @@ bool CUnit6::domodal()
 
 bool CUnit6::done(CMC_Scene*, CUnit6*)
 {
+    dropDrag();
+    if (CRefreshScreen* canvas = getCanvas()) {
+        canvas->flush();
+        canvas->SetBackground(static_cast<CGraphicsObject*>(nullptr));
+    }
     scene_ = nullptr;
     active_ = false;
     updated_ = false;
@@ -90,6 +99,16 @@ bool CUnit6::done(CMC_Scene*, CUnit6*)
 CWindow* CUnit6::getWindow()
 {
     return window_;
+}
+
+CRefreshScreen* CUnit6::getCanvas()
+{
+    return window_ != nullptr ? window_->GetRefreshScreenInterface() : nullptr;
+}
+
+CRefreshScreen* CUnit6::getRefreshScreenInterface()
+{
+    return getCanvas();
 }
 
 bool CUnit6::isActive()
@@ -125,6 +144,117 @@ CXString CUnit6::getMusicFileName()
 CXString CUnit6::getBackgroundFileName()
 {
     return background_;
+}
+
+void CUnit6::setBackground()
+{
+    CRefreshScreen* canvas = getCanvas();
+    if (canvas == nullptr)
+        return;
+    CXString file = getBackgroundFileName();
+    if (file.IsString())
+        canvas->SetBackground(file);
+    else
+        canvas->SetBackground(static_cast<CGraphicsObject*>(nullptr));
+}
+
+// ---- dragging ---------------------------------------------------------------------------------
+
+CControl* CUnit6::draggedControl() const
+{
+    return draggedControlAlive_ != nullptr && *draggedControlAlive_ ? draggedControl_ : nullptr;
+}
+
+void CUnit6::dropDrag()
+{
+    dragging_ = false;
+    draggedControl_ = nullptr;
+    draggedControlAlive_.reset();
+    draggedGraphics_ = nullptr;
+}
+
+bool CUnit6::onStartDragging(CGraphicsObject* graphics, CXPoint point, CControl* control)
+{
+    dragging_ = true;
+    draggedControl_ = control;
+    draggedControlAlive_ = control != nullptr ? control->lifeToken() : nullptr;
+    draggedGraphics_ = graphics;
+    if (CRefreshScreen* canvas = getCanvas()) {
+        savedPriority_ = canvas->GetPriority(graphics);
+        canvas->SetPriority(graphics, draggingPriority);
+    }
+    startPosition_ = graphics != nullptr ? graphics->GetPosition() : CXPoint();
+    lastPoint_ = point;
+    if (control != nullptr)
+        control->onStartDragging(point);
+    return true;
+}
+
+bool CUnit6::dragTargetGone() const
+{
+    return draggedControl_ != nullptr && draggedControl() == nullptr;
+}
+
+bool CUnit6::onDragging(CXPoint point)
+{
+    // The control, and with it its picture, may have gone meanwhile.
+    if (dragTargetGone())
+        dropDrag();
+    if (!dragging_)
+        return false;
+    if (draggedGraphics_ != nullptr)
+        draggedGraphics_->Move(point.x - lastPoint_.x, point.y - lastPoint_.y);
+    lastPoint_ = point;
+    if (draggedControl_ != nullptr)
+        draggedControl_->onDragging(point);
+    return true;
+}
+
+bool CUnit6::onEndDragging(CXPoint)
+{
+    if (dragTargetGone()) {
+        dropDrag();
+        return true;
+    }
+    CControl* control = draggedControl_;
+    CGraphicsObject* graphics = draggedGraphics_;
+    CRefreshScreen* canvas = getCanvas();
+    if (graphics != nullptr && canvas != nullptr)
+        canvas->SetPriority(graphics, savedPriority_);
+    dropDrag();
+    if (control != nullptr) {
+        control->Enable(true);
+        control->onEndDragging(graphics != nullptr ? graphics->GetPosition() : CXPoint());
+    }
+    return true;
+}
+
+void CUnit6::bringBackDraggingObjectPosition(CXPoint)
+{
+    if (draggedGraphics_ == nullptr || dragTargetGone())
+        return;
+    draggedGraphics_->Invalidate();
+    draggedGraphics_->SetPosition(startPosition_);
+    draggedGraphics_->Invalidate();
+}
+
+bool CUnit6::onMouseMove(CXPoint point)
+{
+    return dragging_ && onDragging(point);
+}
+
+bool CUnit6::onClick(CXPoint point)
+{
+    if (dragging_ && draggingMode_)
+        onEndDragging(point);
+    return false;
+}
+
+bool CUnit6::onRelease(CXPoint point)
+{
+    if (dragging_ && !draggingMode_)
+        onEndDragging(point);
+    return false;
 }
 
 void CUnit6::setTimer(int id, int period, bool onlyActive)

@@ -7,22 +7,29 @@
 #include "graphics/CKeyListener.h"
 #include "graphics/CMouseListener.h"
 #include "graphics/CPlayableObserver.h"
+#include "graphics/CScreenUnit.h"
 #include "sound/CRandomPlayableNotifier.h"
+
+#include "foundation/CXPoint.h"
 
 #include <memory>
 
 class CApplication;
+class CControl;
+class CGraphicsObject;
 class CMC_Scene;
 class CMElements;
 class CPlayable;
 class CRandomPlayable;
+class CRefreshScreen;
 class CResourcesManager;
 class CWindow;
 
 // The scene host unit: the engine-side companion of the live scene. It holds the scene's name,
-// background and music, its resources manager and the return path scene scripts keep, starts
-// the scene's music at its first redraw, and listens to the window's mouse and keys (priority
-// 100000) while a scene is live. One unit, named "Default", serves every scene: each scene
+// background and music, its random playables, its resources manager and the return path scene
+// scripts keep, shows the background and starts the music at the scene's first redraw, and
+// listens to the window's mouse and keys (priority 100000) while a scene is live, to carry a
+// control that is being dragged. One unit, named "Default", serves every scene: each scene
 // initialises it when it becomes live and tells it done when it unloads. Main thread only.
 class CUnit6 : public CXObject,
                public CControlNotifier,
@@ -30,6 +37,7 @@ class CUnit6 : public CXObject,
                public CKeyListener,
                public CMouseListener,
                public CRandomPlayableNotifier,
+               public CScreenUnit,
                public CUnitTimerTarget {
 public:
     // Its own resources manager joins the engine host's, so media fall back on the host's.
@@ -40,13 +48,15 @@ public:
 
     // The priority of the unit among the window's mouse listeners.
     static constexpr int listenerPriority = 100000;
+    // The screen priority of an object while it is dragged.
+    static constexpr int draggingPriority = 10000;
 
     // Serves the scene: return code 0, active, the previous unit's music name kept, its random
     // playables made, the window listened to.
     virtual bool initialize(CMC_Scene* scene, CUnit6* previous);
     // The first redraw of the scene happened: its music starts.
-    virtual bool onInitialUpdate();
-    virtual void onCanvasRefreshed();
+    bool onInitialUpdate() override;
+    void onCanvasRefreshed() override;
     bool wasInitiallyUpdated() override;
     // True once a return code was set.
     virtual bool domodal();
@@ -54,6 +64,9 @@ public:
     // resources flushed, return path emptied.
     virtual bool done(CMC_Scene* scene, CUnit6* unit);
     virtual CWindow* getWindow();
+    // The window's screen (the one of its current display); null before it has one.
+    virtual CRefreshScreen* getCanvas();
+    virtual CRefreshScreen* getRefreshScreenInterface();
     bool isActive() override;
     // Plays the piece (the scene's music when null) looping, unless it is empty or already plays;
     // nothing unless forced or the scene wants its music started.
@@ -61,7 +74,31 @@ public:
     virtual void stopMusic();
     virtual CXString getMusicFileName();
     virtual CXString getBackgroundFileName();
+    // The screen's background becomes the picture of the background file, or none without one.
+    virtual void setBackground();
     void onTimer(int id) override;
+    // Dragging a control's graphics object: it goes to the top of the screen and follows the
+    // mouse until the next click (dragging mode true) or the button's release (false), then
+    // takes its priority back and the control is enabled again. Each step tells the control.
+    virtual bool onStartDragging(CGraphicsObject* graphics, CXPoint point, CControl* control);
+    virtual bool onDragging(CXPoint point);
+    virtual bool onEndDragging(CXPoint point);
+    using CControlNotifier::onDragging;
+    using CControlNotifier::onEndDragging;
+    using CControlNotifier::onStartDragging;
+    // Puts the dragged object back where the drag started.
+    void bringBackDraggingObjectPosition(CXPoint point);
+    bool isDragging() const { return dragging_; }
+    bool getDraggingMode() const { return draggingMode_; }
+    void setDraggingMode(bool endsAtClick) { draggingMode_ = endsAtClick; }
+    // While dragging, moves carry the object and are taken; the click or the release that ends
+    // the drag still goes on to other listeners.
+    bool onMouseMove(CXPoint point) override;
+    bool onClick(CXPoint point) override;
+    bool onRelease(CXPoint point) override;
+    using CMouseListener::onClick;
+    using CMouseListener::onRelease;
+
     // A playable of the live scene that starts by itself at random (probability per second, plays
     // per run, event played); nothing while no scene is live.
     virtual void addRandomPlayable(CPlayable* playable, double probability, int times, const CXString& event);
@@ -88,8 +125,22 @@ public:
 
 private:
     void stopListening();
+    // Forgets the drag without telling anyone.
+    void dropDrag();
+    // The dragged control while it lives.
+    CControl* draggedControl() const;
+    // A control was dragged and is gone.
+    bool dragTargetGone() const;
 
     CXString name_;
+    bool dragging_ = false;
+    bool draggingMode_ = false;
+    int savedPriority_ = 0;
+    CXPoint lastPoint_;
+    CXPoint startPosition_;
+    CControl* draggedControl_ = nullptr;
+    std::shared_ptr<const bool> draggedControlAlive_;
+    CGraphicsObject* draggedGraphics_ = nullptr;
     CApplication* application_;
     CXString background_;
     CWindow* window_;

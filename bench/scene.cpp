@@ -1,19 +1,25 @@
 // One engine turn of an idle scene: a generated game started headless through the engine host,
-// whose scene holds a few still objects and nothing that moves. A turn is the window's Tick (redraw
-// of nothing invalidated, timers, managers, input) and the engine host's turn (temporaries back,
+// whose scene shows a background picture and a few still pictures on the screen, holds a few
+// script values and a timer, and has nothing that moves. A turn is the window's Tick (a redraw
+// with nothing invalidated, timers, managers, input) and the engine host's turn (temporaries back,
 // trash, the container turn), with the clock one millisecond on, as the player paces its turns.
 // The goal is a physical budget rather than a peer: under 0.2 ms of CPU time per turn, printed as
 // the turn's share of it after the table.
 #include "application/CApplication.h"
 #include "foundation/CCommandLine6.h"
 #include "foundation/CFile.h"
+#include "graphics/CGraphicsObject.h"
+#include "graphics/CRefreshScreen.h"
 #include "graphics/CWindow.h"
 #include "platform/Clock.h"
 #include "platform/DriveMap.h"
 #include "platform/Drives.h"
+#include "platform/Display.h"
+#include "platform/HeadlessDisplay.h"
 #include "platform/HeadlessHostWindow.h"
 #include "platform/HeadlessWindowSystem.h"
 #include "platform/ManualClock.h"
+#include "tests/graphics/ImageBytes.h"
 #include "tests/platform/TempFolder.h"
 
 #include "bench/RatioReporter.h"
@@ -23,10 +29,12 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
 constexpr double kGoalMicroseconds = 200.0;
+constexpr int kStillPictures = 5;
 
 std::string declared(const std::string& name, const std::string& type, const std::string& properties)
 {
@@ -38,7 +46,10 @@ std::string declared(const std::string& name, const std::string& type, const std
 void writeGame(const TempFolder& folder)
 {
     folder.write("Dane/application.def", declared("GAME", "APPLICATION", "GAME:EPISODES=E\n") +
-                                             declared("E", "EPISODE", "E:SCENES=S\n") + declared("S", "SCENE", ""));
+                                             declared("E", "EPISODE", "E:SCENES=S\n") +
+                                             declared("S", "SCENE", "S:BACKGROUND=back.img\n"));
+    graphicstest::Bytes background = graphicstest::StillImage(800, 600, graphicstest::colourPlane(800, 600)).pik();
+    folder.write("Dane/back.img", std::string(background.begin(), background.end()));
     std::string scene;
     for (int i = 0; i < 8; ++i) {
         std::string name = "V";
@@ -64,22 +75,37 @@ void idleTurn(benchmark::State& state)
     platform::HeadlessWindowSystem windowSystem;
     platform::setWindowSystem(&windowSystem);
     platform::HeadlessHostWindow hostWindow{platform::WindowSettings{}};
+    platform::HeadlessDisplay display;
+    platform::setDisplay(&display);
     CCommandLine6 commandLine("");
     CFile::chDir("T:\\");
     {
         CWindow window(&hostWindow, &commandLine, nullptr, CXSize(800, 600), platform::CursorShape::Arrow, "T:\\", true);
         window.OnCreate();
         window.OnActivateApp(true);
+        window.CreateSurface();
         CApplication host(&window, "GAME.ini", "", &commandLine);
         host.preinitializeApplication(true);
         if (host.getMCApplicationIfc() == nullptr)
             state.SkipWithError("the game did not start");
+        std::vector<std::unique_ptr<CGraphicsObject>> pictures;
+        for (int i = 0; i < kStillPictures; ++i) {
+            pictures.push_back(std::make_unique<CGraphicsObject>(&window, CXSize(64, 64), 16));
+            pictures.back()->SetPosition(100 + 120 * i, 200 + 40 * i);
+            window.GetRefreshScreenInterface()->put(pictures.back().get(), i);
+        }
+        // The scene's first frames: the whole screen once, then nothing is dirty.
+        for (int i = 0; i < 3; ++i) {
+            clock.advance(1);
+            window.domodal();
+        }
         for (auto _ : state) {
             clock.advance(1);
             benchmark::DoNotOptimize(window.domodal());
         }
     }
     CWindow::resetStatics();
+    platform::setDisplay(nullptr);
     platform::setWindowSystem(nullptr);
     platform::setClock(nullptr);
     platform::setDrives(nullptr);

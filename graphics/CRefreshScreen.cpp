@@ -3,6 +3,7 @@
 #include "graphics/CBackgroundManager.h"
 #include "graphics/CCanvasObserver.h"
 #include "graphics/CDirectDrawSurface.h"
+#include "graphics/CImageFile.h"
 #include "graphics/CRefreshRegion.h"
 #include "graphics/CScreenUnit.h"
 #include "graphics/CValidationElement.h"
@@ -250,6 +251,23 @@ void CRefreshScreen::SetBackground(CGraphicsObject* object)
 void CRefreshScreen::SetBackground(CColor* color)
 {
     background_->SetBackground(color);
+}
+
+void CRefreshScreen::SetBackground(const CXString& file)
+{
+    CImageFile image(getWindow());
+    image.Load(file);
+    std::unique_ptr<CGraphicsObject> loaded(image.GetGraphicsObject());
+    if (loaded == nullptr || loaded->LastError() != 0)
+        return;
+    // The background's new surface is drawn from the new picture before the old picture goes.
+    background_->SetBackground(loaded.get());
+    loadedBackground_ = std::move(loaded);
+}
+
+void CRefreshScreen::flush()
+{
+    loadedBackground_.reset();
 }
 
 void CRefreshScreen::setBackground(CDirectDrawSurface* surface)

@@ -65,6 +65,12 @@ public:
 
     void SetBackground(CGraphicsObject* object);
     void SetBackground(CColor* color);
+    // The picture of an image file, which the screen keeps until flush() or the next file; a file
+    // that does not load leaves the background as it was.
+    void SetBackground(const CXString& file);
+    // Deletes the picture loaded for the background; the background itself is the caller's to
+    // replace.
+    void flush();
     void setBackground(CDirectDrawSurface* surface);
     CDirectDrawSurface* getBackgroundIfc() const;
 
@@ -100,5 +106,6 @@ private:
     std::vector<CCanvasObserver*> observers_;
     bool notify_;
     std::unique_ptr<CBackgroundManager> background_;
+    std::unique_ptr<CGraphicsObject> loadedBackground_;
     std::unique_ptr<CValidationQuene> drawList_;
 };

@@ -148,15 +148,16 @@ std::string risingWave(int count, int first)
     return soundtest::wave(spec);
 }
 
-// Whether the non-silent samples rise by one throughout (a restart would fall back).
-bool risesWithoutBreak(const std::vector<int16_t>& played, int first, int last)
+// Whether the non-silent samples rise by one from `first` throughout (a restart would fall
+// back), for at least `count` samples.
+bool risesWithoutBreak(const std::vector<int16_t>& played, int first, size_t count)
 {
     std::vector<int16_t> sound;
     for (int16_t sample : played) {
         if (sample != 0)
             sound.push_back(sample);
     }
-    if (sound.empty() || sound.front() != first || sound.back() != last)
+    if (sound.size() < count || sound.front() != first)
         return false;
     for (size_t i = 1; i < sound.size(); ++i) {
         if (sound[i] != sound[i - 1] + 1)
@@ -175,26 +176,23 @@ TEST_F(EngineHost, MusicSharedByTwoScenesPlaysOnAndOtherMusicReplacesIt)
     ASSERT_TRUE(start());
     audio.startCapture();
     EXPECT_FALSE(window()->isMusicPlaying()); // the music waits for the scene's first redraw
-    CMC_Scene::getDefUnit()->onInitialUpdate();
+    turn(0);
     EXPECT_TRUE(window()->isMusicPlaying());
     turns(10, 20);
     episode("E")->next();
-    turns(5, 20);
-    CMC_Scene::getDefUnit()->onInitialUpdate();
-    turns(5, 20);
+    turns(10, 20);
     audio.mixUntilNow();
     EXPECT_EQ(liveSceneName(), "S2");
-    EXPECT_TRUE(risesWithoutBreak(audio.takeCapture(), 1, 3200)) << "the music went on through the change";
+    EXPECT_TRUE(risesWithoutBreak(audio.takeCapture(), 1, 3000)) << "the music went on through the change";
 
     episode("E")->next();
     turn(20); // S2 leaves: its music stops, as S3 has another
     EXPECT_FALSE(window()->isMusicPlaying());
     audio.mixUntilNow();
     audio.takeCapture();
-    CMC_Scene::getDefUnit()->onInitialUpdate();
-    turns(10, 20);
+    turns(10, 20); // S3's first redraw starts its own
     audio.mixUntilNow();
-    EXPECT_TRUE(risesWithoutBreak(audio.takeCapture(), 20000, 21599));
+    EXPECT_TRUE(risesWithoutBreak(audio.takeCapture(), 20000, 1400));
 }
 
 } // namespace

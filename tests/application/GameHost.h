@@ -13,7 +13,8 @@
 //   run("OBJ^METHOD(1)")        one behaviour line in the live scene; the text of its value
 //   object(name), value(name)   what the live scene finds by name
 //   window(), host(), application(), episode(name), liveScene()
-//   audio, timers, clock           the headless sound device, the refills' timers, the clock
+//   audio, timers, clock, display  the headless sound device, the refills' timers, the clock and
+//                                  the framebuffer the screen is shown on
 //   iniInt / iniText            the game's INI file
 
 #include "script/GameFolder.h"
@@ -28,7 +29,9 @@
 #include "foundation/CXVector.h"
 #include "graphics/CWindow.h"
 #include "platform/Clock.h"
+#include "platform/Display.h"
 #include "platform/HeadlessAudioDevice.h"
+#include "platform/HeadlessDisplay.h"
 #include "platform/HeadlessHostWindow.h"
 #include "platform/HeadlessWindowSystem.h"
 #include "platform/ManualClock.h"
@@ -77,10 +80,12 @@ protected:
         platform::setAudio(&audio);
         ASSERT_TRUE(audio.open());
         platform::setWindowSystem(&windowSystem_);
+        platform::setDisplay(&display);
     }
     void TearDown() override
     {
         stop();
+        platform::setDisplay(nullptr);
         platform::setWindowSystem(nullptr);
         platform::setAudio(nullptr);
         platform::setTimers(nullptr);
@@ -95,8 +100,9 @@ protected:
     void writeScript(const std::string& name, const std::string& text) { writeFile(gameFolder + "Dane/" + name + ".cnv", text); }
 
     // Starts the game in the folder as the player does: a window host on a headless host window
-    // (active, the mouse from window messages, so no poller thread), then the engine host on the
-    // game's INI file, with no CD search. False when no application was loaded.
+    // (active, the mouse from window messages, so no poller thread) with its display on the
+    // headless framebuffer, then the engine host on the game's INI file, with no CD search. False
+    // when no application was loaded.
     bool start(const std::string& commandLine = "")
     {
         commandLine_ = std::make_unique<CCommandLine6>(commandLine.c_str());
@@ -105,6 +111,7 @@ protected:
                                             platform::CursorShape::Arrow, "T:\\", true);
         window_->OnCreate();
         window_->OnActivateApp(true);
+        window_->CreateSurface();
         host_ = std::make_unique<CApplication>(window_.get(), kIniName, "", commandLine_.get());
         host_->preinitializeApplication(true);
         return application() != nullptr;
@@ -210,6 +217,8 @@ protected:
     // request) on the same clock.
     platform::TimerService timers{platform::TimerService::Mode::Manual, &clock};
     platform::HeadlessAudioDevice audio{8000, 1, &clock};
+    // What the window shows (800 x 600, 16 bits).
+    platform::HeadlessDisplay display;
     GameFolder folder;
     // Where the game lies below the root: empty for the root itself, else a folder name and "/"
     // (the game is then started with the "path" option naming it, as installed games are).
