@@ -10,6 +10,7 @@
 #include "foundation/CPath.h"
 #include "foundation/CResourcesManager.h"
 #include "graphics/CAnimationManager.h"
+#include "graphics/CHotSpot.h"
 #include "graphics/CWindow.h"
 #include "platform/Drives.h"
 #include "platform/Files.h"
@@ -55,6 +56,7 @@ CApplication::~CApplication()
     CSoundManager::install(nullptr);
     soundManager_.reset();
     CFile::closeBigFile();
+    CHotSpot::done();
     CScreenUnitLink::install(nullptr);
     CMusicLoopLink::install(nullptr);
     CCommandLineSource::install(nullptr);

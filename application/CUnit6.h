@@ -80,7 +80,7 @@ public:
     // Dragging a control's graphics object: it goes to the top of the screen and follows the
     // mouse until the next click (dragging mode true) or the button's release (false), then
     // takes its priority back and the control is enabled again. Each step tells the control.
-    virtual bool onStartDragging(CGraphicsObject* graphics, CXPoint point, CControl* control);
+    bool onStartDragging(CGraphicsObject* graphics, CXPoint point, CControl* control) override;
     virtual bool onDragging(CXPoint point);
     virtual bool onEndDragging(CXPoint point);
     using CControlNotifier::onDragging;
@@ -88,7 +88,7 @@ public:
     using CControlNotifier::onStartDragging;
     // Puts the dragged object back where the drag started.
     void bringBackDraggingObjectPosition(CXPoint point);
-    bool isDragging() const { return dragging_; }
+    bool isDragging() override { return dragging_; }
     bool getDraggingMode() const { return draggingMode_; }
     void setDraggingMode(bool endsAtClick) { draggingMode_ = endsAtClick; }
     // While dragging, moves carry the object and are taken; the click or the release that ends

@@ -3,6 +3,7 @@
 #include "GameHost.h"
 
 #include "application/CUnit6.h"
+#include "graphics/CButton.h"
 #include "graphics/CControl.h"
 #include "graphics/CControlNotifier.h"
 #include "graphics/CGraphicsObject.h"
@@ -126,6 +127,34 @@ TEST_F(SceneUnit, ADraggedObjectCanBeBroughtBackAndADragEndsWithItsScene)
     EXPECT_FALSE(unit()->isDragging());
     EXPECT_EQ(window()->OnMouseMove(CXPoint(10, 10), 0), 0);
     screen()->operator>>(&picture);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(SceneUnit, AButtonPressedWithDraggingOnIsCarriedByTheUnit)
+{
+    startGame();
+    CGraphicsObject look(window(), CXSize(20, 20), 16);
+    look.SetPosition(100, 100);
+    CButton button(window(), CXRect(), 1, nullptr);
+    button.SetDeleteFlags(false, false);
+    button.Set(&look, nullptr, false, false);
+    button.setUnit(unit());
+    button.EnableDragging(true);
+    RecordingControl notifier;
+    button.addNotifier(&notifier);
+
+    window()->OnLButtonDown(CXPoint(105, 105), 0);
+    ASSERT_TRUE(unit()->isDragging());
+    window()->OnMouseMove(CXPoint(125, 135), 0);
+    EXPECT_EQ(look.GetPosition().x, 120);
+    EXPECT_EQ(look.GetPosition().y, 130);
+    window()->OnLButtonUp(CXPoint(125, 135), 0);
+    EXPECT_FALSE(unit()->isDragging());
+    EXPECT_EQ(notifier.log.front(), "start 105,105");
+    EXPECT_EQ(notifier.log.back(), "end 120,130");
 }
 
 } // namespace
