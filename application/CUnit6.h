@@ -88,7 +88,7 @@ public:
     using CControlNotifier::onStartDragging;
     // Puts the dragged object back where the drag started.
     void bringBackDraggingObjectPosition(CXPoint point);
-    bool isDragging() override { return dragging_; }
+    bool isDragging() const override { return dragging_; }
     bool getDraggingMode() const { return draggingMode_; }
     void setDraggingMode(bool endsAtClick) { draggingMode_ = endsAtClick; }
     // While dragging, moves carry the object and are taken; the click or the release that ends

@@ -18,12 +18,12 @@ public:
     // Before every later frame.
     virtual void onCanvasRefreshed() = 0;
     // While the scene is live: only then do its hot spots take moves and left buttons.
-    virtual bool isActive() { return true; }
+    virtual bool isActive() = 0;
     // While the unit drags a control's graphics object, buttons do not react.
-    virtual bool isDragging() { return false; }
+    virtual bool isDragging() const = 0;
     // A button's press starts dragging the object from the point; the unit tells the control.
-    // True when the drag started; a unit that drags nothing answers false.
-    virtual bool onStartDragging(CGraphicsObject* graphics, CXPoint point, CControl* control) { return false; }
+    // True when the drag started.
+    virtual bool onStartDragging(CGraphicsObject* graphics, CXPoint point, CControl* control) = 0;
 };
 
 // How the screen finds that unit: the engine host installs its link while it lives. Without a link,

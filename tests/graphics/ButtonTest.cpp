@@ -66,7 +66,7 @@ public:
     bool onInitialUpdate() override { return true; }
     void onCanvasRefreshed() override {}
     bool isActive() override { return active; }
-    bool isDragging() override { return dragging; }
+    bool isDragging() const override { return dragging; }
     bool onStartDragging(CGraphicsObject* graphics, CXPoint point, CControl* control) override
     {
         log_.push_back("unit.drag");

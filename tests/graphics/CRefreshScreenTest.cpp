@@ -49,6 +49,9 @@ public:
         return true;
     }
     void onCanvasRefreshed() override { log_.push_back("unit.refreshed"); }
+    bool isActive() override { return true; }
+    bool isDragging() const override { return false; }
+    bool onStartDragging(CGraphicsObject*, CXPoint, CControl*) override { return false; }
     CScreenUnit* getDefUnit() override { return this; }
 
     bool updated = false;

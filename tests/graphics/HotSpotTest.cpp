@@ -50,7 +50,7 @@ public:
     bool onInitialUpdate() override { return true; }
     void onCanvasRefreshed() override {}
     bool isActive() override { return active; }
-    bool isDragging() override { return false; }
+    bool isDragging() const override { return false; }
     bool onStartDragging(CGraphicsObject*, CXPoint, CControl*) override { return false; }
 
     bool active = true;
