@@ -18,6 +18,8 @@
 #include "graphics/CWindow.h"
 #include "platform/Clock.h"
 #include "script/CGameConfigLink.h"
+#include "script/CMC_Groupped.h"
+#include "script/CMC_Timer.h"
 #include "script/CMC_TypeIds.h"
 #include "script/CRunnableBehaviour.h"
 
@@ -409,6 +411,20 @@ void CMC_Scene::stopMusic()
 }
 
 // ---- queries ----------------------------------------------------------------------------------
+
+// ---- queries ----------------------------------------------------------------------------------
+
+void CMC_Scene::getRunningTimers(CMC_Groupped* group)
+{
+    if (group == nullptr)
+        return;
+    group->removeAll();
+    for (const CMC_ObjectRef& held : snapshot(getObjects())) {
+        auto* timer = dynamic_cast<CMC_Timer*>(held.get());
+        if (timer != nullptr && timer->isEnabled())
+            group->add(timer);
+    }
+}
 
 // ---- collisions ------------------------------------------------------------------------------
 

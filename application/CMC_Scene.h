@@ -9,6 +9,7 @@ class CCollisionInspector;
 class CCollisionObserver;
 class CGraphicsObject;
 class CMC_Application;
+class CMC_Groupped;
 class CMC_StructureParser;
 class CUnit6;
 class CWindow;
@@ -71,6 +72,8 @@ public:
     virtual void _goto(CMC_Scene* target, CMC_Scene* current);
     // Requests the change for the next turn; an unknown name drops any request.
     virtual void _goto(const CXString& name);
+    // Empties the group, then adds every TIMER of this container that is enabled.
+    virtual void getRunningTimers(CMC_Groupped* group);
     // Hands the object and its observer to the window's collision inspector, once per object; the
     // scene takes its objects out again when it is destroyed.
     virtual void monitorCollisions(CGraphicsObject* object, bool alphaTest, CCollisionObserver* observer);

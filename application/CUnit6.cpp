@@ -2,7 +2,9 @@
 
 #include "application/CApplication.h"
 #include "application/CMC_Scene.h"
+#include "foundation/CMElement.h"
 #include "foundation/CResourcesManager.h"
+#include "graphics/CAnimo6.h"
 #include "graphics/CControl.h"
 #include "graphics/CGraphicsObject.h"
 #include "graphics/CRefreshScreen.h"
@@ -156,6 +158,15 @@ void CUnit6::setBackground()
         canvas->SetBackground(file);
     else
         canvas->SetBackground(static_cast<CGraphicsObject*>(nullptr));
+}
+
+void CUnit6::putOnCanvas(CAnimo6* animation, CMElement* element)
+{
+    CRefreshScreen* canvas = getCanvas();
+    if (animation == nullptr || element == nullptr || canvas == nullptr || !element->getPropertyBoolValue("TOCANVAS"))
+        return;
+    int priority = element->getPropertyBoolValue("ALWAYSONTOP") ? onTopPriority : element->getPropertyIntValue("PRIORITY");
+    canvas->put(animation, priority);
 }
 
 // ---- dragging ---------------------------------------------------------------------------------

@@ -14,10 +14,12 @@
 
 #include <memory>
 
+class CAnimo6;
 class CApplication;
 class CControl;
 class CGraphicsObject;
 class CMC_Scene;
+class CMElement;
 class CMElements;
 class CPlayable;
 class CRandomPlayable;
@@ -48,6 +50,8 @@ public:
 
     // The priority of the unit among the window's mouse listeners.
     static constexpr int listenerPriority = 100000;
+    // The screen priority of an animation always on top.
+    static constexpr int onTopPriority = 1000;
     // The screen priority of an object while it is dragged.
     static constexpr int draggingPriority = 10000;
 
@@ -76,6 +80,9 @@ public:
     virtual CXString getBackgroundFileName();
     // The screen's background becomes the picture of the background file, or none without one.
     virtual void setBackground();
+    // An animation whose element says TOCANVAS goes on the screen at priority 1000 when it is
+    // ALWAYSONTOP, else at the element's PRIORITY.
+    void putOnCanvas(CAnimo6* animation, CMElement* element);
     void onTimer(int id) override;
     // Dragging a control's graphics object: it goes to the top of the screen and follows the
     // mouse until the next click (dragging mode true) or the button's release (false), then

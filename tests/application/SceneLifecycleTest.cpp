@@ -2,6 +2,9 @@
 // statistics and TOINI variables in the game's INI file.
 #include "GameHost.h"
 
+#include "foundation/CTextCoder.h"
+#include "script/CMC_Groupped.h"
+
 using namespace apptest;
 
 namespace {
@@ -25,8 +28,12 @@ protected:
         writeScript("E", logged("__INIT__", "E.__INIT__") + "OBJECT=E\nE:ONDONE={LOG^ADD(\"E.ONDONE|\");}\n");
         for (const char* scene : {"S1", "S2", "S3"}) {
             std::string name = scene;
-            writeScript(name, logged("__INIT__", name + ".__INIT__") + declared(name + "_OBJECT", "INTEGER") +
-                                  "OBJECT=" + name + "\n" + name + ":ONINIT={LOG^ADD(\"" + name + ".ONINIT|\");}\n");
+            std::string script = logged("__INIT__", name + ".__INIT__") + declared(name + "_OBJECT", "INTEGER") +
+                                 "OBJECT=" + name + "\n" + name + ":ONINIT={LOG^ADD(\"" + name + ".ONINIT|\");}\n";
+            // S2's script is stored coded.
+            if (name == "S2")
+                script = CTextCoder::codeText(script.data(), static_cast<int>(script.size()), 6).c_str();
+            writeScript(name, script);
         }
     }
 };
@@ -185,6 +192,24 @@ TEST_F(SceneLifecycle, MusicSharedByNameAcrossAChangeIsNotStartedAgain)
     turn();
     EXPECT_EQ(text(liveScene()->getMusicFilename()), "episode.wav"); // no MUSIC: the episode's
     EXPECT_TRUE(liveScene()->shouldMusicBeStarted());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(SceneLifecycle, TheRunningTimersAreTheEnabledOnes)
+{
+    ASSERT_TRUE(startScene(declared("T1", "TIMER", {"ELAPSE=100"}) + declared("T2", "TIMER", {"ELAPSE=100", "ENABLED=FALSE"}) +
+                           declared("G", "GROUP")));
+    auto* group = dynamic_cast<CMC_Groupped*>(object("G"));
+    ASSERT_NE(group, nullptr);
+    liveScene()->getRunningTimers(group);
+    EXPECT_EQ(group->getSize(), 1);
+    EXPECT_TRUE(group->contains(object("T1")));
+    run("T2^ENABLE()");
+    liveScene()->getRunningTimers(group);
+    EXPECT_EQ(group->getSize(), 2);
 }
 
 } // namespace

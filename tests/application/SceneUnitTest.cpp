@@ -3,6 +3,8 @@
 #include "GameHost.h"
 
 #include "application/CUnit6.h"
+#include "foundation/CMElement.h"
+#include "graphics/CAnimo6.h"
 #include "graphics/CButton.h"
 #include "graphics/CControl.h"
 #include "graphics/CControlNotifier.h"
@@ -155,6 +157,33 @@ TEST_F(SceneUnit, AButtonPressedWithDraggingOnIsCarriedByTheUnit)
     EXPECT_FALSE(unit()->isDragging());
     EXPECT_EQ(notifier.log.front(), "start 105,105");
     EXPECT_EQ(notifier.log.back(), "end 120,130");
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(SceneUnit, AnAnimationGoesOnTheScreenAsItsElementSays)
+{
+    startGame();
+    struct Case {
+        std::vector<std::pair<const char*, const char*>> properties;
+        int priority;
+    };
+    const Case cases[] = {
+        {{{"TOCANVAS", "TRUE"}, {"PRIORITY", "7"}}, 7},
+        {{{"TOCANVAS", "TRUE"}, {"PRIORITY", "7"}, {"ALWAYSONTOP", "TRUE"}}, CUnit6::onTopPriority},
+        {{{"PRIORITY", "7"}}, -1},
+    };
+    for (const Case& c : cases) {
+        CAnimo6 animation(window());
+        CMElement element("A");
+        for (const auto& [name, value] : c.properties)
+            element.addProperty(name, value);
+        unit()->putOnCanvas(&animation, &element);
+        EXPECT_EQ(screen()->GetPriority(&animation), c.priority);
+        screen()->operator>>(&animation);
+    }
 }
 
 } // namespace
