@@ -5,6 +5,14 @@
 
 namespace platform {
 
+uint64_t Clock::microseconds()
+{
+    const uint64_t counter = performanceCounter();
+    const uint64_t frequency = performanceFrequency();
+    // Whole seconds first, so the product never overflows.
+    return counter / frequency * 1000000u + counter % frequency * 1000000u / frequency;
+}
+
 namespace {
 Clock& systemClock()
 {

@@ -18,6 +18,9 @@ public:
     // The same in microseconds, for pacing finer than the tick; clocks without a finer sleep round
     // up to whole milliseconds.
     virtual void sleepUs(uint32_t us) { sleepMs((us + 999) / 1000); }
+
+    // The performance counter in microseconds.
+    uint64_t microseconds();
 };
 
 // The clock in use: the system clock unless one was installed.

@@ -67,21 +67,12 @@ uint64_t SdlDisplay::refreshPeriodUs() const
     return 1000000u / uint64_t(hz);
 }
 
-uint64_t SdlDisplay::nowUs() const
-{
-    Clock& time = clock();
-    uint64_t counter = time.performanceCounter();
-    uint64_t frequency = time.performanceFrequency();
-    // Whole seconds first, so the product never overflows.
-    return counter / frequency * 1000000u + counter % frequency * 1000000u / frequency;
-}
-
 void SdlDisplay::present(bool exposed)
 {
     if (texture_ == nullptr)
         return;
     pending_ = takeScreenChanged() || exposed || pending_;
-    uint64_t now = nowUs();
+    uint64_t now = clock().microseconds();
     if (!pending_ || now - lastPresentUs_ < periodUs_)
         return;
     DisplaySurface* screen = primary();

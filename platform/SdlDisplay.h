@@ -30,7 +30,6 @@ protected:
 private:
     // The microseconds between two refreshes of the window's display.
     uint64_t refreshPeriodUs() const;
-    uint64_t nowUs() const;
 
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;

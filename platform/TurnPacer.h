@@ -21,7 +21,6 @@ public:
 
 private:
     Clock& clock() const;
-    uint64_t nowUs() const;
 
     uint32_t periodUs_;
     Clock* clock_;
