@@ -1,5 +1,7 @@
 #include "WindowHarness.h"
 
+#include "graphics/CHotSpot.h"
+
 #include <map>
 
 namespace graphicstest {
@@ -70,6 +72,39 @@ TEST_F(MouseTest, EventsGoFromTheHighestPriorityDownUntilOneIsTaken)
         EXPECT_EQ(((*window).*c.handler)(point, c.flags), c.result);
         EXPECT_EQ(takeLog(), c.asked);
     }
+}
+
+// A spot over the whole window that takes every left press and release with the value 3.
+class TakingSpot : public CHotSpot {
+public:
+    TakingSpot(CWindow* window, Log& log) : CHotSpot(window), log_(log)
+    {
+        SetActiveRect(CXRect(0, 0, 800, 600), CWindow::MOUSE_MOVE, 0);
+    }
+    int OnLButtonDown(CXPoint, int, void*) override { return record("spot.ldown"); }
+    int OnLButtonUp(CXPoint, int, void*) override { return record("spot.lup"); }
+
+private:
+    int record(const char* what)
+    {
+        log_.push_back(what);
+        return 3;
+    }
+    Log& log_;
+};
+
+TEST_F(MouseTest, AHotSpotTakingALeftPressEndsItButItsReleaseStillReachesTheListeners)
+{
+    TakingSpot spot(window.get(), log);
+    later.takes = {"release"};
+    EXPECT_EQ(window->OnLButtonDown(CXPoint(40, 30), 0), 3);
+    EXPECT_EQ(takeLog(), Log{"spot.ldown"});
+    EXPECT_EQ(window->OnLButtonUp(CXPoint(40, 30), 0), 3);
+    EXPECT_EQ(takeLog(), (Log{"spot.lup", "later.release"}));
+    // Presses of the other buttons pass the spot by and reach the listeners.
+    EXPECT_EQ(window->OnRButtonDown(CXPoint(40, 30), 0), 0);
+    EXPECT_EQ(takeLog(), (Log{"later.click2", "first.click2", "low.click2"}));
+    CHotSpot::resetStatics();
 }
 
 TEST_F(MouseTest, ADisabledMouseReachesNobody)
