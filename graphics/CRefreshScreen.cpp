@@ -39,6 +39,7 @@ CRefreshScreen::CRefreshScreen(CWindow* window, bool localDestination)
 CRefreshScreen::~CRefreshScreen()
 {
     background_->SetBackground(static_cast<CGraphicsObject*>(nullptr));
+    loadedBackground_.reset();
     Empty();
     // Its pixels, if any, are the local destination's.
     SetDataPtr(nullptr);
@@ -267,7 +268,16 @@ void CRefreshScreen::SetBackground(const CXString& file)
 
 void CRefreshScreen::flush()
 {
+    CDirectDrawSurface* background = getBackgroundIfc();
+    if (background != nullptr && background->getApplied() == loadedBackground_.get())
+        background->applyToRestore(nullptr);
     loadedBackground_.reset();
+}
+
+void CRefreshScreen::Save(const CXString& name, _compression code)
+{
+    if (destination_ != nullptr)
+        destination_->Save(name, code);
 }
 
 void CRefreshScreen::setBackground(CDirectDrawSurface* surface)

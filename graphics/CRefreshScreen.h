@@ -89,6 +89,9 @@ public:
 
     // A listed object being destroyed leaves the list.
     void onDestroy(CGraphicsObject* object) override;
+    // The last frame drawn, as an image file; nothing before the first frame.
+    using CGraphicsObject::Save;
+    void Save(const CXString& name, _compression code) override;
 
 private:
     bool drawingPass(CDirectDrawSurface* target);

@@ -184,6 +184,12 @@ void CWindow::SetBackground(CColor* color)
         screen_->SetBackground(color);
 }
 
+void CWindow::SetBackground(const CXString& file)
+{
+    if (screen_ != nullptr)
+        screen_->SetBackground(file);
+}
+
 void CWindow::removeFromScreen(CSharedMedium* medium)
 {
     auto* picture = dynamic_cast<CGraphicsObject*>(medium);

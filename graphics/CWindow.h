@@ -117,6 +117,7 @@ public:
     void Invalidate(CGraphicsObject* object);
     void SetBackground(CGraphicsObject* object);
     void SetBackground(CColor* color);
+    void SetBackground(const CXString& file);
     // A shared medium about to be deleted leaves the screen.
     void removeFromScreen(CSharedMedium* medium) override;
 

@@ -6,10 +6,14 @@
 #include "graphics/CColor.h"
 #include "graphics/CDirectDrawSurface.h"
 #include "graphics/CRefreshRegion.h"
+#include "graphics/CImageFile.h"
 #include "graphics/CScreenUnit.h"
+#include "script/GameFolder.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <string>
 
 namespace graphicstest {
@@ -384,6 +388,36 @@ TEST_F(ScreenTest, ObjectsAndMediaLeaveTheScreen)
     window->CreateSurface();
     EXPECT_EQ(survivor->GetCanvas(), nullptr);
     survivor->Move(1, 1);
+}
+
+TEST_F(ScreenTest, BackgroundFromAFileAndTheScreenSaved)
+{
+    GameFolder folder;
+    CGraphicsObject* stored = picture(800, 600, false);
+    stored->Save(GameFolder::gamePath("back.img").c_str(), COMPRESSION_NONE);
+    window->SetBackground(CXString(GameFolder::gamePath("back.img").c_str()));
+    CGraphicsObject* sprite = picture(20, 20, true, 100, 100);
+    screen->put(sprite, 1);
+    // Nothing to save before a frame was drawn.
+    screen->Save(GameFolder::gamePath("early.img").c_str(), COMPRESSION_NONE);
+    EXPECT_FALSE(std::filesystem::exists(folder.temp / "early.img"));
+    frame();
+    EXPECT_EQ(shown(5, 5), pixelsOf(*stored)[5 * 800 + 5]);
+
+    // A picture that does not load leaves the background as it was.
+    window->SetBackground(CXString(GameFolder::gamePath("missing.img").c_str()));
+    window->Invalidate();
+    frame();
+    EXPECT_EQ(shown(5, 5), pixelsOf(*stored)[5 * 800 + 5]);
+
+    screen->Save(GameFolder::gamePath("screen.img").c_str(), COMPRESSION_NONE);
+    CImageFile saved(window.get());
+    ASSERT_EQ(saved.Load(GameFolder::gamePath("screen.img").c_str()), FILETYPE_IMAGE);
+    std::unique_ptr<CGraphicsObject> copy(saved.GetGraphicsObject());
+    ASSERT_EQ(copy->LastError(), 0);
+    ASSERT_EQ(copy->Width(), 800);
+    EXPECT_TRUE(std::equal(pixelsOf(*copy), pixelsOf(*copy) + 800 * 600, shownFrame().begin()));
+    screen->flush();
 }
 
 TEST_F(ScreenTest, PageFlippingDrawsEveryFrameWhole)
