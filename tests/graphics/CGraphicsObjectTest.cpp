@@ -19,6 +19,8 @@ TEST(CGraphicsObject, PositionAnchorAndBoxes)
     EXPECT_EQ(object.getRect(), CXRect(6, 15, 26, 25));
     EXPECT_EQ(object.getAnchor(), CXPoint(4, 5));
     EXPECT_EQ(object.getCenterPoint(), CXPoint(10, 5));
+    // Geometry centres it as a sized object.
+    EXPECT_EQ(CXRect(0, 0, 100, 50).GetCenteredPosition(&object), CXPoint(40, 20));
     EXPECT_EQ(object.ClientCoords(CXPoint(7, 16)), CXPoint(1, 1));
 
     object.setAnchor(0, 0);
