@@ -1,5 +1,6 @@
-// DATABASE table files from hostile bytes: every line becomes a row of a four-field model, and a
-// row written back as text must read back into the same text.
+// DATABASE table files from hostile bytes, read through the engine's text-mode file: every line
+// becomes a row of a four-field model, and a row written back as text must read back into the
+// same text. The same file read in small pieces must give its bytes with CR LF as LF.
 #include "foundation/CFile.h"
 #include "foundation/CMElement.h"
 #include "script/CMC_Database.h"
@@ -8,39 +9,50 @@
 #include "script/CMC_TypeIds.h"
 #include "script/CMC_VariableFactory.h"
 #include "fuzz/ScriptPools.h"
+#include "platform/DriveMap.h"
+#include "platform/Drives.h"
+#include "tests/platform/TempFolder.h"
 
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
-#include <utility>
 
 namespace {
 
-// The bytes as a text-mode file hands out its lines: CR LF read as LF, at most LINE_BUFFER - 1
-// characters a read, the line break kept, empty at the end.
-class TextLines : public CFile {
-public:
-    explicit TextLines(std::string bytes) : bytes_(std::move(bytes)) {}
+namespace fs = std::filesystem;
 
-    CXString getLine() override
+// C: is a fresh folder where the input lies as a file, read back through the engine's text mode.
+struct Scratch {
+    Scratch()
     {
-        std::string line;
-        while (position_ < bytes_.size() && static_cast<int>(line.size()) < LINE_BUFFER - 1) {
-            char c = bytes_[position_++];
-            if (c == '\r' && position_ < bytes_.size() && bytes_[position_] == '\n')
-                c = bytes_[position_++];
-            line += c;
-            if (c == '\n')
-                break;
-        }
-        return CXString(line.c_str());
+        drives.set('C', folder.path(), platform::DriveType::Fixed);
+        platform::setDrives(&drives);
     }
+    ~Scratch() { platform::setDrives(nullptr); }
 
-private:
-    std::string bytes_;
-    size_t position_ = 0;
+    TempFolder folder;
+    platform::DriveMap drives;
 };
+
+// A text-mode read gives the bytes with each CR LF pair as LF, whatever the buffer sizes.
+void checkTextModeRead(const std::string& bytes)
+{
+    std::string expected;
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        if (!(bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n'))
+            expected += bytes[i];
+    }
+    CFile file(nullptr, CXString("C:\\rows.txt"), CFile::READ | CFile::TEXT);
+    std::string read;
+    char buffer[7];
+    for (int got; (got = file.Read(buffer, sizeof buffer)) > 0;)
+        read.append(buffer, static_cast<size_t>(got));
+    if (read != expected)
+        std::abort();
+}
 
 CMC_Object* makeObject(CMC_ObjectsContainer* scene, const char* name, const char* key, const char* value, bool database)
 {
@@ -74,7 +86,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     scene->addObject(database);
     database->init();
 
-    TextLines file(std::string(reinterpret_cast<const char*>(data), size));
+    static Scratch scratch;
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    std::ofstream(scratch.folder / "rows.txt", std::ios::binary).write(bytes.data(), std::streamsize(size));
+    checkTextModeRead(bytes);
+    CFile file(nullptr, CXString("C:\\rows.txt"), CFile::READ | CFile::TEXT);
     database->readRows(&file);
     checkRowsReadBack(database);
     database->next();

@@ -292,12 +292,22 @@ void CMC_Behaviour_Entry::parseArguments(int open)
     argumentText_ = line_.Mid(open + 1, line_.getLength() - 1);
     if (argumentText_.getLength() == 0)
         return;
-    values_ = std::make_unique<CXVector>(101, 0.75f);
-    nestedView_ = std::make_unique<CXVector>(101, 0.75f);
-    for (const CXString& piece : CMC_CodeText::splitArguments(argumentText_)) {
-        if (piece.getLength() > 0)
-            parseArgument(piece);
-    }
+    std::vector<CXString> pieces = CMC_CodeText::splitArguments(argumentText_);
+    std::erase_if(pieces, [](const CXString& piece) { return piece.getLength() == 0; });
+    // Vectors that hold the arguments without growing: a code of many lines keeps one per line.
+    const int capacity = vectorCapacityFor(static_cast<int>(pieces.size()));
+    values_ = std::make_unique<CXVector>(capacity, 0.75f);
+    nestedView_ = std::make_unique<CXVector>(capacity, 0.75f);
+    slots_.reserve(pieces.size());
+    watched_.reserve(pieces.size());
+    for (const CXString& piece : pieces)
+        parseArgument(piece);
+}
+
+int CMC_Behaviour_Entry::vectorCapacityFor(int count)
+{
+    // A vector doubles once its count passes three quarters of its capacity.
+    return count + count / 3 + 2;
 }
 
 void CMC_Behaviour_Entry::parseArgument(const CXString& piece)
@@ -425,7 +435,7 @@ CMC_Variable* CMC_Behaviour_Entry::runCall(CMC_Object* object, CXArray* paramete
     // A line run again from inside its own call (recursion) must not overwrite the values of the
     // outer run: it gets a vector of its own.
     if (running_ > 0 && values_ != nullptr) {
-        frame.ownValues = std::make_unique<CXVector>(values_->getSize() + 1, 0.75f);
+        frame.ownValues = std::make_unique<CXVector>(vectorCapacityFor(values_->getSize()), 0.75f);
         for (int i = 0; i < values_->getSize(); ++i)
             frame.ownValues->add(static_cast<CXObject*>(nullptr));
         frame.values = frame.ownValues.get();

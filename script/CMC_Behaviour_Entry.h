@@ -107,6 +107,7 @@ private:
     CMC_ObjectsContainer* container() const;
 
     static CMC_Object* findNamed(CMC_ObjectsContainer* container, const CXString& name);
+    static int vectorCapacityFor(int count);
     static CMC_Variable* literalCopy(const CXString& text);
 
     CXString line_;
