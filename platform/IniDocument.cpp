@@ -59,8 +59,11 @@ IniDocument IniDocument::parse(std::string_view text)
         size_t end = text.find('\n', pos);
         end = end == std::string_view::npos ? text.size() : end + 1;
         std::string_view line = text.substr(pos, end - pos);
-        size_t endLength = line.ends_with("\r\n") ? 2 : line.ends_with('\n') ? 1 : 0;
-        document.lines_.push_back(Line{std::string(line.substr(0, line.size() - endLength)), std::string(line.substr(line.size() - endLength))});
+        const size_t endLength = line.ends_with("\r\n") ? 2 : line.ends_with('\n') ? 1 : 0;
+        const size_t textLength = line.size() - endLength;
+        Line& stored = document.lines_.emplace_back();
+        stored.text.assign(line.data(), textLength);
+        stored.end.assign(line.data() + textLength, endLength);
         pos = end;
     }
     if (!document.lines_.empty() && document.lines_.front().end == "\n")
@@ -81,7 +84,7 @@ std::string IniDocument::serialize() const
 
 void IniDocument::insertLine(size_t at, std::string text)
 {
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), Line{std::move(text), lineEnd_});
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), Line{std::move(text), std::string(lineEnd_)});
 }
 
 size_t IniDocument::findKey(std::string_view section, std::string_view key) const

@@ -38,7 +38,7 @@ private:
     void insertLine(size_t at, std::string text);
 
     std::vector<Line> lines_;
-    std::string lineEnd_ = "\r\n";
+    std::string_view lineEnd_ = "\r\n";
     bool byteOrderMark_ = false;
 };
 

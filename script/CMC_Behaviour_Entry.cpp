@@ -289,10 +289,10 @@ void CMC_Behaviour_Entry::parseArguments(int open)
     methodHasParameter_ = CMC_CodeText::hasParameterMark(methodName_);
     if (open < 0)
         return;
-    argumentText_ = line_.Mid(open + 1, line_.getLength() - 1);
-    if (argumentText_.getLength() == 0)
+    const CXString argumentText = line_.Mid(open + 1, line_.getLength() - 1);
+    if (argumentText.getLength() == 0)
         return;
-    std::vector<CXString> pieces = CMC_CodeText::splitArguments(argumentText_);
+    std::vector<CXString> pieces = CMC_CodeText::splitArguments(argumentText);
     std::erase_if(pieces, [](const CXString& piece) { return piece.getLength() == 0; });
     // Vectors that hold the arguments without growing: a code of many lines keeps one per line.
     const int capacity = vectorCapacityFor(static_cast<int>(pieces.size()));

@@ -119,7 +119,6 @@ private:
     CMC_Runner* runner_ = nullptr;
     CXString methodName_;
     int method_ = -1;
-    CXString argumentText_;
     std::vector<Slot> slots_;
     std::unique_ptr<CXVector> values_;
     std::vector<CMC_WatchedValue> watched_;

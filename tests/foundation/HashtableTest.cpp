@@ -99,8 +99,9 @@ TEST(CHashtable, ThousandsOfTextsOfFewHashCodesAreFoundAndRemovedInListOrder)
         std::vector<int> expected = elementNumbers(table);
         expected.erase(std::find(expected.begin(), expected.end(), removed));
         table.remove(values[static_cast<size_t>(removed)].get());
-        if (step % 101 == 0 || removed == 7)
+        if (step % 101 == 0 || removed == 7) {
             ASSERT_EQ(elementNumbers(table), expected) << step;
+        }
         CStringHashCode query(("V" + std::to_string(removed)).c_str());
         ASSERT_EQ(table.get(&query), nullptr) << removed;
     }
