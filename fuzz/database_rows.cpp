@@ -9,33 +9,15 @@
 #include "script/CMC_TypeIds.h"
 #include "script/CMC_VariableFactory.h"
 #include "fuzz/ScriptPools.h"
-#include "platform/DriveMap.h"
-#include "platform/Drives.h"
-#include "tests/platform/TempFolder.h"
+#include "fuzz/ScratchDrive.h"
 
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <string>
 
 namespace {
-
-namespace fs = std::filesystem;
-
-// C: is a fresh folder where the input lies as a file, read back through the engine's text mode.
-struct Scratch {
-    Scratch()
-    {
-        drives.set('C', folder.path(), platform::DriveType::Fixed);
-        platform::setDrives(&drives);
-    }
-    ~Scratch() { platform::setDrives(nullptr); }
-
-    TempFolder folder;
-    platform::DriveMap drives;
-};
 
 // A text-mode read gives the bytes with each CR LF pair as LF, whatever the buffer sizes.
 void checkTextModeRead(const std::string& bytes)
@@ -86,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     scene->addObject(database);
     database->init();
 
-    static Scratch scratch;
+    static ScratchDrive scratch;
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     std::ofstream(scratch.folder / "rows.txt", std::ios::binary).write(bytes.data(), std::streamsize(size));
     checkTextModeRead(bytes);

@@ -2,9 +2,7 @@
 // contents read and every entry extracted into a scratch folder. Whatever the package says,
 // nothing may be written outside that folder.
 #include "foundation/CSelfExtract.h"
-#include "platform/DriveMap.h"
-#include "platform/Drives.h"
-#include "tests/platform/TempFolder.h"
+#include "fuzz/ScratchDrive.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -16,14 +14,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// C: is a fresh folder holding the package and the target folder "out".
-struct Scratch {
-    Scratch()
-    {
-        drives.set('C', folder.path(), platform::DriveType::Fixed);
-        platform::setDrives(&drives);
-    }
-    ~Scratch() { platform::setDrives(nullptr); }
+// C: holds the package and the target folder "out".
+struct Scratch : ScratchDrive {
     // Nothing but the package and what lies below "out".
     bool onlyExpectedEntries() const
     {
@@ -34,9 +26,6 @@ struct Scratch {
         }
         return true;
     }
-
-    TempFolder folder;
-    platform::DriveMap drives;
 };
 
 } // namespace
