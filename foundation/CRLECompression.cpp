@@ -1,5 +1,7 @@
 #include "foundation/CRLECompression.h"
 
+#include "foundation/ShortRuns.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
@@ -111,9 +113,33 @@ uint8_t* packToBuffer(const void* data, int size, size_t width, int& packedLengt
     return result;
 }
 
+// Packets while both buffers have room for a whole block past the position: no packet can then
+// pass an end, and each moves one fixed-size block. Returns at the first packet that might.
+template <size_t Width>
+void unpackWithRoom(const uint8_t* packed, size_t packedSize, size_t& in, uint8_t* out, size_t raw, size_t& produced)
+{
+    constexpr size_t kBlock = foundation::kShortRunBlock * Width;
+    while (raw - produced >= kBlock && packedSize - in > kBlock) {
+        const uint8_t control = packed[in++];
+        const size_t bytes = (control & 0x7F) * Width;
+        if (control & 0x80) {
+            if constexpr (Width == 1)
+                foundation::fillShortRun(out + produced, packed[in], bytes, kBlock);
+            else
+                foundation::fillShortPairs(out + produced, packed + in, bytes / 2, kBlock);
+            in += Width;
+        } else {
+            foundation::copyShortRun(out + produced, packed + in, bytes, kBlock, kBlock);
+            in += bytes;
+        }
+        produced += bytes;
+    }
+}
+
 // Expands packets until rawSize bytes are out. Never reads past `packedLength` nor writes past
 // `rawSize`; a run or literal that passes the raw size is cut there.
-uint8_t* unpackToBuffer(const void* packedData, int packedLength, int rawSize, size_t width)
+template <size_t Width>
+uint8_t* unpackToBuffer(const void* packedData, int packedLength, int rawSize)
 {
     if (rawSize < 0 || packedLength < 0 || (packedData == nullptr && packedLength > 0))
         return nullptr;
@@ -121,7 +147,7 @@ uint8_t* unpackToBuffer(const void* packedData, int packedLength, int rawSize, s
     size_t packedSize = size_t(packedLength);
     // A packet of 1 + width bytes yields at most 127 elements: a larger claim cannot be met, and
     // is refused before anything is allocated.
-    if (raw > (packedSize / (1 + width) + 1) * kMaxPacket * width)
+    if (raw > (packedSize / (1 + Width) + 1) * kMaxPacket * Width)
         return nullptr;
     const uint8_t* packed = static_cast<const uint8_t*>(packedData);
     uint8_t* out = CCompression::newBuffer(raw);
@@ -130,32 +156,31 @@ uint8_t* unpackToBuffer(const void* packedData, int packedLength, int rawSize, s
     size_t in = 0;
     size_t produced = 0;
     while (produced < raw) {
-        if (in >= packedSize)
+        unpackWithRoom<Width>(packed, packedSize, in, out, raw, produced);
+        if (produced >= raw || in >= packedSize)
             break;
         uint8_t control = packed[in++];
         size_t count = control & 0x7F;
         if (control & 0x80) {
-            if (packedSize - in < width)
+            if (packedSize - in < Width)
                 break;
-            size_t take = std::min(count * width, raw - produced);
-            if (width == 1) {
-                std::memset(out + produced, packed[in], take);
+            size_t take = std::min(count * Width, raw - produced);
+            if constexpr (Width == 1) {
+                foundation::fillShortRun(out + produced, packed[in], take, raw - produced);
             } else {
-                for (size_t k = 0; k + 1 < take; k += 2) {
-                    out[produced + k] = packed[in];
-                    out[produced + k + 1] = packed[in + 1];
-                }
+                foundation::fillShortPairs(out + produced, packed + in, take / 2, raw - produced);
+                // A run cut by the raw size may end on the element's first byte.
                 if (take % 2 != 0)
                     out[produced + take - 1] = packed[in];
             }
             produced += take;
-            in += width;
+            in += Width;
         } else {
-            size_t bytes = count * width;
+            size_t bytes = count * Width;
             if (packedSize - in < bytes)
                 break;
             size_t take = std::min(bytes, raw - produced);
-            std::memcpy(out + produced, packed + in, take);
+            foundation::copyShortRun(out + produced, packed + in, take, raw - produced, packedSize - in);
             produced += take;
             in += bytes;
         }
@@ -181,10 +206,10 @@ uint8_t* CRLECompression::__compress(const void* data, int size, int& packedLeng
 
 uint8_t* CRLECompression::__decompresschar(const void* packed, int packedLength, int rawSize)
 {
-    return unpackToBuffer(packed, packedLength, rawSize, 1);
+    return unpackToBuffer<1>(packed, packedLength, rawSize);
 }
 
 uint8_t* CRLECompression::__decompress(const void* packed, int packedLength, int rawSize)
 {
-    return unpackToBuffer(packed, packedLength, rawSize, 2);
+    return unpackToBuffer<2>(packed, packedLength, rawSize);
 }

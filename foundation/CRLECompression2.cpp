@@ -1,26 +1,33 @@
 #include "foundation/CRLECompression2.h"
 
+#include "foundation/ShortRuns.h"
+
 #include <cstring>
 
 namespace {
 
 // Expands the packets of packed[begin, end) after out[produced]; false when a packet runs past
-// the row or the plane.
-bool unpackRow(const uint8_t* packed, size_t begin, size_t end, uint8_t* out, size_t& produced, size_t total)
+// the row or the plane. The packed data holds `packedSize` bytes in all.
+bool unpackRow(const uint8_t* packed, size_t packedSize, size_t begin, size_t end, uint8_t* out, size_t& produced, size_t total)
 {
     size_t in = begin;
     while (in < end) {
         int control = static_cast<int8_t>(packed[in++]);
-        size_t count = control >= 0 ? size_t(control) + 1 : size_t(1 - control);
-        size_t payload = control >= 0 ? count : 1;
-        if (end - in < payload || total - produced < count)
-            return false;
-        if (control >= 0)
-            std::memcpy(out + produced, packed + in, count);
-        else
-            std::memset(out + produced, packed[in], count);
-        produced += count;
-        in += payload;
+        if (control < 0) {
+            const size_t count = size_t(1 - control);
+            if (in == end || total - produced < count)
+                return false;
+            foundation::fillShortRun(out + produced, packed[in], count, total - produced);
+            produced += count;
+            in += 1;
+        } else {
+            const size_t count = size_t(control) + 1;
+            if (end - in < count || total - produced < count)
+                return false;
+            foundation::copyShortRun(out + produced, packed + in, count, total - produced, packedSize - in);
+            produced += count;
+            in += count;
+        }
     }
     return true;
 }
@@ -56,7 +63,7 @@ uint8_t* CRLECompression2::Decompress(int)
     for (int row = 0; ok && row < height_; ++row) {
         int count = rowCounts_[row];
         ok = count >= 0 && packedSize - rowStart >= size_t(count)
-            && unpackRow(bytes(), rowStart, rowStart + size_t(count), out, produced, total);
+            && unpackRow(bytes(), packedSize, rowStart, rowStart + size_t(count), out, produced, total);
         if (ok)
             rowStart += size_t(count);
     }
