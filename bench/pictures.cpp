@@ -1,12 +1,17 @@
 // Loading pictures, beside the libraries that do the decoding work.
 //
+// Animation: a 200-frame "NVP" file of LZO-packed 160x120 frames with alpha, loaded by name (file
+// read, events and frames made, every frame unpacked and checked) beside liblzo2's own
+// lzo1x_decompress unpacking the same blocks into fresh planes.
+//
 // JPEG: an 800x600 photo-like picture loaded as a game image (file found by name, read, decoded
 // to the display's 5-6-5 pixels) beside libjpeg-turbo decoding the same file straight to RGB565.
 #include "bench/RatioReporter.h"
+#include "graphics/CAnimo.h"
 #include "graphics/CImage.h"
 #include "platform/DriveMap.h"
 #include "platform/Drives.h"
-#include "tests/graphics/PixelBytes.h"
+#include "tests/graphics/AnimationBytes.h"
 #include "tests/platform/TempFolder.h"
 
 #include <benchmark/benchmark.h>
@@ -16,10 +21,16 @@
 #include <iterator>
 #include <memory>
 #include <random>
+#include <utility>
+#include <vector>
 
 using namespace graphicstest;
 
 namespace {
+
+constexpr int kFrames = 200;
+constexpr int kFrameWidth = 160;
+constexpr int kFrameHeight = 120;
 
 // A temp folder reached as drive G:, holding the benchmark's files.
 class BenchFolder {
@@ -29,12 +40,43 @@ public:
         drives_.set('G', folder_.path(), platform::DriveType::Fixed);
         platform::setDrives(&drives_);
         writeJpeg();
+        writeAnimation();
     }
     ~BenchFolder() { platform::setDrives(nullptr); }
 
     std::string path(const std::string& name) const { return folder_ / name; }
 
+    // The LZO blocks of every frame's colour and alpha planes, in file order, with their raw sizes.
+    std::vector<std::pair<Bytes, size_t>> blocks;
+
 private:
+    void writeAnimation()
+    {
+        std::mt19937 random(5);
+        AnimationFile file;
+        file.code = 2;
+        AnimationEvent all("all", {});
+        for (int f = 0; f < kFrames; ++f) {
+            FramePicture frame{kFrameWidth, kFrameHeight, 0, 0, {}, {}};
+            ByteBuilder colour;
+            for (int y = 0; y < kFrameHeight; ++y) {
+                for (int x = 0; x < kFrameWidth; ++x) {
+                    bool body = (x - 80) * (x - 80) + (y - 60) * (y - 60) < (40 + f % 20) * (40 + f % 20);
+                    colour.u16(body ? unsigned(0x4000 + x * 7 + y * 3 + random() % 4) : 0);
+                    frame.alpha.push_back(body ? 255 : 0);
+                }
+            }
+            frame.colour = colour.bytes;
+            blocks.push_back({lzoBlock(frame.colour), frame.colour.size()});
+            blocks.push_back({lzoBlock(frame.alpha), frame.alpha.size()});
+            file.frames.push_back(frame);
+            all.positions.push_back(AnimationPosition(f));
+        }
+        file.events.push_back(all);
+        Bytes bytes = file.bytes();
+        folder_.write("walk.ann", std::string(bytes.begin(), bytes.end()));
+    }
+
     void writeJpeg()
     {
         std::mt19937 random(11);
@@ -58,6 +100,37 @@ const BenchFolder& folder()
 {
     static const BenchFolder instance;
     return instance;
+}
+
+void animationLzo(benchmark::State& state)
+{
+    folder();
+    for (auto _ : state) {
+        CAnimo animo(nullptr);
+        if (animo.Load("G:\\walk.ann") != 0) {
+            state.SkipWithError("load failed");
+            return;
+        }
+        benchmark::DoNotOptimize(animo.GetFrame(kFrames - 1));
+    }
+}
+
+// liblzo2 unpacking every block into a fresh plane: the unchecked decoder, or the one that
+// checks its input and output as the engine's loader must.
+template <bool Safe>
+void lzoFrames(benchmark::State& state)
+{
+    const auto& blocks = folder().blocks;
+    auto decode = Safe ? lzo1x_decompress_safe : lzo1x_decompress;
+    for (auto _ : state) {
+        std::vector<std::unique_ptr<uint8_t[]>> planes;
+        for (const auto& [block, rawSize] : blocks) {
+            planes.emplace_back(new uint8_t[rawSize]);
+            lzo_uint length = rawSize;
+            decode(block.data() + 8, block.size() - 8, planes.back().get(), &length, nullptr);
+        }
+        benchmark::DoNotOptimize(planes.back().get());
+    }
 }
 
 void imageJpeg(benchmark::State& state)
@@ -101,6 +174,9 @@ void libjpegRgb565(benchmark::State& state)
 
 } // namespace
 
+BENCHMARK(lzoFrames<false>)->Name("animation/liblzo2 lzo1x_decompress of its frames (peer)")->Unit(benchmark::kMillisecond);
+BENCHMARK(lzoFrames<true>)->Name("animation/liblzo2 lzo1x_decompress_safe of its frames")->Unit(benchmark::kMillisecond);
+BENCHMARK(animationLzo)->Name("animation/CAnimo::Load")->Unit(benchmark::kMillisecond);
 BENCHMARK(libjpegRgb565)->Name("jpeg/libjpeg-turbo to RGB565 (peer)")->Unit(benchmark::kMillisecond);
 BENCHMARK(imageJpeg)->Name("jpeg/CImage::Load")->Unit(benchmark::kMillisecond);
 
@@ -110,6 +186,10 @@ int main(int argc, char** argv)
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     std::printf("\nTime ratios (below 1: the engine is faster):\n");
+    double animation = reporter.ratio("animation/CAnimo::Load", "animation/liblzo2 lzo1x_decompress of its frames (peer)");
+    double checked = reporter.ratio("animation/CAnimo::Load", "animation/liblzo2 lzo1x_decompress_safe of its frames");
+    if (animation > 0.0)
+        std::printf("200-frame LZO animation: CAnimo::Load / lzo1x_decompress = %.2f (/ lzo1x_decompress_safe = %.2f)\n", animation, checked);
     double jpeg = reporter.ratio("jpeg/CImage::Load", "jpeg/libjpeg-turbo to RGB565 (peer)");
     if (jpeg > 0.0)
         std::printf("800x600 JPEG: CImage::Load / libjpeg-turbo RGB565 = %.2f\n", jpeg);

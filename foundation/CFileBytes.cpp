@@ -2,6 +2,8 @@
 
 #include "foundation/CFile.h"
 
+#include <new>
+
 CFileBytes::CFileBytes(CFile* file)
 {
     if (file == nullptr || file->GetHandle() == nullptr)
@@ -9,6 +11,8 @@ CFileBytes::CFileBytes(CFile* file)
     int rest = file->Length() - file->Tell();
     if (rest <= 0)
         return;
-    bytes_.resize(size_t(rest));
-    bytes_.resize(size_t(file->Read(bytes_.data(), rest)));
+    // Not cleared first: every byte kept is read.
+    bytes_.reset(new (std::nothrow) uint8_t[size_t(rest)]);
+    if (bytes_ != nullptr)
+        size_ = size_t(file->Read(bytes_.get(), rest));
 }

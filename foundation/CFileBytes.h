@@ -2,7 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <vector>
+#include <memory>
 
 class CFile;
 
@@ -13,9 +13,10 @@ public:
     // Null, or a file that is not open, gives no bytes.
     explicit CFileBytes(CFile* file);
 
-    const uint8_t* data() const { return bytes_.data(); }
-    size_t size() const { return bytes_.size(); }
+    const uint8_t* data() const { return bytes_.get(); }
+    size_t size() const { return size_; }
 
 private:
-    std::vector<uint8_t> bytes_;
+    std::unique_ptr<uint8_t[]> bytes_;
+    size_t size_ = 0;
 };

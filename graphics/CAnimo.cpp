@@ -1,7 +1,10 @@
 #include "graphics/CAnimo.h"
 
+#include "foundation/CFile.h"
 #include "foundation/IntegerWrap.h"
 #include "graphics/CAnimationManager.h"
+#include "graphics/CAnimoReader.h"
+#include "graphics/CAnimoWriter.h"
 #include "graphics/CColor.h"
 #include "graphics/CFrameSoundFactory.h"
 #include "graphics/CRefreshScreen.h"
@@ -364,6 +367,8 @@ void CAnimo::takeCurrentFrame(CXPoint offset)
         return;
     SetDataPtr(frame->GetDataPtr());
     AlphaChannel() = frame->GetChannelAlpha();
+    // The planes are read as the frame holds them, packed or not.
+    SetCompression(frame->GetCompression());
     setGeometry(frame->Size(), frame->GetBpp());
     SetPitch(frame->GetPitch());
     for (int channel = 0; channel < 4; ++channel)
@@ -745,4 +750,52 @@ unsigned char CAnimo::GetAttachedChangeFilter(CXObject** filter) const
     if (filter != nullptr)
         *filter = changeFilter_.filter;
     return changeFilter_.kind;
+}
+
+// ---- files ---------------------------------------------------------------------------------
+
+int CAnimo::Load(const CXString& name)
+{
+    Flush();
+    log(("Loading file " + name + "...").c_str(), false);
+    CFile file;
+    if (file.Open(getWindow(), name, CFile::READ | CFile::BINARY) != 0) {
+        log(" - Failed.\n", false);
+        setErrorCode(CFile::NOT_FOUND);
+        return LastError();
+    }
+    int error = Load(&file);
+    file.Close();
+    if (error != 0)
+        return error;
+    setFilename(name);
+    log(" - Succesfull.\n", false);
+    load();
+    Visible(true);
+    setCurrentPosition(0);
+    setFileName(name);
+    int first = getFirstEvent();
+    SetCurrentEvent(first);
+    SetEventFrame(first, 0);
+    return LastError();
+}
+
+int CAnimo::Load(CFile* file)
+{
+    setErrorCode(CAnimoReader::read(*this, file));
+    return LastError();
+}
+
+void CAnimo::Save(const CXString& name, _compression code)
+{
+    CFile file;
+    if (file.Open(getWindow(), name, CFile::BINARY | CFile::UPDATE) != 0)
+        return;
+    CAnimoWriter::write(*this, &file, code);
+    file.Close();
+}
+
+void CAnimo::Save(CFile* file, _compression code)
+{
+    CAnimoWriter::writeOldHead(*this, file, code);
 }

@@ -111,6 +111,18 @@ public:
     // The current frame, or the animation itself when it shows none.
     CGraphicsObject* getDrawn() override;
 
+    // ---- files (CAnimoReader, CAnimoWriter) ------------------------------------------------
+    // Empties the animation and reads the file; on success it is visible, loaded under that name
+    // and shows the first position of its first event with positions. 0, CFile::NOT_FOUND, or
+    // CImageReader::DAMAGED for a file that is not a whole animation (the animation stays empty).
+    int Load(const CXString& name) override;
+    // Any animation file, from the file's position; the same results.
+    int Load(CFile* file) override;
+    // An "NVP" file; nothing when the file does not open.
+    void Save(const CXString& name, _compression code) override;
+    // The old format's 12-byte head alone.
+    void Save(CFile* file, _compression code) override;
+
     // ---- frames ----------------------------------------------------------------------------
     virtual int GetNOF() const { return static_cast<int>(frames_.size()); }
     // -1 is the current frame; null out of range.

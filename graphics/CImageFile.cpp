@@ -1,6 +1,7 @@
 #include "graphics/CImageFile.h"
 
 #include "foundation/CFileNameResolver.h"
+#include "graphics/CAnimo.h"
 #include "graphics/CImage.h"
 
 namespace {
@@ -19,6 +20,10 @@ _filetype CImageFile::Load(const CXString& name)
     if (extension == "img" || extension == "jpg") {
         object_ = new CImage(window_, name);
         return FILETYPE_IMAGE;
+    }
+    if (extension == "ann") {
+        object_ = new CAnimo(window_, name);
+        return FILETYPE_ANIMATION;
     }
     return FILETYPE_NONE;
 }

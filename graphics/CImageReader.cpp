@@ -163,17 +163,24 @@ int CImageReader::readLegacy(CGraphicsObject& target, CByteReader& in)
 int CImageReader::takePlanes(CGraphicsObject& target, int width, int height, int bpp, int code, const uint8_t* colour,
                              size_t colourLength, const uint8_t* alpha, size_t alphaLength)
 {
-    bool known = code == COMPRESSION_NONE || (code >= COMPRESSION_LZW && code <= COMPRESSION_JPEG);
-    int raw = CPixelFormat::__get_data_size(width, height, bpp);
+    bool known = code >= COMPRESSION_NONE && code <= COMPRESSION_JPEG;
+    bool raw = code == COMPRESSION_NONE || code == COMPRESSION_OLD;
+    int rawSize = CPixelFormat::__get_data_size(width, height, bpp);
     int pixels = CPixelFormat::__get_data_size(width, height, 8);
-    if (!known || !knownFormat(bpp) || raw < 0 || colour == nullptr || colourLength > size_t(INT32_MAX) || alphaLength > size_t(INT32_MAX)) {
+    if (!known || !knownFormat(bpp) || rawSize < 0 || colour == nullptr || colourLength > size_t(INT32_MAX) || alphaLength > size_t(INT32_MAX)) {
         target.packing().receive(CXSize(), bpp, COMPRESSION_NONE, nullptr, 0, nullptr, 0);
         return DAMAGED;
     }
-    target.packing().receive(CXSize(width, height), bpp, code, copyOf(colour, colourLength), int(colourLength),
-                             copyOf(alpha, alphaLength), int(alphaLength));
-    bool whole = code == COMPRESSION_NONE ? int64_t(colourLength) == raw && (alpha == nullptr || int64_t(alphaLength) == pixels)
-                                          : target.DeCompress();
+    bool whole;
+    if (code == COMPRESSION_RLE || raw) {
+        target.packing().receive(CXSize(width, height), bpp, code, copyOf(colour, colourLength), int(colourLength),
+                                 copyOf(alpha, alphaLength), int(alphaLength));
+        whole = !raw || (int64_t(colourLength) == rawSize && (alpha == nullptr || int64_t(alphaLength) == pixels));
+    } else {
+        // Packed by the file's code: unpacked straight from the file's bytes.
+        target.packing().receive(CXSize(width, height), bpp, code, nullptr, 0, nullptr, 0);
+        whole = target.packing().unpackFrom(colour, int(colourLength), alpha, int(alphaLength));
+    }
     if (whole && target.GetCompression() == COMPRESSION_RLE)
         whole = target.packing().unpacksWhole();
     if (!whole) {

@@ -26,12 +26,14 @@ public:
     // The rest of the file as an "NVI" image.
     static int readNvi(CGraphicsObject& target, CFile* file);
 
+    // Planes as a file holds them under a code (0 and 1 raw, 2 to 5 packed; copied) become the
+    // object's; what is packed by a file's code is unpacked and every plane checked against the
+    // picture. 0, or DAMAGED with the object left without planes.
+    static int takePlanes(CGraphicsObject& target, int width, int height, int bpp, int code, const uint8_t* colour,
+                          size_t colourLength, const uint8_t* alpha, size_t alphaLength);
+
 private:
     static int readNvi(CGraphicsObject& target, CByteReader& in);
     static int readPik(CGraphicsObject& target, CByteReader& in);
     static int readLegacy(CGraphicsObject& target, CByteReader& in);
-    // The planes, taken from the file's bytes, become the object's; then what is packed is
-    // unpacked and the sizes checked.
-    static int takePlanes(CGraphicsObject& target, int width, int height, int bpp, int code, const uint8_t* colour,
-                          size_t colourLength, const uint8_t* alpha, size_t alphaLength);
 };

@@ -58,17 +58,9 @@ bool writePlanes(CGraphicsObject& object, CFile* file, int code)
 {
     int pixelSize = CPixelFormat::__get_pixel_size(object.GetBpp());
     CXRect part = writtenPart(object);
-    bool hasPixels = part.Width() > 0 && part.Height() > 0;
-    if (hasPixels && object.GetDataPtr() == nullptr)
+    if (part.Width() > 0 && part.Height() > 0 && object.GetDataPtr() == nullptr)
         return false;
-    Bytes colour = hasPixels ? rowsOf(object.GetDataPtr(), object.Width(), part, pixelSize) : Bytes();
-    const uint8_t* alphaPlane = object.GetChannelAlpha();
-    Bytes alpha = hasPixels && alphaPlane != nullptr ? rowsOf(alphaPlane, object.Width(), part, 1) : Bytes();
-    bool runLength = code == COMPRESSION_RLE;
-    if (runLength) {
-        colour = runLengthPacked(colour, true);
-        alpha = runLengthPacked(alpha, false);
-    }
+    CImageWriter::FilePlanes planes = CImageWriter::filePlanes(object, part, code);
     CXPoint at = object.GetPosition();
     CByteWriter image;
     image.bytes("PIK", 4);
@@ -77,12 +69,12 @@ bool writePlanes(CGraphicsObject& object, CFile* file, int code)
     image.i32(object.GetBpp());
     image.i32(part.Width() * part.Height() * pixelSize);
     image.i32(0);
-    image.i32(runLength ? COMPRESSION_RLE : COMPRESSION_NONE);
-    image.i32(int(alpha.size()));
+    image.i32(planes.code);
+    image.i32(int(planes.alpha.size()));
     image.i32(at.x + part.left);
     image.i32(at.y + part.top);
-    image.bytes(colour.data(), colour.size());
-    image.bytes(alpha.data(), alpha.size());
+    image.bytes(planes.colour.data(), planes.colour.size());
+    image.bytes(planes.alpha.data(), planes.alpha.size());
     int length = int(image.size());
     return file->Write(image.data().data(), length) == length;
 }
@@ -91,13 +83,23 @@ bool writePlanes(CGraphicsObject& object, CFile* file, int code)
 
 bool CImageWriter::write(CGraphicsObject& object, CFile* file, int code)
 {
-    if (file == nullptr || !object.DeCompress())
-        return false;
-    bool heldPacked = object.GetCompression() == COMPRESSION_RLE;
-    if (heldPacked && !object.packing().deCompressRLE2())
-        return false;
-    bool written = writePlanes(object, file, code);
-    if (heldPacked)
-        object.packing().bringBackCompressed();
-    return written;
+    CPackedPlanes::ReadScope raw(object.packing());
+    return file != nullptr && raw.raw() && writePlanes(object, file, code);
+}
+
+CImageWriter::FilePlanes CImageWriter::filePlanes(CGraphicsObject& object, const CXRect& part, int code)
+{
+    FilePlanes planes;
+    if (part.Width() <= 0 || part.Height() <= 0 || object.GetDataPtr() == nullptr)
+        return planes;
+    int pixelSize = CPixelFormat::__get_pixel_size(object.GetBpp());
+    planes.colour = rowsOf(object.GetDataPtr(), object.Width(), part, pixelSize);
+    if (object.GetChannelAlpha() != nullptr)
+        planes.alpha = rowsOf(object.GetChannelAlpha(), object.Width(), part, 1);
+    if (code == COMPRESSION_RLE) {
+        planes.colour = runLengthPacked(planes.colour, true);
+        planes.alpha = runLengthPacked(planes.alpha, false);
+        planes.code = COMPRESSION_RLE;
+    }
+    return planes;
 }

@@ -1,5 +1,10 @@
 #pragma once
 
+#include "foundation/CXRect.h"
+
+#include <cstdint>
+#include <vector>
+
 class CFile;
 class CGraphicsObject;
 
@@ -19,4 +24,13 @@ public:
     // False when there is no file, the planes are missing or damaged, or the file did not take
     // every byte.
     static bool write(CGraphicsObject& object, CFile* file, int code);
+
+    // The planes of a part of a raw object as a file stores them: raw, or run-length packed for
+    // code 4; the code they are stored under.
+    struct FilePlanes {
+        std::vector<uint8_t> colour;
+        std::vector<uint8_t> alpha;
+        int code = 0;
+    };
+    static FilePlanes filePlanes(CGraphicsObject& object, const CXRect& part, int code);
 };

@@ -60,41 +60,45 @@ bool CPackedPlanes::deCompress()
     int code = owner_.compression_;
     if (code != COMPRESSION_LZW && code != COMPRESSION_LZW_RLE && code != COMPRESSION_JPEG)
         return true;
+    bool hasAlpha = owner_.alpha_ != nullptr && owner_.channelSize_[3] > 0;
+    return unpackFrom(owner_.data_, colourSize_, hasAlpha ? owner_.alpha_ : nullptr, alphaLength_);
+}
+
+bool CPackedPlanes::unpackFrom(const uint8_t* packedColour, int colourLength, const uint8_t* packedAlpha, int alphaLength)
+{
+    int code = owner_.compression_;
     // A view cannot put new planes in place of the ones it shows.
     if (!owner_.ownsData_)
         return false;
     int rawLength = 0;
-    uint8_t* colour = nullptr;
+    std::unique_ptr<uint8_t[]> colour;
     if (code == COMPRESSION_JPEG) {
-        JPEG jpeg(owner_.data_, size_t(std::max(colourSize_, 0)));
+        JPEG jpeg(packedColour, size_t(std::max(colourLength, 0)));
         int bpp = owner_.bpp_ == 15 ? 15 : 16;
         if (jpeg.getWidth() == owner_.width_ && jpeg.getHeight() == owner_.height_)
-            colour = jpeg.decompress(bpp);
+            colour.reset(jpeg.decompress(bpp));
         owner_.setGeometry(CXSize(owner_.width_, owner_.height_), bpp);
         rawLength = owner_.dataSize_;
     } else {
-        colour = unpackLzo(owner_.data_, colourSize_, rawLength);
+        colour.reset(unpackLzo(packedColour, colourLength, rawLength));
     }
-    uint8_t* alpha = nullptr;
+    std::unique_ptr<uint8_t[]> alpha;
     int alphaRawLength = 0;
-    if (owner_.alpha_ != nullptr && owner_.channelSize_[3] > 0)
-        alpha = unpackLzo(owner_.alpha_, alphaLength_, alphaRawLength);
-    bool alphaWhole = owner_.alpha_ == nullptr || owner_.channelSize_[3] <= 0 || alpha != nullptr;
+    if (packedAlpha != nullptr)
+        alpha.reset(unpackLzo(packedAlpha, alphaLength, alphaRawLength));
     bool runLength = code == COMPRESSION_LZW_RLE;
     bool sizesFit = runLength || (rawLength == owner_.dataSize_ && (alpha == nullptr || alphaRawLength == pixelCount()));
-    if (colour == nullptr || !alphaWhole || !sizesFit) {
-        delete[] colour;
-        delete[] alpha;
+    if (colour == nullptr || (packedAlpha != nullptr && alpha == nullptr) || !sizesFit) {
         dropPlanes();
         return false;
     }
     owner_.freePlane(owner_.data_);
     owner_.freePlane(owner_.alpha_);
-    owner_.data_ = colour;
-    owner_.alpha_ = alpha;
+    owner_.data_ = colour.release();
+    owner_.alpha_ = alpha.release();
     colourSize_ = code == COMPRESSION_JPEG ? 0 : rawLength;
     alphaLength_ = alphaRawLength;
-    setAlphaSize(alpha != nullptr ? pixelCount() : 0);
+    setAlphaSize(owner_.alpha_ != nullptr ? pixelCount() : 0);
     owner_.compression_ = runLength ? COMPRESSION_RLE : COMPRESSION_NONE;
     if (runLength && !unpacksWhole()) {
         dropPlanes();
@@ -228,4 +232,19 @@ CPackedPlanes::RawScope::~RawScope()
 {
     if (unpacked_)
         planes_.compress(COMPRESSION_RLE);
+}
+
+CPackedPlanes::ReadScope::ReadScope(CPackedPlanes& planes)
+    : planes_(planes), heldPacked_(false), raw_(planes.deCompress())
+{
+    if (raw_ && planes.owner_.compression_ == COMPRESSION_RLE) {
+        raw_ = planes.deCompressRLE2();
+        heldPacked_ = raw_;
+    }
+}
+
+CPackedPlanes::ReadScope::~ReadScope()
+{
+    if (heldPacked_)
+        planes_.bringBackCompressed();
 }

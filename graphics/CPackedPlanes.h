@@ -29,6 +29,8 @@ public:
     // Codes 2, 3 and 5 (3 leaves code 4); other codes are left as they are. False when the data
     // does not unpack to the picture.
     bool deCompress();
+    // The same from packed planes given by the caller (not taken over) in place of the object's.
+    bool unpackFrom(const uint8_t* colour, int colourLength, const uint8_t* alpha, int alphaLength);
     // Code 4: unpacked planes in place of the packed ones, which are kept aside. False when the
     // data does not unpack to the picture (the object then stays packed).
     bool deCompressRLE2();
@@ -66,6 +68,24 @@ public:
     private:
         CPackedPlanes& planes_;
         bool unpacked_;
+    };
+
+    // The object's raw planes for reading: one packed by a file's code is unpacked for good, a
+    // code-4 one for the while (its packed planes brought back afterwards).
+    class ReadScope {
+    public:
+        explicit ReadScope(CPackedPlanes& planes);
+        ~ReadScope();
+        ReadScope(const ReadScope&) = delete;
+        ReadScope& operator=(const ReadScope&) = delete;
+
+        // False when the planes could not be unpacked.
+        bool raw() const { return raw_; }
+
+    private:
+        CPackedPlanes& planes_;
+        bool heldPacked_;
+        bool raw_;
     };
 
 private:

@@ -23,7 +23,10 @@ int CPixelFormat::__get_data_size(int width, int height, int bpp)
 {
     if (width < 0 || height < 0)
         return -1;
-    int64_t size = int64_t(width) * height * __get_pixel_size(bpp);
+    int64_t pixels = int64_t(width) * height;
+    if (pixels > INT32_MAX)
+        return -1;
+    int64_t size = pixels * __get_pixel_size(bpp);
     return size > INT32_MAX ? -1 : static_cast<int>(size);
 }
 

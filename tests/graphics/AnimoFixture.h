@@ -7,6 +7,7 @@
 #include "graphics/CAnimationManager.h"
 #include "graphics/CAnimo.h"
 #include "graphics/CFrame.h"
+#include "graphics/CFrameSoundFactory.h"
 #include "graphics/CPlayableObserver.h"
 #include "platform/ManualClock.h"
 
@@ -45,6 +46,40 @@ inline CFrame* solidFrame(int w, int h, uint16_t color, int x = 0, int y = 0)
     frame->SetPosition(x, y);
     return frame;
 }
+
+// A sound that reports what it is asked and plays until told otherwise.
+struct FakeSound : CPlayable {
+    FakeSound(std::string n, std::string& l) : CPlayable(nullptr), name(std::move(n)), log(l) {}
+    ~FakeSound() override { note(" ~"); }
+    void play() override
+    {
+        setStatus(StatusPlaying);
+        note(" play:");
+    }
+    void stop(bool notify) override
+    {
+        setStatus(0);
+        note(" stop:");
+    }
+    void pause() override
+    {
+        setStatus(StatusPaused);
+        note(" pause:");
+    }
+    void resume() override {}
+    void seek(int) override {}
+    void note(const char* what) { log.append(what).append(name); }
+    std::string name;
+    std::string& log;
+};
+
+struct FakeFactory : CFrameSoundFactory {
+    explicit FakeFactory(std::string& l) : log(l) { install(this); }
+    ~FakeFactory() override { install(nullptr); }
+    CPlayable* makeSound(CWindow*, const CXString& name) override { return new FakeSound(name.c_str(), log); }
+    CPlayable* makeStream(CWindow*, const CXString& name) override { return new FakeSound(name.c_str(), log); }
+    std::string& log;
+};
 
 struct Recorder : CPlayableObserver {
     bool onPlayableStarted(CPlayable*) override { return add("start"); }

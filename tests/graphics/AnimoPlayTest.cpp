@@ -1,8 +1,6 @@
 #include "AnimoFixture.h"
 #include "WindowHarness.h"
 
-#include "graphics/CFrameSoundFactory.h"
-
 #include <vector>
 
 namespace animotest {
@@ -127,40 +125,6 @@ TEST_F(AnimoTest, PlayingBackwardsMakesTheReversedEventOnce)
     EXPECT_EQ(animo->GetNOE(), 3);
     EXPECT_FALSE(animo->IsPlaying());
 }
-
-// A sound that reports what it is asked and plays until told otherwise.
-struct FakeSound : CPlayable {
-    FakeSound(std::string n, std::string& l) : CPlayable(nullptr), name(std::move(n)), log(l) {}
-    ~FakeSound() override { note(" ~"); }
-    void play() override
-    {
-        setStatus(StatusPlaying);
-        note(" play:");
-    }
-    void stop(bool notify) override
-    {
-        setStatus(0);
-        note(" stop:");
-    }
-    void pause() override
-    {
-        setStatus(StatusPaused);
-        note(" pause:");
-    }
-    void resume() override {}
-    void seek(int) override {}
-    void note(const char* what) { log.append(what).append(name); }
-    std::string name;
-    std::string& log;
-};
-
-struct FakeFactory : CFrameSoundFactory {
-    explicit FakeFactory(std::string& l) : log(l) { install(this); }
-    ~FakeFactory() override { install(nullptr); }
-    CPlayable* makeSound(CWindow*, const CXString& name) override { return new FakeSound(name.c_str(), log); }
-    CPlayable* makeStream(CWindow*, const CXString& name) override { return new FakeSound(name.c_str(), log); }
-    std::string& log;
-};
 
 // The sounds' log outlives the animation that owns them.
 class AnimoSoundTest : public AnimoTest {

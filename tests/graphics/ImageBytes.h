@@ -32,7 +32,7 @@ inline PackedPlanes packPlanes(int code, const Bytes& colour, const Bytes& alpha
     };
     PackedPlanes packed;
     packed.colour = code == 5 ? colour : pack(colour, 2);
-    packed.alpha = code == 5 ? lzoBlock(alpha) : pack(alpha, 1);
+    packed.alpha = code == 5 && !alpha.empty() ? lzoBlock(alpha) : pack(alpha, 1);
     return packed;
 }
 

@@ -118,6 +118,8 @@ TEST_F(ImageFileTest, DamagedFilesGiveAnErrorAndNoPlanes)
     };
     StillImage wrongCode = pik(7, packPlanes(0, colour, alpha));
     StillImage huge(0x7FFFFFFF, 0x7FFFFFFF, lzoBlock(colour));
+    StillImage huge32 = huge;
+    huge32.bpp = 32;
     StillImage negative(-10, 4, colour);
     StillImage jpegTooLong = pik(5, packPlanes(5, jpegPicture(10, 4), alpha));
     jpegTooLong.colourSizeField = 100000;
@@ -145,6 +147,7 @@ TEST_F(ImageFileTest, DamagedFilesGiveAnErrorAndNoPlanes)
         {"PIK alpha size not the picture's", withAlphaSize(39)},
         {"PIK unknown code", wrongCode.pik()},
         {"PIK huge size", huge.pik()},
+        {"PIK huge size of 32 bits", huge32.pik()},
         {"PIK negative width", negative.pik()},
         {"PIK JPEG length beyond the data", jpegTooLong.pik()},
         {"PIK JPEG of another size", jpegOtherSize.pik()},
