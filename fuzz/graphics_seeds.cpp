@@ -20,11 +20,6 @@ void seed(const std::string& target, const std::string& name, const Bytes& bytes
     std::ofstream(root / target / name, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
 }
 
-Bytes tinyJpeg()
-{
-    return jpegPicture(8, 6);
-}
-
 void imageSeeds()
 {
     Bytes colour = colourPlane(10, 4);
@@ -56,53 +51,28 @@ void imageSeeds()
     seed("image_file", "legacy_alpha", legacy.legacy());
 }
 
-AnimationFile animation(const std::string& magic, int code)
-{
-    AnimationFile file;
-    file.magic = magic;
-    file.code = code;
-    file.author = "Author";
-    file.description = "Two events";
-    for (int i = 0; i < 3; ++i)
-        file.frames.push_back(framePicture(4, 3, i, -i, i + 1, i != 1));
-    AnimationEvent walk("walk", {{0, 1, 2, 255, "first", "hello", "step.wav"}, {1}, {2, -1, 0, 128, "", "", "a.wav;b.wav"}});
-    walk.loopBack = 1;
-    walk.loopPoint = 2;
-    walk.loopCount = 3;
-    walk.fps = 12;
-    walk.flags = 0x100;
-    walk.opacity = 200;
-    file.events.push_back(walk);
-    file.events.push_back(AnimationEvent("empty", {}));
-    return file;
-}
-
 void animationSeeds()
 {
-    seed("animation_file", "nvp_lzo", animation("NVP", 2).bytes());
-    seed("animation_file", "nvplus_rle", animation("NV+", 4).bytes());
-    seed("animation_file", "nvi_lzo_rle", animation("NVI", 3).bytes());
-    AnimationFile jpeg = animation("NVP", 5);
-    for (FramePicture& frame : jpeg.frames)
-        frame = {8, 6, frame.x, frame.y, tinyJpeg(), frame.alpha.empty() ? Bytes() : alphaPlane(8, 6)};
-    seed("animation_file", "nvp_jpeg", jpeg.bytes());
-    seed("animation_file", "pak_events", animation("PAK", 0).bytes());
-    AnimationFile standard = animation("PAK", 2);
+    seed("animation_file", "nvp_lzo", sampleAnimation("NVP", 2).bytes());
+    seed("animation_file", "nvplus_rle", sampleAnimation("NV+", 4).bytes());
+    seed("animation_file", "nvi_lzo_rle", sampleAnimation("NVI", 3).bytes());
+    seed("animation_file", "nvp_jpeg", sampleAnimation("NVP", 5).bytes());
+    seed("animation_file", "pak_events", sampleAnimation("PAK", 0).bytes());
+    AnimationFile standard = sampleAnimation("PAK", 2);
     standard.events.clear();
     seed("animation_file", "pak_standard", standard.bytes());
     for (const char* magic : {"PIK", "PI2", "PI3"}) {
-        AnimationFile old = animation(magic, std::string(magic) == "PI3" ? 2 : std::string(magic) == "PI2" ? 1 : 0);
-        old.chunks = true;
+        AnimationFile old = sampleAnimation(magic, std::string(magic) == "PI3" ? 2 : std::string(magic) == "PI2" ? 1 : 0);
         seed("animation_file", std::string("old_") + magic, old.bytes());
     }
-    AnimationFile none = animation("NVP", 0);
+    AnimationFile none = sampleAnimation("NVP", 0);
     none.frames.clear();
     seed("animation_file", "nvp_no_frames", none.bytes());
 }
 
 void jpegSeeds()
 {
-    Bytes baseline = tinyJpeg();
+    Bytes baseline = jpegPicture(8, 6);
     Bytes with15 = {1};
     with15.insert(with15.end(), baseline.begin(), baseline.end());
     seed("jpeg", "baseline_15", with15);

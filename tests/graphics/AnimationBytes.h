@@ -201,4 +201,36 @@ private:
     }
 };
 
+// Three frames (the middle one without alpha), an event of three positions with names, texts,
+// offsets, opacities and sounds (one a random set of two), and an event without positions.
+inline AnimationFile sampleAnimation(const std::string& magic, int code)
+{
+    AnimationFile file;
+    file.magic = magic;
+    file.code = code;
+    file.fps = 12;
+    file.flags = 0x7F812345;
+    file.opacity = 200;
+    file.randomFrames = 3;
+    file.author = "Ann";
+    file.description = "Walk and wait";
+    for (int i = 0; i < 3; ++i)
+        file.frames.push_back(framePicture(4 + i, 3, i * 2, -i, i + 1, i != 1));
+    if (code == 5) {
+        for (FramePicture& frame : file.frames)
+            frame.colour = jpegPicture(frame.width, frame.height);
+    }
+    AnimationEvent walk("walk", {{2, 1, 2, 255, "first", "hello", "step.wav"}, {0}, {1, -1, 0, 128, "", "", "a.wav;b.wav"}});
+    walk.loopBack = 1;
+    walk.loopPoint = 2;
+    walk.loopCount = 3;
+    walk.fps = 8;
+    walk.flags = 0x100;
+    walk.opacity = 77;
+    file.events.push_back(AnimationEvent("wait", {}));
+    file.events.push_back(walk);
+    file.chunks = true;
+    return file;
+}
+
 } // namespace graphicstest

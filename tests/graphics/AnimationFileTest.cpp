@@ -138,38 +138,6 @@ AnimationState expectedOf(const AnimationFile& file)
     return state;
 }
 
-// Three frames (the middle one without alpha), an event of three positions with names, texts,
-// offsets, opacities and sounds (one a random set of two), and an event without positions.
-AnimationFile animation(const std::string& magic, int code)
-{
-    AnimationFile file;
-    file.magic = magic;
-    file.code = code;
-    file.fps = 12;
-    file.flags = 0x7F812345;
-    file.opacity = 200;
-    file.randomFrames = 3;
-    file.author = "Ann";
-    file.description = "Walk and wait";
-    for (int i = 0; i < 3; ++i)
-        file.frames.push_back(framePicture(4 + i, 3, i * 2, -i, i + 1, i != 1));
-    if (code == 5) {
-        for (FramePicture& frame : file.frames)
-            frame.colour = jpegPicture(frame.width, frame.height);
-    }
-    AnimationEvent walk("walk", {{2, 1, 2, 255, "first", "hello", "step.wav"}, {0}, {1, -1, 0, 128, "", "", "a.wav;b.wav"}});
-    walk.loopBack = 1;
-    walk.loopPoint = 2;
-    walk.loopCount = 3;
-    walk.fps = 8;
-    walk.flags = 0x100;
-    walk.opacity = 77;
-    file.events.push_back(AnimationEvent("wait", {}));
-    file.events.push_back(walk);
-    file.chunks = true;
-    return file;
-}
-
 CXString gamePath(const std::string& name)
 {
     return GameFolder::gamePath(name).c_str();
@@ -196,16 +164,16 @@ protected:
 
 TEST_F(AnimationFileTest, EveryHeadAndCodeLoadsToItsEventsFramesAndSounds)
 {
-    AnimationFile streamed = animation("NVP", 2);
+    AnimationFile streamed = sampleAnimation("NVP", 2);
     streamed.flags |= CAnimo::StreamSounds;
-    AnimationFile standardPak = animation("PAK", 2);
+    AnimationFile standardPak = sampleAnimation("PAK", 2);
     standardPak.events.clear();
-    AnimationFile fifteen = animation("PAK", 4);
+    AnimationFile fifteen = sampleAnimation("PAK", 4);
     fifteen.bpp = 15;
     const AnimationFile cases[] = {
-        animation("NVP", 0), animation("NVP", 2), animation("NVP", 3), animation("NVP", 4), animation("NVP", 5),
-        animation("NV+", 4), animation("NVI", 2), streamed,           animation("PAK", 0), standardPak,
-        fifteen,             animation("PIK", 0), animation("PI2", 1), animation("PI3", 2),
+        sampleAnimation("NVP", 0), sampleAnimation("NVP", 2), sampleAnimation("NVP", 3), sampleAnimation("NVP", 4), sampleAnimation("NVP", 5),
+        sampleAnimation("NV+", 4), sampleAnimation("NVI", 2), streamed,           sampleAnimation("PAK", 0), standardPak,
+        fifteen,             sampleAnimation("PIK", 0), sampleAnimation("PI2", 1), sampleAnimation("PI3", 2),
     };
     for (const AnimationFile& file : cases) {
         CAnimo animo(nullptr);
@@ -218,7 +186,7 @@ TEST_F(AnimationFileTest, SavedAnimationsReadBackEqual)
 {
     for (const char* magic : {"NVP", "NV+"}) {
         for (int code : {0, 2, 4, 5}) {
-            AnimationFile file = animation(magic, 4);
+            AnimationFile file = sampleAnimation(magic, 4);
             CAnimo animo(nullptr);
             ASSERT_EQ(read(animo, file.bytes()), 0);
             animo.Save(gamePath("saved.ann"), _compression(code));
@@ -235,8 +203,8 @@ TEST_F(AnimationFileTest, SavedAnimationsReadBackEqual)
 TEST_F(AnimationFileTest, NviAndNvpFilesDifferOnlyInTheNewFormatFlag)
 {
     CAnimo nvi(nullptr), nvp(nullptr);
-    ASSERT_EQ(read(nvi, animation("NVI", 0).bytes()), 0);
-    ASSERT_EQ(read(nvp, animation("NVP", 0).bytes()), 0);
+    ASSERT_EQ(read(nvi, sampleAnimation("NVI", 0).bytes()), 0);
+    ASSERT_EQ(read(nvp, sampleAnimation("NVP", 0).bytes()), 0);
     AnimationState a = stateOf(nvi), b = stateOf(nvp);
     EXPECT_EQ(a.animoFlags | CAnimo::NewFormatFile, b.animoFlags);
     a.animoFlags = b.animoFlags;
@@ -251,7 +219,7 @@ TEST_F(AnimationFileTest, EveryCutOfAFileAndBadCountsGiveAnErrorAndAnEmptyAnimat
         EXPECT_EQ(animo.GetNOF(), 0) << what;
         EXPECT_EQ(animo.GetNOE(), 0) << what;
     };
-    for (const AnimationFile& file : {animation("NVP", 2), animation("NV+", 4), animation("PAK", 0), animation("PIK", 0), animation("PI2", 1), animation("PI3", 2)}) {
+    for (const AnimationFile& file : {sampleAnimation("NVP", 2), sampleAnimation("NV+", 4), sampleAnimation("PAK", 0), sampleAnimation("PIK", 0), sampleAnimation("PI2", 1), sampleAnimation("PI3", 2)}) {
         Bytes whole = file.bytes();
         for (size_t length = 0; length < whole.size(); ++length)
             damaged(Bytes(whole.begin(), whole.begin() + long(length)), file.magic + " cut at " + std::to_string(length));
@@ -260,14 +228,14 @@ TEST_F(AnimationFileTest, EveryCutOfAFileAndBadCountsGiveAnErrorAndAnEmptyAnimat
         std::copy(values.begin(), values.end(), bytes.begin() + long(at));
         return bytes;
     };
-    const Bytes nvp = animation("NVP", 0).bytes();
-    const Bytes pak = animation("PAK", 0).bytes();
-    AnimationFile wrongSize = animation("NVP", 0);
+    const Bytes nvp = sampleAnimation("NVP", 0).bytes();
+    const Bytes pak = sampleAnimation("PAK", 0).bytes();
+    AnimationFile wrongSize = sampleAnimation("NVP", 0);
     wrongSize.frames[0].colour.pop_back();
-    AnimationFile unknownFormat = animation("NVP", 0);
+    AnimationFile unknownFormat = sampleAnimation("NVP", 0);
     unknownFormat.bpp = 8;
-    AnimationFile badLzo = animation("NVP", 2);
-    AnimationFile jpegSize = animation("NVP", 5);
+    AnimationFile badLzo = sampleAnimation("NVP", 2);
+    AnimationFile jpegSize = sampleAnimation("NVP", 5);
     jpegSize.frames[1].colour = jpegPicture(9, 9);
     Bytes lzo = badLzo.bytes();
     // The end marker of the last frame's last LZO stream.
@@ -295,7 +263,7 @@ TEST_F(AnimationFileTest, EveryCutOfAFileAndBadCountsGiveAnErrorAndAnEmptyAnimat
 
 TEST_F(AnimationFileTest, AnimationWithoutFramesLoadsAndPlaysWithoutShowingAnything)
 {
-    AnimationFile file = animation("NVP", 0);
+    AnimationFile file = sampleAnimation("NVP", 0);
     file.frames.clear();
     put("empty.ann", file.bytes());
     CAnimo animo(nullptr, gamePath("empty.ann"));
@@ -310,7 +278,7 @@ TEST_F(AnimationFileTest, AnimationWithoutFramesLoadsAndPlaysWithoutShowingAnyth
 
 TEST_F(AnimationFileTest, LoadingByNameShowsTheFirstEventWithPositions)
 {
-    put("walk.ann", animation("NVP", 2).bytes());
+    put("walk.ann", sampleAnimation("NVP", 2).bytes());
     CAnimo animo(nullptr);
     EXPECT_EQ(animo.Load(gamePath("missing.ann")), CFile::NOT_FOUND);
     EXPECT_FALSE(animo.isLoaded());
@@ -336,7 +304,7 @@ TEST_F(AnimationFileTest, LoadingByNameShowsTheFirstEventWithPositions)
 
 TEST_F(AnimationFileTest, AnimationFilesPickTheirClassByExtension)
 {
-    put("a.ANN", animation("NVP", 0).bytes());
+    put("a.ANN", sampleAnimation("NVP", 0).bytes());
     CImageFile files(nullptr);
     EXPECT_EQ(files.Load(gamePath("a.ANN")), FILETYPE_ANIMATION);
     std::unique_ptr<CGraphicsObject> made(files.GetGraphicsObject());
@@ -352,7 +320,7 @@ TEST_F(AnimationFileTest, AnimationFilesPickTheirClassByExtension)
 TEST_F(AnimationFileTest, RunLengthFramesAreUnpackedToBeDrawnAndPackedOnceAnotherIsDrawn)
 {
     CAnimo6 animo(nullptr);
-    ASSERT_EQ(read(animo, animation("NV+", 4).bytes()), 0);
+    ASSERT_EQ(read(animo, sampleAnimation("NV+", 4).bytes()), 0);
     CGraphicsObject target(nullptr, CXSize(20, 10), 16);
     std::fill(target.GetDataPtr(), target.GetDataPtr() + 400, 0);
     CFrame* opaque = animo.GetFrame(1);
