@@ -3,6 +3,7 @@
 #include "foundation/CFile.h"
 #include "foundation/CMElement.h"
 #include "graphics/CImageReader.h"
+#include "graphics/CWindow.h"
 #include "graphics/JPEG.h"
 
 CImage::CImage(CWindow* window) : CGraphicsObject(window), CPlayable(window)
@@ -81,7 +82,7 @@ int CImage::load(const CXString& path)
 {
     SetCompression(COMPRESSION_NONE);
     // The display draws 5-6-5 unless it was refused and fell back to 5-5-5.
-    int bpp = 16;
+    int bpp = getWindow() != nullptr && getWindow()->GetBpp() == 15 ? 15 : 16;
     JPEG jpeg(path);
     uint8_t* plane = jpeg.decompress(bpp);
     CXSize size = plane != nullptr ? CXSize(jpeg.getWidth(), jpeg.getHeight()) : CXSize();
