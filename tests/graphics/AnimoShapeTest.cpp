@@ -1,10 +1,13 @@
+#include "AnimationBytes.h"
 #include "AnimoFixture.h"
 #include "GraphicsTestSupport.h"
 #include "ScreenHarness.h"
-#include "graphics/CColor.h"
+#include "WindowHarness.h"
 
 #include "foundation/CMElement.h"
 #include "graphics/CAnimo6.h"
+#include "graphics/CColor.h"
+#include "script/GameFolder.h"
 
 #include <vector>
 
@@ -317,6 +320,55 @@ TEST_F(AnimoScreenTest, APlayingAnimationOnTheScreenShowsEachFrameWhereItStands)
     window->Tick();
     EXPECT_EQ(shown(21, 11), shown(700, 500));
     CAnimationManager::install(nullptr);
+}
+
+} // namespace
+} // namespace animotest
+
+namespace animotest {
+namespace {
+
+class Animo6FileTest : public graphicstest::WindowTest {
+protected:
+    CXString file(const char* name, const std::string& magic)
+    {
+        graphicstest::Bytes bytes = graphicstest::sampleAnimation(magic, 0).bytes();
+        folder.temp.write(name, std::string(bytes.begin(), bytes.end()));
+        return GameFolder::gamePath(name).c_str();
+    }
+
+    GameFolder folder;
+    std::string sounds;
+    FakeFactory factory{sounds};
+};
+
+TEST_F(Animo6FileTest, AHiddenAnimationReleasedAfterUseKeepsItsFramesUntilHiddenAndLoadsAgainWhenShown)
+{
+    CMElement element("cat");
+    element.addProperty("FILENAME", file("cat.ann", "NVP"));
+    element.addProperty("VISIBLE", "FALSE");
+    element.addProperty("RELEASEAFTERUSE", "TRUE");
+    CAnimo6 animo(window.get(), &element);
+    EXPECT_TRUE(animo.isLoaded());
+    EXPECT_FALSE(animo.isVisible());
+    EXPECT_EQ(animo.GetNOF(), 3);
+
+    animo.hide();
+    EXPECT_FALSE(animo.isLoaded());
+    EXPECT_EQ(animo.GetNOF(), 0);
+    animo.show();
+    EXPECT_TRUE(animo.isLoaded());
+    EXPECT_TRUE(animo.isVisible());
+    EXPECT_EQ(animo.GetNOF(), 3);
+    EXPECT_EQ(animo.getCurrentEventName(), "walk");
+
+    CMElement later("dog");
+    later.addProperty("FILENAME", file("dog.ann", "NVI"));
+    later.addProperty("PRELOAD", "FALSE");
+    CAnimo6 waiting(window.get(), &later);
+    EXPECT_EQ(waiting.GetNOF(), 0);
+    waiting.setVisibility(true);
+    EXPECT_EQ(waiting.GetNOF(), 3);
 }
 
 } // namespace
