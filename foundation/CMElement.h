@@ -3,6 +3,8 @@
 #include "foundation/CMElements.h"
 #include "foundation/CMProperties.h"
 
+#include <string_view>
+
 // One named element of a definition file: its ordered properties and its children. The element
 // owns its property list and its children list, never the children themselves (they belong to
 // the top-level list that the parser returns).
@@ -17,13 +19,15 @@ public:
     void setName(const CXString& name) { name_ = name; }
     // A read-only view of the name, for lookups that need no copy.
     const CXString& name() const { return name_; }
-    CMProperties* getProperties() const { return properties_; }
-    CMElements* getChildren() const { return children_; }
+    CMProperties* getProperties() const { return &properties_; }
+    CMElements* getChildren() const { return &children_; }
 
     // Adds an empty property unless one of that name exists already.
     void addProperty(const CXString& name);
     // Always appends; an earlier property of the same name keeps answering lookups.
     void addProperty(const CXString& name, const CXString& value);
+    // The same from texts a parser holds, without texts of their own first.
+    void addParsedProperty(std::string_view name, std::string_view value);
     // Sets the first property of that name; adds none when there is none.
     void setProperty(const CXString& name, const CXString& value);
     // Removes and deletes the first property of that name, if any.
@@ -39,7 +43,7 @@ public:
     bool hasProperty(const CXString& name) const;
 
     // The first property of that exact name, or null.
-    CMProperty* getProperty(const CXString& name) const { return properties_->get(name); }
+    CMProperty* getProperty(const CXString& name) const { return properties_.get(name); }
 
     // Readings of the first property of that exact name; the defaults when there is none.
     CXString getPropertyValue(const CXString& name) const;                 // ""
@@ -54,6 +58,8 @@ public:
 
 private:
     CXString name_;
-    CMProperties* properties_;
-    CMElements* children_;
+    // Held in the element itself: a scene has thousands of elements. The lists are handed out
+    // changeable, as they always were.
+    mutable CMProperties properties_;
+    mutable CMElements children_{false};
 };

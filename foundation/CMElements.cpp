@@ -2,7 +2,8 @@
 
 #include "foundation/CMElement.h"
 
-CMElements::CMElements(bool owns) : CXVector(101, 0.75f), owns_(owns) {}
+// Most lists are the children of one element: they start small and double as they fill.
+CMElements::CMElements(bool owns) : CXVector(8, 0.75f), owns_(owns) {}
 
 CMElements::~CMElements()
 {

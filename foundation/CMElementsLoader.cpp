@@ -15,11 +15,7 @@ namespace {
 
 CXString textOf(std::string_view text)
 {
-    CXString result(static_cast<int>(text.size()));
-    text.copy(result.getBuffer(), text.size());
-    result.getBuffer()[text.size()] = '\0';
-    result.updateLength();
-    return result;
+    return CXString::fromBytes(text.data(), static_cast<int>(text.size()));
 }
 
 std::string_view trimmedView(std::string_view text)
@@ -36,14 +32,16 @@ std::string_view trimmedView(std::string_view text)
 // Appends one physical line to the logical line being built: tabs removed, the coder's final
 // line feed dropped unless it is all there is besides one character (then it stays as a token
 // separator), blanks trimmed at both ends of the whole. True when the line held a '/'.
-bool appendPhysicalLine(const CXString& physical, std::string& text)
+bool appendPhysicalLine(std::string_view physical, std::string& text)
 {
     const size_t start = text.size();
-    bool continued = false;
-    for (const char* c = physical.c_str(); *c != '\0'; ++c) {
-        if (*c != '\t') {
-            continued = continued || *c == '/';
-            text.push_back(*c);
+    bool continued = physical.find('/') != std::string_view::npos;
+    if (physical.find('\t') == std::string_view::npos) {
+        text.append(physical);
+    } else {
+        for (char c : physical) {
+            if (c != '\t')
+                text.push_back(c);
         }
     }
     if (text.size() - start > 2)
@@ -57,13 +55,19 @@ bool appendPhysicalLine(const CXString& physical, std::string& text)
     return continued;
 }
 
-// Built in a std::string: one logical line may gather very many physical lines.
-void readLogicalLine(CTextCoder* coder, std::string& text)
+// Built in a std::string: one logical line may gather very many physical lines. `physical` is
+// scratch room for one physical line.
+void readLogicalLine(CTextCoder* coder, std::string& text, std::string& physical)
 {
     text.clear();
-    while (appendPhysicalLine(coder->getLine(), text) && !coder->_eof()) {
+    bool continued = true;
+    while (continued) {
+        physical.clear();
+        coder->appendLine(physical);
+        continued = appendPhysicalLine(physical, text) && !coder->_eof();
     }
-    std::erase(text, '/');
+    if (text.find('/') != std::string::npos)
+        std::erase(text, '/');
 }
 
 bool isTokenSeparator(char c)
@@ -143,7 +147,10 @@ public:
                 element->addProperty(textOf(statement));
                 continue;
             }
-            element->addProperty(textOf(statement), textOf(joinedFrom(tokens, next)));
+            if (next + 1 == tokens.size())
+                element->addParsedProperty(statement, tokens[next]);
+            else
+                element->addParsedProperty(statement, joinedFrom(tokens, next));
             next = tokens.size();
         }
     }
@@ -192,7 +199,7 @@ private:
             const size_t equals = piece.find('=');
             if (equals == std::string_view::npos)
                 continue;
-            element->addProperty(textOf(trimmedView(piece.substr(0, equals))), textOf(trimmedView(piece.substr(equals + 1))));
+            element->addParsedProperty(trimmedView(piece.substr(0, equals)), trimmedView(piece.substr(equals + 1)));
         }
     }
 
@@ -239,8 +246,9 @@ CMElements* CMElementsLoader::load(CTextCoder* coder)
     ElementsBuilder builder(elements);
     bool ended = false;
     std::string line;
+    std::string physical;
     while (!coder->_eof()) {
-        readLogicalLine(coder, line);
+        readLogicalLine(coder, line, physical);
         const char first = line.empty() ? '\0' : line.front();
         if (first == '!')
             ended = true;
@@ -255,7 +263,8 @@ CXString CMElementsLoader::getLine(CTextCoder* coder)
     if (coder == nullptr)
         return CXString();
     std::string line;
-    readLogicalLine(coder, line);
+    std::string physical;
+    readLogicalLine(coder, line, physical);
     return textOf(line);
 }
 

@@ -1,6 +1,7 @@
 #include "foundation/CMProperties.h"
 
-CMProperties::CMProperties() : CXVector(101, 0.75f) {}
+// Elements have a handful of properties, and a scene thousands of elements: lists start small.
+CMProperties::CMProperties() : CXVector(8, 0.75f) {}
 
 CMProperties::~CMProperties()
 {

@@ -27,6 +27,17 @@ CMProperty::CMProperty(const CXString& name) : name_(name) {}
 
 CMProperty::CMProperty(const CXString& name, const CXString& value) : name_(name), value_(value) {}
 
+CMProperty* CMProperty::fromText(std::string_view name, std::string_view value)
+{
+    return new CMProperty(FromText{}, name, value);
+}
+
+CMProperty::CMProperty(FromText, std::string_view name, std::string_view value)
+    : name_(CXString::fromBytes(name.data(), static_cast<int>(name.size()))),
+      value_(CXString::fromBytes(value.data(), static_cast<int>(value.size())))
+{
+}
+
 bool CMProperty::equals(const CXObject* other) const
 {
     if (const auto* property = dynamic_cast<const CMProperty*>(other))

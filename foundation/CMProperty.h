@@ -4,6 +4,8 @@
 #include "foundation/CXRect.h"
 #include "foundation/CXSize.h"
 
+#include <string_view>
+
 class CXArray;
 
 // One named text setting of a definition element. The typed readings are computed from the
@@ -13,6 +15,8 @@ public:
     CMProperty();
     explicit CMProperty(const CXString& name);
     CMProperty(const CXString& name, const CXString& value);
+    // A property made from the texts a parser holds, without texts of its own first.
+    static CMProperty* fromText(std::string_view name, std::string_view value);
 
     CXString getName() const { return name_; }
     void setName(const CXString& name) { name_ = name; }
@@ -40,6 +44,9 @@ public:
     CXRect getRectValue() const;
 
 private:
+    struct FromText {};
+    CMProperty(FromText, std::string_view name, std::string_view value);
+
     CXString name_;
     CXString value_;
 };

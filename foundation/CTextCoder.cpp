@@ -112,6 +112,17 @@ CXString CTextCoder::getLine()
     return result;
 }
 
+void CTextCoder::appendLine(std::string& out)
+{
+    if (coded_) {
+        const CXString line = getLine();
+        out.append(line.c_str(), static_cast<size_t>(line.getLength()));
+        return;
+    }
+    reader_->appendLine(out);
+    out.push_back('\n');
+}
+
 CXString CTextCoder::codeLine()
 {
     std::string coded;

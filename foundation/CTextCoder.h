@@ -34,6 +34,8 @@ public:
     virtual bool _eof() const;
     // The next plain line followed by one line feed.
     virtual CXString getLine();
+    // The same line appended to `out`; a plain text's lines go over without a text of their own.
+    void appendLine(std::string& out);
     // For a plain text: the next physical line of its coded form (up to N lines, each ended by
     // "<E>"), followed by a line feed; just a line feed for a coded text.
     virtual CXString codeLine();

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string_view>
 #include <new>
 
 CTextFileReader::CTextFileReader(CWindow* window, const CXString& fileName)
@@ -36,6 +37,27 @@ CTextFileReader::~CTextFileReader()
 {
     if (ownsText_)
         delete[] text_;
+}
+
+void CTextFileReader::appendLine(std::string& out)
+{
+    if (eof())
+        return;
+    const char* start = text_ + position_;
+    const int left = size_ - position_;
+    const void* lineFeed = std::memchr(start, '\n', static_cast<size_t>(left));
+    const int length = lineFeed != nullptr ? static_cast<int>(static_cast<const char*>(lineFeed) - start) : left;
+    position_ += lineFeed != nullptr ? length + 1 : length;
+    const std::string_view line(start, static_cast<size_t>(length));
+    // Zero bytes are rare: the line goes over in one piece unless it holds one.
+    if (line.find('\0') == std::string_view::npos) {
+        out.append(line);
+        return;
+    }
+    for (char c : line) {
+        if (c != '\0')
+            out.push_back(c);
+    }
 }
 
 CXString CTextFileReader::getLine()

@@ -2,6 +2,8 @@
 
 #include "foundation/CXObject.h"
 
+#include <string>
+
 class CWindow;
 
 // A whole text held in memory and handed out line by line. The error code is the file's when
@@ -22,6 +24,8 @@ public:
     // The last line needs no line feed. Zero bytes are dropped: the engine's texts cannot
     // hold them.
     CXString getLine();
+    // The same line appended to `out`, without a text of its own.
+    void appendLine(std::string& out);
     void reset() { position_ = 0; }
     int getSize() const { return size_; }
 

@@ -111,6 +111,13 @@ CXString::CXString(const char* text, int length, int capacity)
     buffer_[length] = '\0';
 }
 
+CXString CXString::fromBytes(const char* bytes, int length)
+{
+    const void* zero = length > 0 ? std::memchr(bytes, '\0', static_cast<size_t>(length)) : nullptr;
+    const int kept = zero != nullptr ? static_cast<int>(static_cast<const char*>(zero) - bytes) : std::max(length, 0);
+    return CXString(kept > 0 ? bytes : "", kept, kept + 1);
+}
+
 CXString::~CXString()
 {
     std::free(buffer_);

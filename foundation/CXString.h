@@ -28,6 +28,9 @@ public:
     // A buffer of `size` bytes for the caller to fill through getBuffer(), then updateLength().
     explicit CXString(int size);
     virtual ~CXString();
+    // The first `length` bytes (up to a zero byte among them), in a buffer just big enough: for the
+    // many short texts a parser keeps.
+    static CXString fromBytes(const char* bytes, int length);
 
     int getLength() const { return length_; }
     int getCapacity() const { return capacity_; }

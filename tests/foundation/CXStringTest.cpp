@@ -71,6 +71,12 @@ TEST(CXStringCapacity, RawBufferIsFilledByTheCaller)
     EXPECT_EQ(buffer.getLength(), 16);
     buffer += "!";
     EXPECT_EQ(text(buffer), std::string(16, 'z') + "!");
+    // Texts from bytes end at a zero byte among them and keep no room besides the terminator.
+    const CXString cut = CXString::fromBytes("ab\0cd", 5);
+    EXPECT_EQ(text(cut), "ab");
+    EXPECT_EQ(cut.getLength(), 2);
+    EXPECT_EQ(CXString::fromBytes("abcdef", 4).getCapacity(), 5);
+    EXPECT_EQ(text(CXString::fromBytes(nullptr, 0)), "");
 }
 
 TEST(CXStringCapacity, SelfReferencingAssignmentsAndAppends)
