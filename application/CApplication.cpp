@@ -1,6 +1,9 @@
 #include "application/CApplication.h"
 
 #include "application/CMC_Application.h"
+#include "application/CMC_Application_Runner.h"
+#include "application/CMC_Episode_Runner.h"
+#include "application/CMC_Scene_Runner.h"
 #include "application/CMC_StructureParser.h"
 #include "application/CUnit6.h"
 #include "foundation/CCommandLine6.h"
@@ -14,6 +17,8 @@
 #include "graphics/CWindow.h"
 #include "platform/Drives.h"
 #include "platform/Files.h"
+#include "script/CMC_RunnerFactory.h"
+#include "script/CMC_TypeIds.h"
 #include "sound/CSoundCodec.h"
 #include "sound/CSoundManager.h"
 
@@ -22,6 +27,14 @@ namespace {
 const char kDefinitionFile[] = "application.def";
 const char kSoundFolder[] = "Wavs";
 constexpr int kNoApplication = 3000;
+
+// The method tables of the application tree, made with the others when the tree is built.
+void registerTreeRunners()
+{
+    CMC_RunnerFactory::registerRunner(script::TYPE_APPLICATION, [] { return new CMC_Application_Runner(); });
+    CMC_RunnerFactory::registerRunner(script::TYPE_EPISODE, [] { return new CMC_Episode_Runner(); });
+    CMC_RunnerFactory::registerRunner(script::TYPE_SCENE, [] { return new CMC_Scene_Runner(); });
+}
 
 } // namespace
 
@@ -33,6 +46,7 @@ CApplication::CApplication(CWindow* window, const CXString& iniName, const CXStr
     CAnimationManager::install(animationManager_.get());
     CSoundManager::install(soundManager_.get());
     CSoundCodec::init_codecs();
+    registerTreeRunners();
     if (dataArchiveName_.IsString())
         CFile::openBigFile(dataArchiveName_);
     if (window_ != nullptr)

@@ -72,8 +72,9 @@ void CMC_Application::recordVersion(const CXString& version)
 
 CXString** CMC_Application::getBehavioursList()
 {
+    // ONEXIT last, so that the signals before it keep their places.
     return makeSignalList({"ONINIT", "ONDONE", "ONSIGNAL", "ONDOMODAL", "ONRESTART", "ONMUSICLOOPED", "ONACTIVATE",
-                           "ONDEACTIVATE", "ONUPGRADE"});
+                           "ONDEACTIVATE", "ONUPGRADE", "ONEXIT"});
 }
 
 void CMC_Application::addEngineObjects()

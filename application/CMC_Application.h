@@ -18,6 +18,7 @@ public:
     CMC_Application(CWindow* window, CMC_StructureParser* parser, CMElement* element, CCommandLine6* commandLine);
     ~CMC_Application() override;
 
+    // The scene's signals, then "ONUPGRADE" and "ONEXIT".
     CXString** getBehavioursList() override;
     // Engine objects added, objects initialised, "__INIT__", then the start child at once. False
     // without a start child.

@@ -1,6 +1,8 @@
 #include "application/CMC_Scene.h"
 
+#include "application/CButtonObjectMaker.h"
 #include "application/CMC_StructureParser.h"
+#include "application/CSequenceHolder.h"
 #include "application/CPerTurnObject.h"
 #include "application/CUnit6.h"
 #include "foundation/CConfig.h"
@@ -12,15 +14,21 @@
 #include "foundation/CStringTokenizer.h"
 #include "foundation/CWindowLink.h"
 #include "foundation/CXVector.h"
+#include "graphics/CAnimoHolder.h"
+#include "graphics/CButton.h"
 #include "graphics/CCollisionInspector.h"
 #include "graphics/CGraphicsObject.h"
 #include "graphics/CMouseObjectLink.h"
+#include "graphics/CPlayable.h"
 #include "graphics/CWindow.h"
 #include "platform/Clock.h"
 #include "script/CGameConfigLink.h"
+#include "script/CMC_Array.h"
 #include "script/CMC_Groupped.h"
+#include "script/CMC_String.h"
 #include "script/CMC_Timer.h"
 #include "script/CMC_TypeIds.h"
+#include "script/CMC_VariableFactory.h"
 #include "script/CRunnableBehaviour.h"
 
 #include <algorithm>
@@ -412,8 +420,6 @@ void CMC_Scene::stopMusic()
 
 // ---- queries ----------------------------------------------------------------------------------
 
-// ---- queries ----------------------------------------------------------------------------------
-
 void CMC_Scene::getRunningTimers(CMC_Groupped* group)
 {
     if (group == nullptr)
@@ -424,6 +430,78 @@ void CMC_Scene::getRunningTimers(CMC_Groupped* group)
         if (timer != nullptr && timer->isEnabled())
             group->add(timer);
     }
+}
+
+void CMC_Scene::getPlayingAnimo(CMC_Groupped* group)
+{
+    if (group == nullptr)
+        return;
+    group->removeAll();
+    for (const CMC_ObjectRef& held : snapshot(getObjects())) {
+        auto* animo = dynamic_cast<CAnimoHolder*>(held.get());
+        CPlayable* playable = animo != nullptr ? animo->getAnimoPlayable() : nullptr;
+        if (playable != nullptr && playable->isPlaying())
+            group->add(held.get());
+    }
+}
+
+void CMC_Scene::getPlayingSeq(CMC_Array* array)
+{
+    if (array == nullptr)
+        return;
+    for (const CMC_ObjectRef& held : snapshot(getObjects())) {
+        auto* sequence = dynamic_cast<CSequenceHolder*>(held.get());
+        CPlayable* playable = sequence != nullptr ? sequence->getSequencePlayable() : nullptr;
+        if (playable == nullptr || !playable->isPlaying())
+            continue;
+        CMC_String* name = CMC_VariableFactory::makeString(held.get()->getName());
+        array->add(name);
+        CMC_Object::flush(name);
+    }
+}
+
+void CMC_Scene::resumeExcept(CMC_Array* array)
+{
+    if (array == nullptr)
+        return;
+    for (const CMC_ObjectRef& held : snapshot(getObjects())) {
+        auto* sequence = dynamic_cast<CSequenceHolder*>(held.get());
+        CPlayable* playable = sequence != nullptr ? sequence->getSequencePlayable() : nullptr;
+        if (playable != nullptr && playable->isPaused() && array->getElements()->containsString(held.get()->getName()))
+            playable->resume();
+    }
+}
+
+// ---- objects made by scripts ------------------------------------------------------------------
+
+CMC_Object* CMC_Scene::createObject(const CXString& type, const CXString& name)
+{
+    // "VGO" waits for the virtual graphics object's script type.
+    CMC_Object* made = type == "BUTTON" ? makeButtonObject(name) : nullptr;
+    if (made == nullptr)
+        return nullptr;
+    CMC_ObjectRef alive(made);
+    made->initializeBehaviours(this, nullptr);
+    if (!alive.isAlive())
+        return nullptr;
+    addObject(made);
+    return made;
+}
+
+CMC_Object* CMC_Scene::makeButtonObject(const CXString& name)
+{
+    CWindow* window = getWindow();
+    if (window == nullptr || !CButtonObjectMaker::hasMaker())
+        return nullptr;
+    auto* button = new CButton(window, CXRect(), 0, nullptr);
+    if (unit_ != nullptr)
+        button->addNotifier(unit_);
+    button->Enable(true);
+    button->setUnit(getDefUnit());
+    CMC_Object* made = CButtonObjectMaker::make(this, button, name);
+    if (made == nullptr)
+        delete button;
+    return made;
 }
 
 // ---- collisions ------------------------------------------------------------------------------

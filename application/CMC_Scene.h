@@ -9,6 +9,7 @@ class CCollisionInspector;
 class CCollisionObserver;
 class CGraphicsObject;
 class CMC_Application;
+class CMC_Array;
 class CMC_Groupped;
 class CMC_StructureParser;
 class CUnit6;
@@ -74,6 +75,15 @@ public:
     virtual void _goto(const CXString& name);
     // Empties the group, then adds every TIMER of this container that is enabled.
     virtual void getRunningTimers(CMC_Groupped* group);
+    // Empties the group, then adds every ANIMO of this container whose animation plays.
+    virtual void getPlayingAnimo(CMC_Groupped* group);
+    // Adds to the array the name of every SEQUENCE of this container that plays.
+    virtual void getPlayingSeq(CMC_Array* array);
+    // Every paused SEQUENCE of this container that the array names plays on.
+    virtual void resumeExcept(CMC_Array* array);
+    // An object of the type word ("BUTTON") and name, made for this scene and added to it; null
+    // for any other word, or when the type cannot be made.
+    virtual CMC_Object* createObject(const CXString& type, const CXString& name);
     // Hands the object and its observer to the window's collision inspector, once per object; the
     // scene takes its objects out again when it is destroyed.
     virtual void monitorCollisions(CGraphicsObject* object, bool alphaTest, CCollisionObserver* observer);
@@ -131,6 +141,8 @@ private:
     // Runs the named behaviour of this container on it; false when there is none.
     bool runOwnBehaviour(const CXString& name, bool checkCondition);
     void enterSceneFolder();
+    // A button with an empty area, on this scene's unit, wrapped in a BUTTON of that name.
+    CMC_Object* makeButtonObject(const CXString& name);
     void initializeUnit();
     void applyMusicRule(CMC_Scene* previous);
 

@@ -12,6 +12,10 @@ public:
     virtual void play(const CXString& path, bool loop) = 0;
     virtual void stop() = 0;
     virtual bool isPlaying() = 0;
+    // Holds the music that plays where it is; resume plays on from there as it played before.
+    // Resuming music that was not paused does nothing.
+    virtual void pause() = 0;
+    virtual void resume() = 0;
     // The path of the last music started; kept after stop.
     virtual CXString getFileName() = 0;
     // Volume in hundredths of a decibel, pan -10000 to 10000, frequency in samples per second.

@@ -601,6 +601,18 @@ void CWindow::StopMusic()
         musicPlayer_->stop();
 }
 
+void CWindow::PauseMusic()
+{
+    if (musicPlayer_ != nullptr)
+        musicPlayer_->pause();
+}
+
+void CWindow::ResumeMusic()
+{
+    if (musicPlayer_ != nullptr)
+        musicPlayer_->resume();
+}
+
 bool CWindow::isMusicPlaying()
 {
     return musicPlayer_ != nullptr && musicPlayer_->isPlaying();
@@ -789,6 +801,7 @@ void CWindow::resetStatics()
     rootPath = CXString();
     cdPath = CXString();
     paused = false;
+    CXTimer::enable(true);
     CDXMouse::resetStatics();
     CKeyboard::resetStatics();
     CHotSpot::resetStatics();

@@ -165,6 +165,9 @@ public:
     // Music, through the music player when there is one.
     void StartMusic(const CXString& file, bool loop);
     void StopMusic();
+    // The pause of a scene: the music holds and goes on from where it held.
+    void PauseMusic();
+    void ResumeMusic();
     bool isMusicPlaying();
     int getMusicVolume();
     void setMusicVolume(int volume);

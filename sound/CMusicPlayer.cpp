@@ -14,16 +14,35 @@ CXString CMusicPlayer::getFileName()
 void CMusicPlayer::play(const CXString& path, bool loop)
 {
     stream_.reset();
+    paused_ = false;
     stream_ = std::make_unique<CSndStream>(window_, path);
     if (stream_->LastError() != 0)
         return;
     fileName_ = path;
+    looping_ = loop;
     stream_->Play(loop);
 }
 
 void CMusicPlayer::stop()
 {
     stream_.reset();
+    paused_ = false;
+}
+
+void CMusicPlayer::pause()
+{
+    if (!isPlaying())
+        return;
+    stream_->Pause();
+    paused_ = true;
+}
+
+void CMusicPlayer::resume()
+{
+    if (!paused_)
+        return;
+    paused_ = false;
+    stream_->Resume(looping_);
 }
 
 bool CMusicPlayer::isPlaying()

@@ -25,6 +25,9 @@ public:
     // Ends the current stream; the file name stays.
     void stop() override;
     bool isPlaying() override;
+    // Only music that plays is held; a new piece or a stop forgets the hold.
+    void pause() override;
+    void resume() override;
     // Without a current stream, or with one that did not open, nothing (and volume 0).
     void setVolume(int volume) override;
     int getVolume() override;
@@ -35,4 +38,6 @@ private:
     CWindow* window_;
     std::unique_ptr<CSndStream> stream_;
     CXString fileName_;
+    bool looping_ = false;
+    bool paused_ = false;
 };

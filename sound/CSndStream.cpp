@@ -71,7 +71,7 @@ void CSndStream::Stop()
     Pause();
 }
 
-void CSndStream::Resume()
+void CSndStream::Resume(bool loop)
 {
     if (buffer_ == nullptr)
         return;
@@ -82,7 +82,7 @@ void CSndStream::Resume()
     bytesRemaining_ = 0;
     reader_->setPosition(position > 2 * bufferSize_ ? position - 2 * bufferSize_ : 0);
     initialFill();
-    Play(false);
+    Play(loop);
 }
 
 void CSndStream::Close()

@@ -40,8 +40,9 @@ public:
     void Play(bool loop);
     void Pause();
     void Stop();
-    // Plays on without looping from two buffers before where reading had got to.
-    void Resume();
+    // Plays on from two buffers before where reading had got to, looping only when asked (the
+    // music loops on after a pause).
+    void Resume(bool loop = false);
     void Close();
     // Playing and not yet at the end.
     bool IsPlaying() const;

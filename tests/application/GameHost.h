@@ -26,6 +26,7 @@
 #include "foundation/CCommandLine6.h"
 #include "foundation/CConfig.h"
 #include "foundation/CFile.h"
+#include "foundation/CLanguageOSVer.h"
 #include "foundation/CXVector.h"
 #include "graphics/CWindow.h"
 #include "platform/Clock.h"
@@ -107,7 +108,7 @@ protected:
     {
         commandLine_ = std::make_unique<CCommandLine6>(commandLine.c_str());
         CFile::chDir("T:\\");
-        window_ = std::make_unique<CWindow>(&hostWindow_, commandLine_.get(), nullptr, CXSize(800, 600),
+        window_ = std::make_unique<CWindow>(&hostWindow_, commandLine_.get(), &language_, CXSize(800, 600),
                                             platform::CursorShape::Arrow, "T:\\", true);
         window_->OnCreate();
         window_->OnActivateApp(true);
@@ -229,6 +230,7 @@ private:
     CSoundServices soundServices_;
     platform::HeadlessWindowSystem windowSystem_;
     platform::HeadlessHostWindow hostWindow_{platform::WindowSettings{}};
+    CLanguageOSVer language_;
     std::unique_ptr<CCommandLine6> commandLine_;
     std::unique_ptr<CWindow> window_;
     std::unique_ptr<CApplication> host_;

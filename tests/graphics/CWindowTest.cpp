@@ -58,6 +58,8 @@ public:
         playing_ = false;
     }
     bool isPlaying() override { return playing_; }
+    void pause() override { log_.push_back("pause"); }
+    void resume() override { log_.push_back("resume"); }
     CXString getFileName() override { return file_; }
     int getVolume() override { return -300; }
     void setVolume(int volume) override { log_.push_back("volume" + std::to_string(volume)); }
@@ -102,6 +104,8 @@ TEST_F(WindowHostTest, MusicStartsOnlyWhenAnotherPieceOrNothingPlays)
     window->setMusicVolume(-100);
     window->setMusicPan(50);
     window->setMusicFreq(22050);
+    window->PauseMusic();
+    window->ResumeMusic();
     EXPECT_EQ(window->getMusicVolume(), -300);
     window->MusicOn(false);
     window->StartMusic("wavs\\intro.wav", true);
@@ -110,7 +114,7 @@ TEST_F(WindowHostTest, MusicStartsOnlyWhenAnotherPieceOrNothingPlays)
     window->StartMusic("wavs\\intro.wav", true);
     window.reset();
     CWindowSoundLink::install(nullptr);
-    EXPECT_EQ(takeLog(), (Log{"volume-100", "pan50", "freq22050", "buffers released"}));
+    EXPECT_EQ(takeLog(), (Log{"volume-100", "pan50", "freq22050", "pause", "resume", "buffers released"}));
 }
 
 TEST_F(WindowHostTest, MusicAndSoundFollowTheCommandLineAndNeedAPlayer)
