@@ -136,12 +136,18 @@ TEST_F(ScenePause, MusicResumedAfterAPauseLoopsOn)
     EXPECT_TRUE(window()->isMusicPlaying());
 }
 
-TEST_F(ScenePause, AGameLeftWhilePausedLeavesTheTimersRunning)
+TEST_F(ScenePause, ANextGameStartedWhilePausedRunsItsTimers)
 {
-    ASSERT_TRUE(startGame(declared("TM", "TIMER", {"ELAPSE=100"})));
+    gameFolder = "FIRST/";
+    writeFile("NEXT/Dane/application.def", treeElement("NEXTGAME", "APPLICATION", {"SCENES=N"}) + treeElement("N", "SCENE", {}));
+    writeFile("NEXT/Dane/N.cnv", declared("TM", "TIMER", {"ELAPSE=100"}));
+    ASSERT_TRUE(startGame("", "-path FIRST"));
     run("S^PAUSE()");
-    stop();
-    ASSERT_TRUE(startGame(declared("TM", "TIMER", {"ELAPSE=100"})));
+    run("GAME^RELOAD(NEXT)");
+    turn();
+    ASSERT_EQ(liveSceneName(), "N");
+    EXPECT_FALSE(CWindow::isPaused());
+    EXPECT_EQ(run("N^ISPAUSED()"), "FALSE");
     turns(5, 100);
     EXPECT_NE(run("TM^GETTICKS()"), "0");
 }
