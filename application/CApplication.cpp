@@ -15,6 +15,7 @@
 #include "graphics/CAnimationManager.h"
 #include "graphics/CHotSpot.h"
 #include "graphics/CWindow.h"
+#include "network/CXSocket.h"
 #include "platform/Drives.h"
 #include "platform/Files.h"
 #include "script/CMC_RunnerFactory.h"
@@ -47,6 +48,7 @@ CApplication::CApplication(CWindow* window, const CXString& iniName, const CXStr
     CSoundManager::install(soundManager_.get());
     CSoundCodec::init_codecs();
     registerTreeRunners();
+    CXSocket::initialize();
     if (dataArchiveName_.IsString())
         CFile::openBigFile(dataArchiveName_);
     if (window_ != nullptr)
@@ -71,6 +73,7 @@ CApplication::~CApplication()
     soundManager_.reset();
     CFile::closeBigFile();
     CHotSpot::done();
+    CXSocket::done();
     CScreenUnitLink::install(nullptr);
     CMusicLoopLink::install(nullptr);
     CCommandLineSource::install(nullptr);

@@ -4,6 +4,7 @@
 #include "foundation/CPath.h"
 #include "foundation/CSelfExtractInfo.h"
 #include "foundation/LittleEndian.h"
+#include "foundation/RelativeNames.h"
 #include "platform/Files.h"
 
 #include <zlib.h>
@@ -62,51 +63,6 @@ bool readRecordHead(CFile& file, int size, RecordHead& head)
     head.fileLength = foundation::loadLE32(bytes + 1);
     head.storedLength = foundation::loadLE32(bytes + 5);
     return head.storedLength <= uint32_t(size - at - kRecordHeadSize);
-}
-
-bool isSeparator(char c)
-{
-    return c == '\\' || c == '/';
-}
-
-// A name that stays below the folder it is appended to: relative, no drive, no "..", none of the
-// characters the path rules expand ('?', a leading '$' or '&') or match ('*'), and a file name
-// at the end.
-bool isSafeEntryName(const std::string& name)
-{
-    if (name.empty() || name.size() > size_t(CSelfExtract::MAX_NAME_LENGTH) || isSeparator(name.front())
-        || isSeparator(name.back()) || name.front() == '$' || name.front() == '&'
-        || name.find_first_of(std::string(":?*\0", 4)) != std::string::npos)
-        return false;
-    size_t start = 0;
-    while (start <= name.size()) {
-        size_t end = start;
-        while (end < name.size() && !isSeparator(name[end]))
-            ++end;
-        if (name.compare(start, end - start, "..") == 0)
-            return false;
-        start = end + 1;
-    }
-    return true;
-}
-
-bool isSafeEntryName(const CXString& name)
-{
-    return isSafeEntryName(std::string(name.c_str(), size_t(name.getLength())));
-}
-
-// Creates the folders of path up to its last separator, each one below the one before; relative
-// paths start at the current folder, which does not change.
-void makeSureDirectoryPathExists(const CXString& path)
-{
-    const std::string text(path.c_str(), size_t(path.getLength()));
-    for (size_t at = 0; at < text.size(); ++at) {
-        if (!isSeparator(text[at]) || at == 0 || text[at - 1] == ':')
-            continue;
-        const std::string folder = text.substr(0, at);
-        if (!platform::files().folderExists(folder))
-            platform::files().makeFolder(folder);
-    }
 }
 
 // The entry's file bytes, inflated from the package; false when the record does not match.
@@ -219,7 +175,8 @@ bool CSelfExtract::ReadTOC()
             || nameLength > uint32_t(size - package.Tell()))
             return false;
         std::string name(nameLength, '\0');
-        if (!readExactly(package, name.data(), int(nameLength)) || !isSafeEntryName(name))
+        if (!readExactly(package, name.data(), int(nameLength))
+            || !foundation::isNameBelowFolder(name, MAX_NAME_LENGTH))
             return false;
         auto entry = std::make_unique<CSelfExtractInfo>();
         entry->SetDataOffset(uint32_t(offset));
@@ -245,14 +202,14 @@ bool CSelfExtract::ExtractFiles(const CXString& folder)
 bool CSelfExtract::ExtractOne(int index, const CXString& folder)
 {
     const CSelfExtractInfo* entry = GetEntry(index);
-    if (entry == nullptr || !isSafeEntryName(entry->GetFilename()))
+    if (entry == nullptr || !foundation::isNameBelowFolder(entry->GetFilename(), MAX_NAME_LENGTH))
         return false;
     std::unique_ptr<uint8_t[]> data;
     size_t length = 0;
     if (!readEntryData(*entry, packageName_, data, length))
         return false;
     const CXString target = CPath::getFullPath(folder, entry->GetFilename());
-    makeSureDirectoryPathExists(target);
+    foundation::makeFoldersOf(target);
     return writeFile(target, data.get(), length);
 }
 
