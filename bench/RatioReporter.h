@@ -31,14 +31,17 @@ public:
             return 0.0;
         return mine->second / theirs->second;
     }
-    // CPU time per iteration of a run in its time unit; 0 when it did not run.
-    double cpuTime(const std::string& name) const
-    {
-        auto found = cpuTimes_.find(name);
-        return found == cpuTimes_.end() ? 0.0 : found->second;
-    }
+    // CPU or real time per iteration of a run in its time unit; 0 when it did not run.
+    double cpuTime(const std::string& name) const { return timeOf(cpuTimes_, name); }
+    double realTime(const std::string& name) const { return timeOf(realTimes_, name); }
 
 private:
+    static double timeOf(const std::map<std::string, double>& times, const std::string& name)
+    {
+        auto found = times.find(name);
+        return found == times.end() ? 0.0 : found->second;
+    }
+
     std::map<std::string, double> realTimes_;
     std::map<std::string, double> cpuTimes_;
 };

@@ -36,6 +36,13 @@ CNetMessage::CNetMessage(CXSocket* socket, const uint8_t* frame, int available) 
     buffer_ = copyFrame(frame, length);
 }
 
+CNetMessage::CNetMessage(CXSocket* socket, std::unique_ptr<uint8_t[]> frame, int length)
+    : type_(static_cast<int>(foundation::loadLE32(frame.get()))), length_(length), buffer_(std::move(frame)),
+      socket_(socket)
+{
+    buffer_[static_cast<size_t>(length)] = 0;
+}
+
 CNetMessage::CNetMessage(const CXString& sender, const CNetMessage* raw)
     : type_(raw->type_), length_(raw->length_), socket_(raw->socket_), sender_(sender)
 {

@@ -36,6 +36,9 @@ public:
     // A copy of the frame at the start of the bytes; a length word below the head's size or past
     // the available bytes gives no frame (length 0).
     CNetMessage(CXSocket* socket, const uint8_t* frame, int available);
+    // Takes over a block of length + 1 bytes whose first length bytes are a whole frame with that
+    // length word.
+    CNetMessage(CXSocket* socket, std::unique_ptr<uint8_t[]> frame, int length);
     // The first step of parsing: a copy of the raw message's frame and socket, with the sender.
     CNetMessage(const CXString& sender, const CNetMessage* raw);
     virtual ~CNetMessage();

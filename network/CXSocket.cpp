@@ -2,12 +2,12 @@
 
 #include "foundation/CStringTokenizer.h"
 #include "foundation/CXArray.h"
+#include "foundation/NumberText.h"
 #include "network/CConnectionAcceptor.h"
 #include "network/CMessageStack.h"
 #include "network/CNetMessage.h"
 #include "platform/TcpSocket.h"
 
-#include <cstdlib>
 #include <string>
 
 namespace {
@@ -186,7 +186,7 @@ bool CXSocket::is_ipaddr(const CXString& text)
     while (tokens.hasMoreTokens()) {
         CXString token = tokens.nextToken();
         if (count < 4)
-            sum += static_cast<uint32_t>(std::atoi(token.c_str())) << (8 * count);
+            sum += static_cast<uint32_t>(foundation::parseDecimalInt(token.c_str())) << (8 * count);
         ++count;
     }
     return count == 4 && sum != 0;

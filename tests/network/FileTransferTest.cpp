@@ -119,6 +119,7 @@ TEST_F(FileTransfer, AFileGoesOutAsAResponseAndChunksOnePerTickAndIsSavedUnderIt
         std::string name = "file" + std::to_string(c.size) + ".bin";
         temp.write("work/" + name, content(c.size));
         Link link;
+        ASSERT_TRUE(link.pair.isUp());
         ASSERT_GT(link.request("Saves", "Slot1", name.c_str()), 0);
         for (size_t i = 0; i < c.sent.size(); ++i) {
             EXPECT_EQ(link.receiver.getCount(), 1);

@@ -24,8 +24,7 @@ public:
     // The text and its terminator.
     Payload& text(const std::string& value)
     {
-        raw(value);
-        bytes_.push_back(0);
+        bytes_.insert(bytes_.end(), value.c_str(), value.c_str() + value.size() + 1);
         return *this;
     }
     // The bytes alone, with no terminator.

@@ -32,10 +32,12 @@ TEST(MessageStack, AFrameComesOutOnlyOnceItsLastByteHasArrived)
 
 TEST(MessageStack, FramesComeOutInStreamOrderHoweverTheStreamIsSplit)
 {
+    Bytes large = Payload().word(1).zeros(CMessageStack::LARGE_FRAME).frame(10);
+    large.back() = 0x42;
     const Bytes frames[] = {Payload().text("one").frame(5), Payload().frame(4), Payload().word(1).zeros(2000).frame(9),
-                            Payload().text("two").frame(7)};
-    Bytes stream = joined({frames[0], frames[1], frames[2], frames[3]});
-    for (size_t piece : {size_t(1), size_t(3), size_t(7), size_t(100), stream.size()}) {
+                            large, Payload().text("two").frame(7), large};
+    Bytes stream = joined({frames[0], frames[1], frames[2], frames[3], frames[4], frames[5]});
+    for (size_t piece : {size_t(1), size_t(7), size_t(100), size_t(65536), stream.size()}) {
         SCOPED_TRACE(piece);
         CMessageStack stack(nullptr);
         std::vector<Bytes> out;

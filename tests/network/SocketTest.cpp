@@ -42,6 +42,7 @@ struct TypeRecorder : CNetListener {
 TEST(Socket, FramesArriveWholeAndInOrderWhetherWrittenAByteAtATimeOrSeveralAtOnce)
 {
     Listener listener;
+    ASSERT_TRUE(listener.listening);
     RawClient client(listener);
     CXSocket* server = listener.acceptor.waitFor(0);
     ASSERT_NE(server, nullptr);
@@ -64,6 +65,7 @@ TEST(Socket, FramesArriveWholeAndInOrderWhetherWrittenAByteAtATimeOrSeveralAtOnc
 TEST(Socket, APingRequestIsAnsweredOnceAndAnAnswerIsNotAnsweredAgain)
 {
     SocketPair pair;
+    ASSERT_TRUE(pair.isUp());
     TypeRecorder recorder;
     CXArray listeners;
     listeners.add(static_cast<CNetListener*>(&recorder));
@@ -114,6 +116,7 @@ TEST(Socket, AFrameOfAnUnknownTypeReachesEveryListenerRawInListOrder)
 TEST(Socket, AClosedConnectionIsSeenAtOnceAndEveryTimeAfter)
 {
     Listener listener;
+    ASSERT_TRUE(listener.listening);
     auto client = std::make_unique<RawClient>(listener);
     CXSocket* server = listener.acceptor.waitFor(0);
     ASSERT_NE(server, nullptr);
@@ -131,6 +134,7 @@ TEST(Socket, AClosedConnectionIsSeenAtOnceAndEveryTimeAfter)
 TEST(Socket, ShutdownWakesAThreadBlockedInReceive)
 {
     SocketPair pair;
+    ASSERT_TRUE(pair.isUp());
     std::thread receiver([&] { pair.server->receive(); });
     pair.server->shutdown();
     receiver.join();
@@ -141,6 +145,7 @@ TEST(Socket, AFrameNoStreamCanCarryDropsTheConnection)
 {
     const int32_t lengths[] = {0, 7, -1, CMessageStack::MAX_FRAME_LENGTH + 1};
     Listener listener;
+    ASSERT_TRUE(listener.listening);
     for (size_t i = 0; i < std::size(lengths); ++i) {
         SCOPED_TRACE(lengths[i]);
         RawClient client(listener);
@@ -162,6 +167,7 @@ TEST(Socket, AFrameNoStreamCanCarryDropsTheConnection)
 TEST(Socket, AFrameLargerThanTheSocketBuffersGoesOutWhole)
 {
     SocketPair pair;
+    ASSERT_TRUE(pair.isUp());
     const int chunk = CMessageStack::MAX_FRAME_LENGTH - CNetFileDataMessage::HEAD;
     Bytes data(static_cast<size_t>(chunk));
     for (size_t i = 0; i < data.size(); ++i)
@@ -200,6 +206,7 @@ TEST(Socket, ConnectReportsEveryFailureAsFalse)
 TEST(Socket, StartReportsAPortItCannotListenOn)
 {
     Listener taken;
+    ASSERT_TRUE(taken.listening);
     Acceptor acceptor;
     CXSocket second(nullptr);
     EXPECT_FALSE(second.start(taken.port(), 5, &acceptor));
@@ -211,6 +218,7 @@ TEST(Socket, StartReportsAPortItCannotListenOn)
 TEST(Socket, AStoppedListenerHandsOverNoMoreConnections)
 {
     Listener listener;
+    ASSERT_TRUE(listener.listening);
     int port = listener.port();
     listener.socket.stop();
     platform::Ipv4Address loopback;
