@@ -1,7 +1,9 @@
-// Writes the seed corpora of the image, animation and JPEG fuzz targets into the folder given:
-// small files of every head and compression code, and a few damaged ones. The corpora under
-// fuzz/corpus/ are its output; a test keeps them equal.
+// Writes the seed corpora of the image, animation, JPEG, font-file and text mark-up fuzz targets
+// into the folder given: small files of every head and compression code, font files, texts with
+// every kind of mark-up, and a few damaged ones. The corpora under fuzz/corpus/ are its output;
+// a test keeps them equal.
 #include "tests/graphics/AnimationBytes.h"
+#include "tests/graphics/FontBytes.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -83,6 +85,45 @@ void jpegSeeds()
     seed("jpeg", "cut", with16);
 }
 
+void fontSeeds()
+{
+    Bytes sample = sampleFont().bytes();
+    seed("font_file", "sample", sample);
+    seed("font_file", "block", blockFont(3, 6, 4).bytes());
+    FontFile fifteen = sampleFont();
+    fifteen.bpp = 15;
+    seed("font_file", "fifteen_bits", fifteen.bytes());
+    FontFile margins = sampleFont();
+    margins.letters[0].left = 9;
+    margins.letters[1].right = -3;
+    seed("font_file", "wild_margins", margins.bytes());
+    seed("font_file", "cut", Bytes(sample.begin(), sample.begin() + long(sample.size() / 2)));
+    FontFile magic = sampleFont();
+    magic.magic = std::string("XNT", 4);
+    seed("font_file", "bad_magic", magic.bytes());
+}
+
+void textSeeds()
+{
+    const std::pair<const char*, std::string> texts[] = {
+        {"styles", "a<B>b<B>c <I>italic<U>under"},
+        {"unknown_code", "a<X>b a<b<B>c a<bc"},
+        {"breaks", "x|y\rz\n||end|"},
+        {"colours", "<COLOR255,0,0>red<COLOR> <COLOR31>blue<COLOR63488>x<COLOR"},
+        {"edit_boxes", "name: <E,120,NAME,hello> and <E,20> then <E,-5,,> <E,2000000000>"},
+        {"wrapping", "aa bb cc dd ee ff gg hh ii jj kk ll mm nn oo pp qq rr ss tt uu vv ww"},
+        {"blanks", "  lead   inner  trail  &NBSP;&NBSP;\tt"},
+        {"brackets", "@$@ <<<>>> <COLOR<B>>"},
+    };
+    unsigned choice = 7;
+    for (const auto& [name, text] : texts) {
+        Bytes bytes{uint8_t(choice)};
+        bytes.insert(bytes.end(), text.begin(), text.end());
+        seed("text_markup", name, bytes);
+        choice = choice * 37 + 11;
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -95,5 +136,7 @@ int main(int argc, char** argv)
     imageSeeds();
     animationSeeds();
     jpegSeeds();
+    fontSeeds();
+    textSeeds();
     return 0;
 }
