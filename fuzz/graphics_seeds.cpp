@@ -1,9 +1,10 @@
-// Writes the seed corpora of the image, animation, JPEG, font-file and text mark-up fuzz targets
-// into the folder given: small files of every head and compression code, font files, texts with
-// every kind of mark-up, and a few damaged ones. The corpora under fuzz/corpus/ are its output;
-// a test keeps them equal.
+// Writes the seed corpora of the image, animation, JPEG, font-file, text mark-up and icon fuzz
+// targets into the folder given: small files of every head and compression code, font files, texts
+// with every kind of mark-up, icon files of every depth, and a few damaged ones. The corpora under
+// fuzz/corpus/ are its output; a test keeps them equal.
 #include "tests/graphics/AnimationBytes.h"
 #include "tests/graphics/FontBytes.h"
+#include "tests/graphics/IconBytes.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -124,6 +125,20 @@ void textSeeds()
     }
 }
 
+void iconSeeds()
+{
+    Bytes png = ByteBuilder().text("\x89PNG\r\n\x1a\n").zeros(8).bytes;
+    seed("icon_file", "depths", iconFile({iconEntry(twoColourPicture(5, 3, 1)), iconEntry(twoColourPicture(6, 2, 4)),
+                                           iconEntry(twoColourPicture(7, 3, 8)), iconEntry(twoColourPicture(4, 4, 24)),
+                                           IconEntry{16, 16, 32, png}}));
+    IconPicture withAlpha = twoColourPicture(9, 2, 32);
+    withAlpha.pixels[3] |= 0x80000000;
+    seed("icon_file", "alpha", iconFile({iconEntry(withAlpha)}));
+    Bytes cut = iconFile({iconEntry(twoColourPicture(8, 8, 8))});
+    cut.resize(cut.size() - 20);
+    seed("icon_file", "cut", cut);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -138,5 +153,6 @@ int main(int argc, char** argv)
     jpegSeeds();
     fontSeeds();
     textSeeds();
+    iconSeeds();
     return 0;
 }

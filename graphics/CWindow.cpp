@@ -26,6 +26,7 @@
 #include "graphics/CWindowLinks.h"
 #include "graphics/CWindowSoundLink.h"
 #include "platform/Clock.h"
+#include "platform/Display.h"
 #include "platform/WindowSystem.h"
 #include "script/CMC_Object.h"
 
@@ -728,7 +729,12 @@ void CWindow::ShowError(const CXString& caption)
     switch (LastError()) {
     case 0:
         return;
+    // The display's own failures are the graphics card's too.
     case ERROR_GRAPHICS:
+    case platform::DisplayResult::ModeRefused:
+    case platform::DisplayResult::NoDisplay:
+    case platform::DisplayResult::OutOfMemory:
+    case platform::DisplayResult::NotOpen:
         text = "Nieprawid\xB3owe dzia\xB3" "anie karty graficznej.";
         break;
     case ERROR_SOUND:
@@ -741,7 +747,7 @@ void CWindow::ShowError(const CXString& caption)
         text = "Nieznany b\xB3\xB9" "d krytyczny.";
         break;
     }
-    platform::windowSystem().showMessage(caption.c_str(), text);
+    platform::windowSystem().showMessage(caption.c_str(), text, hostWindow_);
 }
 
 int CWindow::tranlateToChar(int key)

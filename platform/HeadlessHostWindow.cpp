@@ -2,13 +2,24 @@
 
 namespace platform {
 
-HeadlessHostWindow::HeadlessHostWindow(const WindowSettings& settings) : settings_(settings) {}
+HeadlessHostWindow::HeadlessHostWindow(const WindowSettings& settings) : state_(std::make_shared<State>())
+{
+    state_->settings = settings;
+}
 
 void HeadlessHostWindow::moveClient(ScreenPoint origin, ScreenSize size)
 {
-    origin_ = origin;
-    settings_.clientSize = size;
-    ++moveCount_;
+    state_->origin = origin;
+    state_->settings.clientSize = size;
+    ++state_->moveCount;
+}
+
+void HeadlessHostWindow::setMenu(const Menu* menu)
+{
+    if (menu != nullptr)
+        state_->menu = *menu;
+    else
+        state_->menu.reset();
 }
 
 } // namespace platform

@@ -2,34 +2,51 @@
 
 #include "platform/HostWindow.h"
 
+#include <memory>
+#include <optional>
+
 namespace platform {
 
 // A host window that only keeps what it was told, for tests to read.
 class HeadlessHostWindow final : public HostWindow {
 public:
+    // Everything the window was told. The window system keeps it beyond the window's life, so a
+    // test reads what a program did with its windows after the program ended.
+    struct State {
+        WindowSettings settings;
+        ScreenPoint origin;
+        ScreenSize usableDesktop{1920, 1080};
+        CursorShape cursor = CursorShape::Arrow;
+        int cursorShowCount = 0;
+        int moveCount = 0;
+        WindowIcon icon;
+        std::optional<Menu> menu;
+    };
+
     explicit HeadlessHostWindow(const WindowSettings& settings);
+    // A window whose state is shared with its opener.
+    explicit HeadlessHostWindow(std::shared_ptr<State> state) : state_(std::move(state)) {}
 
-    void setTitle(const std::string& cp1250Title) override { settings_.title = cp1250Title; }
-    void show() override { settings_.visible = true; }
-    ScreenPoint clientOrigin() const override { return origin_; }
+    void setTitle(const std::string& cp1250Title) override { state_->settings.title = cp1250Title; }
+    void show() override { state_->settings.visible = true; }
+    ScreenPoint clientOrigin() const override { return state_->origin; }
     void moveClient(ScreenPoint origin, ScreenSize size) override;
-    ScreenSize usableDesktop() const override { return usableDesktop_; }
-    void setCursor(CursorShape shape) override { cursor_ = shape; }
-    int showCursor(bool show) override { return cursorShowCount_ += show ? 1 : -1; }
+    ScreenSize usableDesktop() const override { return state_->usableDesktop; }
+    void setCursor(CursorShape shape) override { state_->cursor = shape; }
+    int showCursor(bool show) override { return state_->cursorShowCount += show ? 1 : -1; }
+    void setIcon(const WindowIcon& icon) override { state_->icon = icon; }
+    void setMenu(const Menu* menu) override;
+    const Menu* menu() const override { return state_->menu ? &*state_->menu : nullptr; }
 
-    const WindowSettings& settings() const { return settings_; }
-    CursorShape cursor() const { return cursor_; }
-    int cursorShowCount() const { return cursorShowCount_; }
-    int moveCount() const { return moveCount_; }
-    void setUsableDesktop(ScreenSize size) { usableDesktop_ = size; }
+    const State& state() const { return *state_; }
+    const WindowSettings& settings() const { return state_->settings; }
+    CursorShape cursor() const { return state_->cursor; }
+    int cursorShowCount() const { return state_->cursorShowCount; }
+    int moveCount() const { return state_->moveCount; }
+    void setUsableDesktop(ScreenSize size) { state_->usableDesktop = size; }
 
 private:
-    WindowSettings settings_;
-    ScreenPoint origin_;
-    ScreenSize usableDesktop_{1920, 1080};
-    CursorShape cursor_ = CursorShape::Arrow;
-    int cursorShowCount_ = 0;
-    int moveCount_ = 0;
+    std::shared_ptr<State> state_;
 };
 
 } // namespace platform

@@ -1,6 +1,5 @@
 #include "platform/HeadlessWindowSystem.h"
 
-#include "platform/HeadlessHostWindow.h"
 #include "platform/WindowEvents.h"
 
 namespace platform {
@@ -9,11 +8,16 @@ std::unique_ptr<HostWindow> HeadlessWindowSystem::openWindow(const WindowSetting
 {
     if (refuseWindows_)
         return nullptr;
-    return std::make_unique<HeadlessHostWindow>(settings);
+    auto state = std::make_shared<HeadlessHostWindow::State>();
+    state->settings = settings;
+    windows_.push_back(state);
+    return std::make_unique<HeadlessHostWindow>(state);
 }
 
 bool HeadlessWindowSystem::pumpEvents(WindowEvents* handler)
 {
+    if (pumpHook_)
+        pumpHook_();
     // A handler may post more events; they wait for the next pump, as on a real queue.
     std::deque<std::function<void(WindowEvents&)>> events;
     events.swap(pending_);
@@ -24,7 +28,7 @@ bool HeadlessWindowSystem::pumpEvents(WindowEvents* handler)
     return !quitPosted_;
 }
 
-void HeadlessWindowSystem::showMessage(const std::string& caption, const std::string& text)
+void HeadlessWindowSystem::showMessage(const std::string& caption, const std::string& text, HostWindow*)
 {
     messages_.emplace_back(caption, text);
 }
@@ -47,6 +51,16 @@ void HeadlessWindowSystem::postMove(int x, int y)
 void HeadlessWindowSystem::postClose()
 {
     pending_.emplace_back([](WindowEvents& handler) { handler.onClose(); });
+}
+
+void HeadlessWindowSystem::postCommand(int id)
+{
+    pending_.emplace_back([id](WindowEvents& handler) { handler.onCommand(id); });
+}
+
+void HeadlessWindowSystem::postDoubleClick(int x, int y)
+{
+    pending_.emplace_back([x, y](WindowEvents& handler) { handler.onDoubleClick(x, y); });
 }
 
 } // namespace platform

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "platform/HeadlessHostWindow.h"
 #include "platform/WindowSystem.h"
 
 #include <deque>
 #include <functional>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -17,23 +19,32 @@ public:
     std::unique_ptr<HostWindow> openWindow(const WindowSettings& settings) override;
     bool pumpEvents(WindowEvents* handler) override;
     void postQuit() override { quitPosted_ = true; }
-    void showMessage(const std::string& caption, const std::string& text) override;
+    void showMessage(const std::string& caption, const std::string& text, HostWindow* owner) override;
 
     // Window events the next pump delivers, in the order posted.
     void postPaint();
     void postActivate(bool active);
     void postMove(int x, int y);
     void postClose();
+    void postCommand(int id);
+    void postDoubleClick(int x, int y);
+    // Called at the start of every pump, before the events are delivered: a test looks at the
+    // program's state there and posts what comes next.
+    void setPumpHook(std::function<void()> hook) { pumpHook_ = std::move(hook); }
 
     bool quitPosted() const { return quitPosted_; }
     // Caption and text of every message box shown.
     const std::vector<std::pair<std::string, std::string>>& messages() const { return messages_; }
+    // What every window opened was told, in the order they were opened, also after they closed.
+    const std::vector<std::shared_ptr<HeadlessHostWindow::State>>& windows() const { return windows_; }
     // While set, openWindow answers null, as a desktop without video would.
     void refuseWindows(bool refuse) { refuseWindows_ = refuse; }
 
 private:
     std::deque<std::function<void(WindowEvents&)>> pending_;
     std::vector<std::pair<std::string, std::string>> messages_;
+    std::vector<std::shared_ptr<HeadlessHostWindow::State>> windows_;
+    std::function<void()> pumpHook_;
     bool quitPosted_ = false;
     bool refuseWindows_ = false;
 };

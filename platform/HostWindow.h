@@ -1,6 +1,10 @@
 #pragma once
 
+#include "platform/MenuItem.h"
+
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -27,6 +31,14 @@ struct WindowSettings {
     bool visible = true;
 };
 
+// The picture the desktop shows for a window (title bar, task list): rows top down, each pixel
+// 0xAARRGGBB.
+struct WindowIcon {
+    int width = 0;
+    int height = 0;
+    std::vector<uint32_t> pixels;
+};
+
 // The one desktop window the engine draws into and takes input from. Positions are in desktop
 // pixels and always name the client area (the part inside any frame). Main thread only.
 class HostWindow {
@@ -46,6 +58,13 @@ public:
     // The desktop's cursor show count: true raises it, false lowers it; the cursor shows while the
     // count is 0 or more. Returns the new count.
     virtual int showCursor(bool show) = 0;
+
+    virtual void setIcon(const WindowIcon& icon) = 0;
+    // The window keeps a copy of the menu; null takes its menu away. The window system opens it
+    // from the keyboard and the mouse and tells the window procedure the command chosen.
+    virtual void setMenu(const Menu* menu) = 0;
+    // Null while the window has no menu.
+    virtual const Menu* menu() const = 0;
 };
 
 } // namespace platform

@@ -8,6 +8,9 @@ namespace platform {
 
 namespace {
 
+// The key under which an SDL window keeps its host window.
+constexpr const char* kHostKey = "tamzora.host";
+
 Uint32 windowFlags(const WindowSettings& settings)
 {
     Uint32 flags = 0;
@@ -52,7 +55,10 @@ std::unique_ptr<SdlHostWindow> SdlHostWindow::open(const WindowSettings& setting
     return std::unique_ptr<SdlHostWindow>(new SdlHostWindow(window));
 }
 
-SdlHostWindow::SdlHostWindow(SDL_Window* window) : window_(window) {}
+SdlHostWindow::SdlHostWindow(SDL_Window* window) : window_(window)
+{
+    SDL_SetWindowData(window_, kHostKey, this);
+}
 
 SdlHostWindow::~SdlHostWindow()
 {
@@ -115,6 +121,33 @@ int SdlHostWindow::showCursor(bool show)
     cursorShowCount_ += show ? 1 : -1;
     SDL_ShowCursor(cursorShowCount_ >= 0 ? SDL_ENABLE : SDL_DISABLE);
     return cursorShowCount_;
+}
+
+void SdlHostWindow::setIcon(const WindowIcon& icon)
+{
+    if (icon.width <= 0 || icon.height <= 0 || icon.pixels.size() != size_t(icon.width) * size_t(icon.height))
+        return;
+    // SDL copies the pixels; the surface only lends them.
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint32_t*>(icon.pixels.data()), icon.width, icon.height,
+                                                              32, icon.width * 4, SDL_PIXELFORMAT_ARGB8888);
+    if (surface == nullptr)
+        return;
+    SDL_SetWindowIcon(window_, surface);
+    SDL_FreeSurface(surface);
+}
+
+void SdlHostWindow::setMenu(const Menu* menu)
+{
+    if (menu != nullptr)
+        menu_ = *menu;
+    else
+        menu_.reset();
+}
+
+SdlHostWindow* SdlHostWindow::fromWindowId(uint32_t windowId)
+{
+    SDL_Window* window = SDL_GetWindowFromID(windowId);
+    return window != nullptr ? static_cast<SdlHostWindow*>(SDL_GetWindowData(window, kHostKey)) : nullptr;
 }
 
 SDL_Window* SdlHostWindow::sdlWindowOf(HostWindow* window)

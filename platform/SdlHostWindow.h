@@ -3,7 +3,9 @@
 #include "platform/HostWindow.h"
 
 #include <array>
+#include <cstdint>
 #include <memory>
+#include <optional>
 
 struct SDL_Window;
 struct SDL_Cursor;
@@ -26,10 +28,17 @@ public:
     ScreenSize usableDesktop() const override;
     void setCursor(CursorShape shape) override;
     int showCursor(bool show) override;
+    void setIcon(const WindowIcon& icon) override;
+    void setMenu(const Menu* menu) override;
+    const Menu* menu() const override { return menu_ ? &*menu_ : nullptr; }
 
     // Platform-internal: the SDL window behind a host window, for the display to present into;
     // null for any other kind of host window.
     static SDL_Window* sdlWindowOf(HostWindow* window);
+    // The host window of an SDL window identifier (events name their window so); null for one
+    // that is not a host window.
+    static SdlHostWindow* fromWindowId(uint32_t windowId);
+    SDL_Window* sdlWindow() const { return window_; }
 
 private:
     explicit SdlHostWindow(SDL_Window* window);
@@ -38,6 +47,7 @@ private:
     SDL_Window* window_;
     std::array<SDL_Cursor*, 4> cursors_{};
     int cursorShowCount_ = 0;
+    std::optional<Menu> menu_;
 };
 
 } // namespace platform

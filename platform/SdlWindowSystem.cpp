@@ -3,9 +3,12 @@
 #include "platform/Cp1250.h"
 #include "platform/SdlHostWindow.h"
 #include "platform/SdlInput.h"
+#include "platform/SdlMenuBox.h"
 #include "platform/WindowEvents.h"
 
 #include <SDL.h>
+
+#include <cstdio>
 
 namespace platform {
 
@@ -22,14 +25,23 @@ bool SdlWindowSystem::pumpEvents(WindowEvents* handler)
         while (SDL_PollEvent(&event) != 0) {
             // Keys, mouse and focus become the input service's records; focus is a window event too.
             sdlInput().handleEvent(event);
-            if (handler != nullptr && event.type == SDL_WINDOWEVENT) {
-                dispatchWindowEvent(event.window, *handler);
-            } else if (handler != nullptr && event.type == SDL_QUIT) {
-                handler->onClose();
-            }
+            if (handler != nullptr)
+                dispatchEvent(event, *handler);
         }
     }
     return !quitPosted_;
+}
+
+void SdlWindowSystem::dispatchEvent(const SDL_Event& event, WindowEvents& handler)
+{
+    if (event.type == SDL_WINDOWEVENT)
+        dispatchWindowEvent(event.window, handler);
+    else if (event.type == SDL_QUIT)
+        handler.onClose();
+    else if (event.type == SDL_MOUSEBUTTONDOWN && event.button.button == SDL_BUTTON_LEFT && event.button.clicks == 2)
+        handler.onDoubleClick(event.button.x, event.button.y);
+    else if (opensMenu(event))
+        openMenu(event.type == SDL_KEYDOWN ? event.key.windowID : event.button.windowID, handler);
 }
 
 void SdlWindowSystem::dispatchWindowEvent(const SDL_WindowEvent& event, WindowEvents& handler)
@@ -55,15 +67,34 @@ void SdlWindowSystem::dispatchWindowEvent(const SDL_WindowEvent& event, WindowEv
     }
 }
 
+bool SdlWindowSystem::opensMenu(const SDL_Event& event)
+{
+    if (event.type == SDL_KEYDOWN)
+        return event.key.repeat == 0 && (event.key.keysym.sym == SDLK_F10 || event.key.keysym.sym == SDLK_APPLICATION);
+    return event.type == SDL_MOUSEBUTTONDOWN && event.button.button == SDL_BUTTON_RIGHT && (SDL_GetModState() & KMOD_CTRL) != 0;
+}
+
+void SdlWindowSystem::openMenu(uint32_t windowId, WindowEvents& handler)
+{
+    SdlHostWindow* window = SdlHostWindow::fromWindowId(windowId);
+    if (window == nullptr || window->menu() == nullptr)
+        return;
+    if (std::optional<int> command = SdlMenuBox::choose(*window->menu(), window->sdlWindow()))
+        handler.onCommand(*command);
+}
+
 void SdlWindowSystem::postQuit()
 {
     quitPosted_ = true;
 }
 
-void SdlWindowSystem::showMessage(const std::string& caption, const std::string& text)
+void SdlWindowSystem::showMessage(const std::string& caption, const std::string& text, HostWindow* owner)
 {
-    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, Cp1250::toUtf8(caption).c_str(),
-                             Cp1250::toUtf8(text).c_str(), nullptr);
+    const std::string utf8Caption = Cp1250::toUtf8(caption);
+    const std::string utf8Text = Cp1250::toUtf8(text);
+    if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, utf8Caption.c_str(), utf8Text.c_str(),
+                                 SdlHostWindow::sdlWindowOf(owner)) != 0)
+        std::fprintf(stderr, "%s: %s\n", utf8Caption.c_str(), utf8Text.c_str());
 }
 
 } // namespace platform

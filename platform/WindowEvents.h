@@ -17,6 +17,10 @@ public:
     virtual void onMove(int x, int y) = 0;
     // The user asked to close the window (its close box, the session ending).
     virtual void onClose() = 0;
+    // The user chose the command of the window's menu with this identifier.
+    virtual void onCommand(int id) = 0;
+    // The left button was pressed twice in quick succession at (x, y) of the client area.
+    virtual void onDoubleClick(int x, int y) = 0;
 };
 
 } // namespace platform

@@ -22,8 +22,9 @@ public:
     // main loop ends then.
     virtual bool pumpEvents(WindowEvents* handler) = 0;
     virtual void postQuit() = 0;
-    // A modal message box with an OK button; texts are code page 1250.
-    virtual void showMessage(const std::string& caption, const std::string& text) = 0;
+    // A modal message box with an OK button, over the owner window when there is one; texts are
+    // code page 1250.
+    virtual void showMessage(const std::string& caption, const std::string& text, HostWindow* owner) = 0;
 };
 
 // The window system of the process: SDL unless one was installed.

@@ -7,6 +7,7 @@
 #include "foundation/CWindowLink.h"
 #include "graphics/CMusicPlayerIfc.h"
 #include "graphics/CWindowSoundLink.h"
+#include "platform/Display.h"
 #include "script/CWindowServices.h"
 
 namespace graphicstest {
@@ -210,6 +211,8 @@ TEST_F(WindowHostTest, ErrorsShowTheirOwnTexts)
         const char* text;
     } cases[] = {
         {-998, "Nieprawid\xB3owe dzia\xB3" "anie karty graficznej."},
+        {platform::DisplayResult::ModeRefused, "Nieprawid\xB3owe dzia\xB3" "anie karty graficznej."},
+        {platform::DisplayResult::NoDisplay, "Nieprawid\xB3owe dzia\xB3" "anie karty graficznej."},
         {-997, "Nieprawid\xB3owe dzia\xB3" "anie karty d\x9Fwi\xEAkowej."},
         {3000, "Brak p\xB3yty CD."},
         {5, "Nieznany b\xB3\xB9" "d krytyczny."},

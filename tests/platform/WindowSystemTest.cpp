@@ -18,6 +18,8 @@ public:
     void onActivate(bool active) override { events.push_back(active ? "active" : "inactive"); }
     void onMove(int x, int y) override { events.push_back("move " + std::to_string(x) + "," + std::to_string(y)); }
     void onClose() override { events.push_back("close"); }
+    void onCommand(int id) override { events.push_back("command " + std::to_string(id)); }
+    void onDoubleClick(int x, int y) override { events.push_back("double " + std::to_string(x) + "," + std::to_string(y)); }
 
     std::vector<std::string> events;
 };
@@ -40,11 +42,25 @@ void pushEvent(Uint32 type)
     ASSERT_EQ(SDL_PushEvent(&event), 1);
 }
 
+void pushLeftPress(SDL_Window* window, int x, int y, int clicks)
+{
+    SDL_Event event{};
+    event.type = SDL_MOUSEBUTTONDOWN;
+    event.button.windowID = SDL_GetWindowID(window);
+    event.button.button = SDL_BUTTON_LEFT;
+    event.button.state = SDL_PRESSED;
+    event.button.clicks = static_cast<Uint8>(clicks);
+    event.button.x = x;
+    event.button.y = y;
+    ASSERT_EQ(SDL_PushEvent(&event), 1);
+}
+
 void pushKeyPress(SDL_Scancode scancode)
 {
     SDL_Event event{};
     event.type = SDL_KEYDOWN;
     event.key.keysym.scancode = scancode;
+    event.key.keysym.sym = SDL_GetKeyFromScancode(scancode);
     ASSERT_EQ(SDL_PushEvent(&event), 1);
 }
 
@@ -86,12 +102,29 @@ TEST(SdlWindowSystem, OpensAWindowAndPumpsItsEventsToTheHandlerAndInputToTheInpu
     ASSERT_EQ(count, 1u);
     EXPECT_EQ(records[0], (platform::InputRecord{0x1E, platform::kInputPressed}));
 
+    // A single press is the input service's alone; a double one is the window's too.
+    pushLeftPress(sdlWindow, 3, 4, 1);
+    pushLeftPress(sdlWindow, 7, 8, 2);
     pushWindowEvent(sdlWindow, SDL_WINDOWEVENT_FOCUS_LOST);
     pushWindowEvent(sdlWindow, SDL_WINDOWEVENT_CLOSE);
     pushEvent(SDL_QUIT);
     EXPECT_TRUE(system.pumpEvents(&handler));
-    EXPECT_EQ(handler.events,
-              (std::vector<std::string>{"paint", "active", "move 12,34", "inactive", "close", "close"}));
+    EXPECT_EQ(handler.events, (std::vector<std::string>{"paint", "active", "move 12,34", "double 7,8", "inactive",
+                                                        "close", "close"}));
+
+    // The window keeps a copy of its menu and an icon; the dummy desktop shows no menu box, so F10
+    // chooses nothing.
+    platform::Menu menu{platform::MenuItem::popup("&Program", {platform::MenuItem::command(40001, "&Exit")})};
+    window->setMenu(&menu);
+    menu.clear();
+    ASSERT_NE(window->menu(), nullptr);
+    EXPECT_EQ(window->menu()->at(0).items.at(0).id, 40001);
+    window->setIcon(platform::WindowIcon{2, 1, {0xFF102030, 0x00000000}});
+    pushKeyPress(SDL_SCANCODE_F10);
+    EXPECT_TRUE(system.pumpEvents(&handler));
+    EXPECT_EQ(handler.events.back(), "close");
+    window->setMenu(nullptr);
+    EXPECT_EQ(window->menu(), nullptr);
 
     system.postQuit();
     EXPECT_FALSE(system.pumpEvents(&handler));
@@ -115,13 +148,29 @@ TEST(HeadlessWindowSystem, DeliversPostedEventsInOrderAndRecordsWhatItIsTold)
     system.postPaint();
     system.postActivate(true);
     system.postMove(5, 6);
+    system.postCommand(40004);
+    system.postDoubleClick(7, 8);
     system.postClose();
     RecordingEvents handler;
+    int pumps = 0;
+    system.setPumpHook([&] { ++pumps; });
     EXPECT_TRUE(system.pumpEvents(&handler));
     EXPECT_TRUE(system.pumpEvents(&handler));
-    EXPECT_EQ(handler.events, (std::vector<std::string>{"paint", "active", "move 5,6", "close"}));
+    EXPECT_EQ(pumps, 2);
+    EXPECT_EQ(handler.events,
+              (std::vector<std::string>{"paint", "active", "move 5,6", "command 40004", "double 7,8", "close"}));
 
-    system.showMessage("Tamzora", "Brak p\xB3yty CD.");
+    // What a window was told stays readable after it closed.
+    platform::Menu menu{platform::MenuItem::popup("&Program", {})};
+    window->setMenu(&menu);
+    window->setTitle("Gra");
+    window.reset();
+    ASSERT_EQ(system.windows().size(), 1u);
+    EXPECT_EQ(system.windows()[0]->settings.title, "Gra");
+    ASSERT_TRUE(system.windows()[0]->menu.has_value());
+    EXPECT_EQ(system.windows()[0]->menu->at(0).text, "&Program");
+
+    system.showMessage("Tamzora", "Brak p\xB3yty CD.", nullptr);
     EXPECT_EQ(system.messages().size(), 1u);
     system.postQuit();
     EXPECT_FALSE(system.pumpEvents(&handler));

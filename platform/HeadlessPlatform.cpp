@@ -1,0 +1,24 @@
+#include "platform/HeadlessPlatform.h"
+
+#include "platform/SingleInstance.h"
+
+namespace platform {
+
+void HeadlessPlatform::install()
+{
+    setClock(&clock);
+    setTimers(&timers);
+    setAudio(&audio);
+    setDisplay(&display);
+    setWindowSystem(&windowSystem);
+    setInput(&input);
+    setProgramLauncher(&programs);
+    SingleInstance::setFolder(lockFolder_);
+}
+
+void HeadlessPlatform::uninstall()
+{
+    restoreDefaults();
+}
+
+} // namespace platform

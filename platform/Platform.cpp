@@ -1,0 +1,26 @@
+#include "platform/Platform.h"
+
+#include "platform/AudioDevice.h"
+#include "platform/Clock.h"
+#include "platform/Display.h"
+#include "platform/Input.h"
+#include "platform/ProgramLauncher.h"
+#include "platform/SingleInstance.h"
+#include "platform/TimerService.h"
+#include "platform/WindowSystem.h"
+
+namespace platform {
+
+void Platform::restoreDefaults()
+{
+    setClock(nullptr);
+    setTimers(nullptr);
+    setAudio(nullptr);
+    setDisplay(nullptr);
+    setWindowSystem(nullptr);
+    setInput(nullptr);
+    setProgramLauncher(nullptr);
+    SingleInstance::setFolder("");
+}
+
+} // namespace platform
