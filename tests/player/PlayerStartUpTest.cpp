@@ -29,30 +29,28 @@ std::string menuText(const std::vector<MenuItem>& items)
     return text;
 }
 
-TEST_F(PlayerRun, APlayedGameShowsItsWindowWithTheSceneMenuAndEndsOnItsExit)
+TEST_F(PlayerRun, AGameWhoseFirstSceneCallsExitEndsAfterShowingItsWindowWithTheSceneMenu)
 {
     writeDefinition(declared("DEMO", "APPLICATION", {"EPISODES=E1, E2"}) + treeElement("E1", "EPISODE", {"SCENES=A, B"}) +
                     treeElement("E2", "EPISODE", {"SCENES=C"}) + treeElement("A", "SCENE", {}) + treeElement("B", "SCENE", {}) +
                     treeElement("C", "SCENE", {}));
-    writeScript("A", "");
+    writeScript("A", apptest::behaviour("__INIT__", "GAME^EXIT();"));
     writeFile("Tamzora.ini", "[MAIN]\nTITLE=Gra \xB3\xB9ka\nICON=gra.ico\n");
     graphicstest::IconPicture icon = graphicstest::twoColourPicture(16, 16, 8);
     const graphicstest::Bytes iconBytes = graphicstest::iconFile({graphicstest::iconEntry(icon)});
     writeFile("gra.ico", std::string(iconBytes.begin(), iconBytes.end()));
 
-    bool shownWhilePlaying = false;
-    atEachPump([&](int pump) {
-        shownWhilePlaying = windows().at(0)->settings.visible && platform.display.isOpen();
-        runningGame()->exit();
-    });
+    atEachPump([](int) {});
     EXPECT_EQ(play("-window"), 0);
-    EXPECT_EQ(pumps, 1);
-    EXPECT_TRUE(shownWhilePlaying);
+    // The loop was not entered, but the window was shown and drawn once.
+    EXPECT_EQ(pumps, 0);
+    EXPECT_GT(platform.display.changedPresentCount(), 0);
     EXPECT_TRUE(messages().empty());
     EXPECT_TRUE(platform.programs.launches().empty());
 
     ASSERT_EQ(windows().size(), 1u);
     const platform::HeadlessHostWindow::State& window = *windows()[0];
+    EXPECT_TRUE(window.settings.visible);
     EXPECT_EQ(window.settings.title, "Gra \xB3\xB9ka");
     EXPECT_TRUE(window.settings.framed);
     EXPECT_EQ(window.settings.clientSize.width, 800);
