@@ -115,6 +115,7 @@ public:
     void clearNotifiers() { notifiers_.removeAll(); }
     // Told after every listed observer, even when it is listed too.
     void setGenericNotifier(CPlayableObserver* observer) { genericNotifier_ = observer; }
+    CPlayableObserver* getGenericNotifier() const { return genericNotifier_; }
 
     // Read by sequences.
     void setMode(int mode) { mode_ = mode; }

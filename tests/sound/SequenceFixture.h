@@ -10,6 +10,7 @@
 
 #include "graphics/AnimoFixture.h"
 
+#include "foundation/CFile.h"
 #include "foundation/CResourcesManager.h"
 #include "foundation/CXRandom.h"
 #include "graphics/CAnimationManager.h"
@@ -119,6 +120,7 @@ protected:
         SoundWindowFixture::SetUp();
         platform::setDisplay(&display_);
         window_->CreateSurface();
+        CFile::chDir("T:\\");
         CAnimationManager::install(&animations_);
         CXRandom::seed(7);
         resources_ = std::make_unique<CResourcesManager>(window_.get());
