@@ -2,46 +2,28 @@
 
 #include "graphics/CAnimo.h"
 
-CAnimoEventPlayable::CAnimoEventPlayable(CWindow* window, CAnimo* animation)
-    : CPlayable(window), animation_(animation), loan_(this)
+CAnimoEventPlayable::CAnimoEventPlayable(CWindow* window, CAnimo* animation) : CAnimoDriver(window)
 {
     setType(TYPE);
+    useAnimation(animation, false);
 }
 
-CAnimoEventPlayable::CAnimoEventPlayable(CWindow* window, CMC_Object* owner) : CAnimoEventPlayable(window, static_cast<CAnimo*>(nullptr))
+CAnimoEventPlayable::CAnimoEventPlayable(CWindow* window, CMC_Object* owner) : CAnimoDriver(window)
 {
-    animation_ = loan_.borrow(owner);
+    setType(TYPE);
+    borrowAnimation(owner);
 }
 
-CAnimoEventPlayable::CAnimoEventPlayable(CWindow* window, std::unique_ptr<CAnimo> animation)
-    : CAnimoEventPlayable(window, animation.get())
+CAnimoEventPlayable::CAnimoEventPlayable(CWindow* window, std::unique_ptr<CAnimo> animation) : CAnimoDriver(window)
 {
-    own_ = std::move(animation);
-}
-
-CAnimoEventPlayable::~CAnimoEventPlayable()
-{
-    loan_.end();
-    if (CAnimo* animation = animation_.get())
-        animation->removeNotifier(this);
-}
-
-void CAnimoEventPlayable::substAnimation(CAnimo* animation)
-{
-    CAnimo* old = animation_.get();
-    if (old == animation)
-        return;
-    if (old != nullptr)
-        old->removeNotifier(this);
-    animation_ = animation;
-    if (old != nullptr && old == own_.get())
-        own_.reset();
+    setType(TYPE);
+    useAnimation(animation.release(), true);
 }
 
 void CAnimoEventPlayable::play()
 {
     notify(Started);
-    CAnimo* animation = animation_.get();
+    CAnimo* animation = getAnimation();
     if (animation == nullptr)
         return;
     animation->SetCurrentEvent(event_);
@@ -52,7 +34,7 @@ void CAnimoEventPlayable::play()
 void CAnimoEventPlayable::stop(bool notify)
 {
     setStatus(0);
-    CAnimo* animation = animation_.get();
+    CAnimo* animation = getAnimation();
     if (animation == nullptr)
         return;
     // With notify the animation's end report reaches this one first, which passes it on.
@@ -62,38 +44,25 @@ void CAnimoEventPlayable::stop(bool notify)
 
 void CAnimoEventPlayable::pause()
 {
-    if (CAnimo* animation = animation_.get())
+    if (CAnimo* animation = getAnimation())
         animation->pause();
 }
 
 void CAnimoEventPlayable::resume()
 {
-    if (CAnimo* animation = animation_.get())
+    if (CAnimo* animation = getAnimation())
         animation->resume();
 }
 
 bool CAnimoEventPlayable::isPlaying() const
 {
-    CAnimo* animation = animation_.get();
+    CAnimo* animation = getAnimation();
     return animation != nullptr && animation->isPlaying();
-}
-
-bool CAnimoEventPlayable::isVisible() const
-{
-    CAnimo* animation = animation_.get();
-    return animation != nullptr ? animation->isVisible() : CPlayable::isVisible();
-}
-
-void CAnimoEventPlayable::setVisibility(bool visible)
-{
-    CPlayable::setVisibility(visible);
-    if (CAnimo* animation = animation_.get())
-        animation->setVisibility(visible);
 }
 
 bool CAnimoEventPlayable::onPlayableFinished(CPlayable* playable)
 {
-    CAnimo* animation = animation_.get();
+    CAnimo* animation = getAnimation();
     if (playable == nullptr || playable != animation)
         return false;
     animation->removeNotifier(this);

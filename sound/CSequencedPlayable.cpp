@@ -373,33 +373,16 @@ CXString CSequencedPlayable::getLastPlayedEvent(const CXString& name)
     return CXString();
 }
 
-void CSequencedPlayable::collectAnimations(CXArray* found, std::unordered_set<const CPlayable*>& walked) const
+template <class Visit>
+void CSequencedPlayable::walkLeaves(Visit& visit, std::unordered_set<const CPlayable*>& walked) const
 {
     for (const CPlayableRef<CPlayable>& held : children_) {
         CPlayable* child = held.get();
-        if (child == nullptr)
-            continue;
-        if (CSequencedPlayable* sequence = asSequence(child)) {
-            if (walked.insert(sequence).second)
-                sequence->collectAnimations(found, walked);
-        } else {
-            addOnce(found, animationOf(child));
-        }
-    }
-}
-
-void CSequencedPlayable::collectOfType(int type, CXArray* found, std::unordered_set<const CPlayable*>& walked) const
-{
-    for (const CPlayableRef<CPlayable>& held : children_) {
-        CPlayable* child = held.get();
-        if (child == nullptr)
-            continue;
-        if (CSequencedPlayable* sequence = asSequence(child)) {
-            if (walked.insert(sequence).second)
-                sequence->collectOfType(type, found, walked);
-        } else if (child->getType() == type) {
-            addOnce(found, child);
-        }
+        CSequencedPlayable* sequence = asSequence(child);
+        if (sequence != nullptr && walked.insert(sequence).second)
+            sequence->walkLeaves(visit, walked);
+        else if (sequence == nullptr && child != nullptr)
+            visit(child);
     }
 }
 
@@ -407,7 +390,8 @@ CXArray* CSequencedPlayable::getAllAnimations()
 {
     auto* found = new CXArray(101, 0.75f);
     std::unordered_set<const CPlayable*> walked{this};
-    collectAnimations(found, walked);
+    auto collect = [found](CPlayable* child) { addOnce(found, animationOf(child)); };
+    walkLeaves(collect, walked);
     return found;
 }
 
@@ -415,7 +399,11 @@ CXArray* CSequencedPlayable::getAllOfType(int type)
 {
     auto* found = new CXArray(101, 0.75f);
     std::unordered_set<const CPlayable*> walked{this};
-    collectOfType(type, found, walked);
+    auto collect = [found, type](CPlayable* child) {
+        if (child->getType() == type)
+            addOnce(found, child);
+    };
+    walkLeaves(collect, walked);
     return found;
 }
 

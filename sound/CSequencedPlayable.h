@@ -102,8 +102,9 @@ private:
     void playSequence();
     void playRandom();
     void playParameter();
-    void collectAnimations(CXArray* found, std::unordered_set<const CPlayable*>& walked) const;
-    void collectOfType(int type, CXArray* found, std::unordered_set<const CPlayable*>& walked) const;
+    // Every child below that is not a sequence, each sequence walked once.
+    template <class Visit>
+    void walkLeaves(Visit& visit, std::unordered_set<const CPlayable*>& walked) const;
     CAnimo* pickAnimation(int mode);
     void letChildGo(CPlayable* child);
 

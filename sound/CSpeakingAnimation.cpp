@@ -10,14 +10,13 @@
 #include "sound/CSound4.h"
 
 CSpeakingAnimation::CSpeakingAnimation(CWindow* window, CResourcesManager* resources)
-    : CPlayable(window), resources_(resources), loan_(this)
+    : CAnimoDriver(window), resources_(resources)
 {
     setType(TYPE);
 }
 
 CSpeakingAnimation::~CSpeakingAnimation()
 {
-    dropAnimation();
     dropSound();
 }
 
@@ -25,45 +24,15 @@ CSpeakingAnimation::~CSpeakingAnimation()
 
 void CSpeakingAnimation::setAnimation(const CXString& name)
 {
-    dropAnimation();
-    if (CAnimo* lent = loan_.borrow(getWindow(), name)) {
-        animation_ = lent;
+    if (borrowAnimation(name))
         return;
-    }
     bool made = false;
     CAnimo* animation = CSequenceMedia::animation(getWindow(), resources_, name, &made);
-    if (made && resources_ == nullptr)
-        ownAnimation_.reset(animation);
-    animation_ = animation;
+    useAnimation(animation, made && resources_ == nullptr);
     CRefreshScreen* screen = getWindow() != nullptr ? getWindow()->GetRefreshScreenInterface() : nullptr;
     // A one-pixel placeholder some games give their silent talkers; it is never shown.
     if (screen != nullptr && !name.equalsIgnoreCase("PIXEL.ANN"))
         screen->put(animation, PRIORITY);
-}
-
-void CSpeakingAnimation::substAnimation(CAnimo* animation)
-{
-    // The ANIMO that lends its animation calls this while it walks its borrowers: the loan stays
-    // (the borrower leaves the object's list when it is deleted), only the animation changes.
-    CAnimo* old = animation_.get();
-    if (old == animation)
-        return;
-    if (old != nullptr)
-        old->removeNotifier(this);
-    animation_ = animation;
-    if (old != nullptr && old == ownAnimation_.get())
-        ownAnimation_.reset();
-    if (animation != nullptr && (getStatus() & StatusPlaying) != 0)
-        animation->addNotifier(this);
-}
-
-void CSpeakingAnimation::dropAnimation()
-{
-    if (CAnimo* animation = animation_.get())
-        animation->removeNotifier(this);
-    loan_.end();
-    ownAnimation_.reset();
-    animation_.reset();
 }
 
 void CSpeakingAnimation::apply(const CXString& name)
@@ -113,7 +82,7 @@ CXString CSpeakingAnimation::eventName(const char* suffix) const
 
 bool CSpeakingAnimation::playEvent(const CXString& name)
 {
-    CAnimo* animation = animation_.get();
+    CAnimo* animation = getAnimation();
     const int event = animation != nullptr ? animation->resolveEventName(name) : -1;
     if (event < 0)
         return false;
@@ -140,7 +109,7 @@ void CSpeakingAnimation::play()
     CSound4* sound = sound_.get();
     if (sound != nullptr)
         sound->addNotifier(this);
-    CAnimo* animation = animation_.get();
+    CAnimo* animation = getAnimation();
     if (animation == nullptr)
         return;
     setStatus(StatusPlaying);
@@ -176,7 +145,7 @@ void CSpeakingAnimation::startSound()
 void CSpeakingAnimation::chooseTalkingEvent()
 {
     CSound4* sound = sound_.get();
-    CAnimo* animation = animation_.get();
+    CAnimo* animation = getAnimation();
     if (sound == nullptr || !sound->isPlaying() || animation == nullptr) {
         finish();
         return;
@@ -198,7 +167,7 @@ bool CSpeakingAnimation::onPlayableFinished(CPlayable* playable)
 {
     if (playable == nullptr)
         return false;
-    if (playable == animation_.get()) {
+    if (playable == getAnimation()) {
         if (!started_)
             startSound();
         if (finishing_)
@@ -214,7 +183,7 @@ bool CSpeakingAnimation::onPlayableFinished(CPlayable* playable)
 void CSpeakingAnimation::finish()
 {
     finishing_ = true;
-    CAnimo* animation = animation_.get();
+    CAnimo* animation = getAnimation();
     if (animation != nullptr && animation->isPlaying() && animation->isVisible()) {
         animation->stop(false);
         // The closing event's end finishes.
@@ -232,7 +201,7 @@ void CSpeakingAnimation::finished()
 
 void CSpeakingAnimation::leaveMedia()
 {
-    if (CAnimo* animation = animation_.get())
+    if (CAnimo* animation = getAnimation())
         animation->removeNotifier(this);
     if (CSound4* sound = sound_.get())
         sound->removeNotifier(this);
@@ -250,7 +219,7 @@ void CSpeakingAnimation::stop(bool notify)
             sound->Stop();
         sound->Flush();
     }
-    if (CAnimo* animation = animation_.get())
+    if (CAnimo* animation = getAnimation())
         animation->stop(notify);
     if (notify)
         CPlayable::notify(Finished);
@@ -260,7 +229,7 @@ void CSpeakingAnimation::pause()
 {
     if (CSound4* sound = sound_.get())
         sound->pause();
-    if (CAnimo* animation = animation_.get())
+    if (CAnimo* animation = getAnimation())
         animation->pause();
     if ((getStatus() & StatusPlaying) != 0)
         setStatus(StatusPlaying | StatusPaused);
@@ -270,7 +239,7 @@ void CSpeakingAnimation::resume()
 {
     if (CSound4* sound = sound_.get())
         sound->resume();
-    if (CAnimo* animation = animation_.get())
+    if (CAnimo* animation = getAnimation())
         animation->resume();
     setStatus(getStatus() & ~StatusPaused);
 }
@@ -278,7 +247,7 @@ void CSpeakingAnimation::resume()
 bool CSpeakingAnimation::isPlaying() const
 {
     CSound4* sound = sound_.get();
-    CAnimo* animation = animation_.get();
+    CAnimo* animation = getAnimation();
     return (sound != nullptr && sound->isPlaying()) || (animation != nullptr && animation->isPlaying());
 }
 
@@ -286,13 +255,13 @@ bool CSpeakingAnimation::isPlaying() const
 
 void CSpeakingAnimation::move(int dx, int dy)
 {
-    if (CAnimo* animation = animation_.get())
+    if (CAnimo* animation = getAnimation())
         animation->move(dx, dy);
 }
 
 void CSpeakingAnimation::setPosition(int x, int y)
 {
-    CAnimo* animation = animation_.get();
+    CAnimo* animation = getAnimation();
     if (animation == nullptr)
         return;
     animation->Invalidate();
@@ -300,48 +269,34 @@ void CSpeakingAnimation::setPosition(int x, int y)
     animation->Invalidate();
 }
 
-bool CSpeakingAnimation::isVisible() const
-{
-    CAnimo* animation = animation_.get();
-    return animation != nullptr ? animation->isVisible() : CPlayable::isVisible();
-}
-
-void CSpeakingAnimation::setVisibility(bool visible)
-{
-    CPlayable::setVisibility(visible);
-    if (CAnimo* animation = animation_.get())
-        animation->setVisibility(visible);
-}
-
 void CSpeakingAnimation::alwaysOnTop()
 {
-    if (CAnimo* animation = animation_.get())
+    if (CAnimo* animation = getAnimation())
         animation->alwaysOnTop();
+}
+
+void CSpeakingAnimation::passOn(void (CPlayable::*setter)(int), int value)
+{
+    if (CSound4* sound = sound_.get())
+        (sound->*setter)(value);
+    if (CAnimo* animation = getAnimation())
+        (animation->*setter)(value);
 }
 
 void CSpeakingAnimation::setVolume(int volume)
 {
     CPlayable::setVolume(volume);
-    if (CSound4* sound = sound_.get())
-        sound->setVolume(volume);
-    if (CAnimo* animation = animation_.get())
-        animation->setVolume(volume);
+    passOn(&CPlayable::setVolume, volume);
 }
 
 void CSpeakingAnimation::setPanning(int panning)
 {
     CPlayable::setPanning(panning);
-    if (CSound4* sound = sound_.get())
-        sound->setPanning(panning);
-    if (CAnimo* animation = animation_.get())
-        animation->setPanning(panning);
+    passOn(&CPlayable::setPanning, panning);
 }
 
 void CSpeakingAnimation::setFrequency(int frequency)
 {
     CPlayable::setFrequency(frequency);
-    if (CSound4* sound = sound_.get())
-        sound->setFrequency(frequency);
-    if (CAnimo* animation = animation_.get())
-        animation->setFrequency(frequency);
+    passOn(&CPlayable::setFrequency, frequency);
 }

@@ -1,9 +1,7 @@
 #pragma once
 
-#include "graphics/CPlayable.h"
-#include "graphics/CPlayableObserver.h"
 #include "graphics/CPlayableRef.h"
-#include "sound/CAnimoLoan.h"
+#include "sound/CAnimoDriver.h"
 
 #include <memory>
 
@@ -19,7 +17,7 @@ class CSound4;
 // shared through the resources manager and shown at priority 1000 ("PIXEL.ANN" is never shown);
 // the speech is a SOUND object's, another playable's, or a file sound shared the same way. Media
 // made without a manager are its own. Main thread only.
-class CSpeakingAnimation : public CPlayable, public CPlayableObserver {
+class CSpeakingAnimation : public CAnimoDriver {
 public:
     static constexpr int TYPE = 5;
     // The screen priority of file animations.
@@ -34,14 +32,10 @@ public:
     void setStarting(bool starting) { starting_ = starting; }
     void setEnding(bool ending) { ending_ = ending; }
     void setPrefix(const CXString& prefix) { prefix_ = prefix; }
-    // Null when there is none (or it was deleted).
-    CAnimo* getAnimation() const { return animation_.get(); }
     CSound4* getSound() const { return sound_.get(); }
 
     // The animation of the live scene's ANIMO of that name, else the animation file of that name.
     void setAnimation(const CXString& name);
-    // Another animation in place of the one used; null also ends an ANIMO's loan.
-    void substAnimation(CAnimo* animation) override;
     // The sound of the live scene's SOUND of that name, else the sound file of that path; the
     // file name becomes `name`.
     void apply(const CXString& name);
@@ -63,8 +57,6 @@ public:
     void move(int dx, int dy) override;
     using CPlayable::setPosition;
     void setPosition(int x, int y) override;
-    bool isVisible() const override;
-    void setVisibility(bool visible) override;
     void alwaysOnTop() override;
     // Kept, and given to the sound and the animation.
     void setVolume(int volume) override;
@@ -81,15 +73,12 @@ private:
     void finish();
     void finished();
     void leaveMedia();
-    // Lets the animation go: an own one is deleted, an ANIMO's loan ends.
-    void dropAnimation();
+    // The setting goes to the sound and the animation.
+    void passOn(void (CPlayable::*setter)(int), int value);
     // Lets the sound go: an own one is deleted or given back to the manager.
     void dropSound();
 
     CResourcesManager* resources_;
-    CPlayableRef<CAnimo> animation_;
-    std::unique_ptr<CAnimo> ownAnimation_;
-    CAnimoLoan loan_;
     CPlayableRef<CSound4> sound_;
     std::unique_ptr<CSound4> ownSound_;
     bool soundShared_ = false;
