@@ -202,12 +202,17 @@ int depthOf(CPlayable* playable)
     return sequence != nullptr && sequence->getChildrenCount() > 0 ? 1 + depthOf(sequence->getChild(0)) : 0;
 }
 
+std::string numbered(const char* letter, int number)
+{
+    return std::string(letter).append(std::to_string(number));
+}
+
 TEST_F(SequenceFileTest, HostileFilesMakeBoundedTrees)
 {
     std::string chain = "NAME=seq\nseq:TYPE=SEQUENCE\n";
     for (int i = 1; i <= 100; ++i) {
-        const std::string name = "e" + std::to_string(i);
-        const std::string parent = i == 1 ? "seq" : "e" + std::to_string(i - 1);
+        const std::string name = numbered("e", i);
+        const std::string parent = i == 1 ? "seq" : numbered("e", i - 1);
         chain += "NAME=" + name + "\n" + name + ":TYPE=SEQUENCE\n" + name + ":ADD=" + parent + "\n";
     }
     std::unique_ptr<CPlayable> deep(load("seq.seq", chain));
@@ -216,8 +221,8 @@ TEST_F(SequenceFileTest, HostileFilesMakeBoundedTrees)
     // Each level holds the next twice, none waiting: every way down would be played.
     std::string diamonds = "NAME=seq\nseq:TYPE=SEQUENCE\n" + std::string("NAME=s\ns:FILENAME=s.wav\ns:TYPE=SIMPLE\n");
     for (int i = 40; i >= 1; --i) {
-        const std::string name = "d" + std::to_string(i);
-        const std::string below = i == 40 ? "s" : "d" + std::to_string(i + 1);
+        const std::string name = numbered("d", i);
+        const std::string below = i == 40 ? "s" : numbered("d", i + 1);
         diamonds += "NAME=" + name + "\n" + name + ":TYPE=SEQUENCE\n" + below + ":WAIT=FALSE\n" + below + ":ADD=" + name +
             "\n" + below + ":ADD=" + name + "\n";
     }
