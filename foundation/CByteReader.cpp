@@ -31,6 +31,18 @@ uint32_t CByteReader::u32()
     return at != nullptr ? foundation::loadLE32(at) : 0;
 }
 
+uint16_t CByteReader::u16BE()
+{
+    const uint8_t* at = take(size_t(2));
+    return at != nullptr ? static_cast<uint16_t>(at[0] << 8 | at[1]) : 0;
+}
+
+uint32_t CByteReader::u32BE()
+{
+    const uint8_t* at = take(size_t(4));
+    return at != nullptr ? uint32_t(at[0]) << 24 | uint32_t(at[1]) << 16 | uint32_t(at[2]) << 8 | at[3] : 0;
+}
+
 bool CByteReader::back(size_t count)
 {
     if (failed_ || count > position_) {

@@ -3,9 +3,10 @@
 #include <cstddef>
 #include <cstdint>
 
-// Little-endian fields of a file layout read from bytes in memory. Every read is checked against
-// the end: one that does not fit gives zeros (or null), leaves the cursor where it was and marks
-// the reader failed for good, so a loader reads a run of fields and tests failed() once.
+// Little-endian fields of a file layout read from bytes in memory (big-endian ones too, for the
+// few layouts that store them so). Every read is checked against the end: one that does not fit
+// gives zeros (or null), leaves the cursor where it was and marks the reader failed for good, so
+// a loader reads a run of fields and tests failed() once.
 class CByteReader {
 public:
     CByteReader(const uint8_t* data, size_t size) : data_(data), size_(data != nullptr ? size : 0) {}
@@ -20,6 +21,11 @@ public:
     int16_t s16() { return static_cast<int16_t>(u16()); }
     uint32_t u32();
     int32_t i32() { return static_cast<int32_t>(u32()); }
+    // Big-endian fields.
+    uint16_t u16BE();
+    int16_t s16BE() { return static_cast<int16_t>(u16BE()); }
+    uint32_t u32BE();
+    int32_t i32BE() { return static_cast<int32_t>(u32BE()); }
     // The next `count` bytes in place, the cursor past them; null when they are not all there.
     const uint8_t* take(size_t count);
     // Takes `count` bytes from a count read in the file: a negative count fails.

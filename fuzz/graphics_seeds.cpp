@@ -1,10 +1,11 @@
-// Writes the seed corpora of the image, animation, JPEG, font-file, text mark-up and icon fuzz
+// Writes the seed corpora of the image, animation, JPEG, font-file, text mark-up, icon and PSD fuzz
 // targets into the folder given: small files of every head and compression code, font files, texts
-// with every kind of mark-up, icon files of every depth, and a few damaged ones. The corpora under
+// with every kind of mark-up, icon files of every depth, layered documents, and a few damaged ones. The corpora under
 // fuzz/corpus/ are its output; a test keeps them equal.
 #include "tests/graphics/AnimationBytes.h"
 #include "tests/graphics/FontBytes.h"
 #include "tests/graphics/IconBytes.h"
+#include "tests/graphics/PsdBytes.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -139,6 +140,32 @@ void iconSeeds()
     seed("icon_file", "cut", cut);
 }
 
+void psdSeeds()
+{
+    PsdDocument sample = sampleDocument();
+    Bytes bytes = sample.bytes();
+    seed("psd_file", "two_layers", bytes);
+    PsdDocument packed = sample;
+    for (PsdLayer& layer : packed.layers) {
+        for (PsdChannel& channel : layer.channels)
+            channel.compression = 1;
+    }
+    packed.negativeCount = true;
+    packed.colourModeData = Bytes(12, 1);
+    seed("psd_file", "all_run_length", packed.bytes());
+    PsdDocument odd = sample;
+    odd.layers[1].channels.push_back({1, Bytes(9, 3), 2});
+    odd.layers[1].channels.push_back({-2, Bytes(4, 5)});
+    PsdLayer empty;
+    empty.left = empty.right = 3;
+    empty.channels = {{-1, {}}, {0, {}, 1}};
+    odd.layers.push_back(empty);
+    seed("psd_file", "odd_channels", odd.bytes());
+    seed("psd_file", "no_layers", PsdDocument().bytes());
+    bytes.resize(bytes.size() / 8);
+    seed("psd_file", "cut", bytes);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -154,5 +181,6 @@ int main(int argc, char** argv)
     fontSeeds();
     textSeeds();
     iconSeeds();
+    psdSeeds();
     return 0;
 }

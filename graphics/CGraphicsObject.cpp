@@ -24,11 +24,6 @@ using foundation::wrapSub;
 
 namespace {
 
-uint8_t* newPlane(int64_t bytes)
-{
-    return bytes >= 0 && bytes <= INT32_MAX ? new (std::nothrow) uint8_t[size_t(bytes)] : nullptr;
-}
-
 bool hasArea(const CXRect& r)
 {
     return r.Width() > 0 && r.Height() > 0;
@@ -56,8 +51,20 @@ void reverseRows(uint8_t* rows, int count, int size)
         std::swap_ranges(rows + size_t(a) * size, rows + size_t(a + 1) * size, rows + size_t(b) * size);
 }
 
-// A new plane holding the rows and columns of `part` of a plane of `width` pixels.
-uint8_t* copyPart(const uint8_t* plane, int width, const CXRect& part, int pixelSize)
+// One channel of a 16-bit pixel mixed as putPixel does.
+int mixChannel(int old, int color, int alpha)
+{
+    return (old * (255 - alpha)) / 256 + (alpha * color) / 256;
+}
+
+} // namespace
+
+uint8_t* CGraphicsObject::newPlane(int64_t bytes)
+{
+    return bytes >= 0 && bytes <= INT32_MAX ? new (std::nothrow) uint8_t[size_t(bytes)] : nullptr;
+}
+
+uint8_t* CGraphicsObject::copyPart(const uint8_t* plane, int width, const CXRect& part, int pixelSize)
 {
     uint8_t* copy = newPlane(areaOf(part) * pixelSize);
     if (copy == nullptr || plane == nullptr)
@@ -69,14 +76,6 @@ uint8_t* copyPart(const uint8_t* plane, int width, const CXRect& part, int pixel
     }
     return copy;
 }
-
-// One channel of a 16-bit pixel mixed as putPixel does.
-int mixChannel(int old, int color, int alpha)
-{
-    return (old * (255 - alpha)) / 256 + (alpha * color) / 256;
-}
-
-} // namespace
 
 CGraphicsObject::CGraphicsObject(CWindow* window)
 {
@@ -147,6 +146,8 @@ void CGraphicsObject::initialize(CWindow* window)
     dataSize_ = 0;
     compression_ = COMPRESSION_NONE;
     opacity_ = 255;
+    ffArray_ = nullptr;
+    ffCount_ = 0;
     invalidated_ = false;
     observers_ = new CXArray(101, 0.75f);
     monitorCollisions_ = false;

@@ -30,6 +30,13 @@ enum _compression : int {
 // A plane of a graphics object: the alpha plane or one of the separate 8-bit colour planes.
 enum _channel : int { CHANNEL_ALPHA = -1, CHANNEL_RED = 0, CHANNEL_GREEN = 1, CHANNEL_BLUE = 2 };
 
+// One span of a flood-filled region: `length` pixels of row `row` from column `left`.
+struct _floodfill {
+    int16_t left;
+    int16_t row;
+    int16_t length;
+};
+
 // The pixel buffer at the root of everything drawn: one colour plane (15, 16, 24 or 32 bits a
 // pixel, rows without gaps), an optional 8-bit alpha plane (0 transparent, 255 opaque), a position
 // on its target, an anchor, a clipping rectangle, a viewport, an opacity and a visibility. It may
@@ -177,6 +184,44 @@ public:
     // 255; `replace` mixes with black instead of the old pixel.
     void putPixel(int x, int y, short color, int alpha, bool replace);
 
+    // ---- pixel operations on raw 15- and 16-bit planes (CGraphicsObjectPixels.cpp) ----------
+    // Finds the 4-connected region around `start` (kept inside the picture) of pixels that are not
+    // 0 here and not yet the colour in the 16-bit `mark` plane of this picture's size, records it
+    // as spans in `spans` (at most `capacity`; the fill stops when they are full) and paints them
+    // into `mark`. The seed's own span is recorded even when the seed is marked already. The
+    // result is (smallest left, smallest row, largest span end, largest row).
+    CXRect PrepareFloodFill(CXPoint start, CColor color, char* mark, _floodfill* spans, int capacity);
+    // Writes the colour into the 16-bit `plane` of this picture's size over the spans recorded
+    // last; the number of spans written.
+    int FloodFill(CColor color, char* plane);
+    _floodfill* getFFArray() const { return ffArray_; }
+    int getFFCount() const { return ffCount_; }
+    // 15 bits only: every channel becomes its complement.
+    void InvertColors();
+    // `thickness` rows and columns along each edge take the colour, and alpha 255 when there is
+    // an alpha plane.
+    void outline(unsigned short color, int thickness);
+    // Nearest neighbour to width × sx by height × sy (truncated), both planes; the pitch follows
+    // the new width. Factors that are not positive, or a picture beyond 2 GB, change nothing.
+    void Scale(double sx, double sy);
+    // Every second pixel of every second row.
+    void Scale2x();
+    // Centres the object in the rectangle, or in the other object's bounding box.
+    void FitRect(CXRect rect);
+    void FitObject(CGraphicsObject* object);
+    // This object takes its own copy of the other's pixels (a run-length packed source is unpacked
+    // for the copy), with its window, target, format, clipping and position; only the clipping
+    // rectangle (kept within the picture) when there is one, the clipping then cleared.
+    void Copy(CGraphicsObject* source);
+    // The part of the other object inside the rectangle (kept within its picture), placed at the
+    // rectangle's corner; an empty rectangle copies all.
+    void Copy(CGraphicsObject* source, CXRect rect);
+    // A new colour plane (and with `withAlpha` a new alpha plane) in which each pixel takes the
+    // old pixel at its own index moved by its offset (row × width + column); an index outside the
+    // picture keeps the old pixel. With `freeOld` the replaced planes are freed, otherwise they
+    // stay the caller's. `offsets` holds one point a pixel.
+    void displacementFilter(CXPoint* offsets, bool withAlpha, bool freeOld);
+
     // Sub-objects, drawn onto this one in priority order by Redraw.
     void addObject(CGraphicsObject* object, int priority);
     void removeObject(CGraphicsObject* object);
@@ -258,6 +303,18 @@ private:
 
     void initialize(CWindow* window);
     bool hasRawPlane() const { return data_ != nullptr && compression_ == COMPRESSION_NONE; }
+    // A raw plane of 2-byte pixels.
+    bool hasRaw16BitPlane() const { return hasRawPlane() && (bpp_ == 15 || bpp_ == 16); }
+    // A new plane of the bytes (nothrow); null for a negative size or one beyond 2 GB.
+    static uint8_t* newPlane(int64_t bytes);
+    // A new plane holding the rows and columns of `part` of a plane of `width` pixels.
+    static uint8_t* copyPart(const uint8_t* plane, int width, const CXRect& part, int pixelSize);
+    // New planes of width × height made from the old ones by a column map and a row map: pixel
+    // (j, i) is the old pixel (columns[j], rows[i]).
+    void resample(const int* columns, int width, const int* rows, int height);
+    // Frees this object's planes and takes a copy of the part of the other's picture inside the
+    // rectangle, with its window, target, format and auto clip; the part copied.
+    CXRect copyPartOf(CGraphicsObject& source, const CXRect& rect);
     int pixelCount() const;
     // The alpha byte at a point in the object's own coordinates; 0 without a plane or outside.
     int alphaAt(CXPoint local) const;
@@ -300,6 +357,8 @@ private:
     int dataSize_;
     _compression compression_;
     unsigned char opacity_;
+    _floodfill* ffArray_;
+    int ffCount_;
     bool invalidated_;
     CXArray* observers_;
     bool monitorCollisions_;

@@ -3,6 +3,7 @@
 #include "foundation/CFileNameResolver.h"
 #include "graphics/CAnimo.h"
 #include "graphics/CImage.h"
+#include "graphics/CPSD.h"
 
 namespace {
 
@@ -20,6 +21,10 @@ _filetype CImageFile::Load(const CXString& name)
     if (extension == "img" || extension == "jpg") {
         object_ = new CImage(window_, name);
         return FILETYPE_IMAGE;
+    }
+    if (extension == "psd") {
+        object_ = new CPSD(window_, name);
+        return FILETYPE_PSD;
     }
     if (extension == "ann") {
         object_ = new CAnimo(window_, name);

@@ -7,7 +7,8 @@
 enum _filetype : int { FILETYPE_NONE = 0, FILETYPE_IMAGE = 1, FILETYPE_PSD = 4, FILETYPE_ANIMATION = 5 };
 
 // Picks the class for a picture file by its extension, letter case ignored: "img" and "jpg"
-// make an image, "ann" an animation. The object made by the last Load or Save is the caller's.
+// make an image, "psd" a layered document, "ann" an animation. The object made by the last Load
+// or Save is the caller's.
 class CImageFile : public CXObject {
 public:
     explicit CImageFile(CWindow* window) : window_(window) {}
