@@ -50,6 +50,8 @@ struct Loop {
     const char* lua;
     // A statement the code needs from the statement runner; empty when none.
     const char* statement;
+    // I counts the passes, or their remainder by this when it is not 0.
+    uint32_t counterModulus = 0;
 };
 
 const Loop kConditionLoop = {
@@ -68,6 +70,17 @@ const Loop kIfLoop = {
     "{I^INC();A^ADD(I);B^SET(A);B^MOD(7);@IF(B,_,3,{X^SET(TRUE);},{X^SET(FALSE);});A^SUB(1);}",
     "I:INC() A:ADD(I) B:SET(A) B:MOD(7) if B:GET() == 3 then X:SET(true) else X:SET(false) end A:SUB(1)",
     "IF",
+};
+
+// The smallest loop: a counter that goes round, one call and one test a pass.
+const Loop kAddIfLoop = {
+    "ADD+@IF",
+    2,
+    "",
+    "{I^ADD(1);@IF(I,>,100,{I^SET(0);});}",
+    "I:ADD(1) if I:GET() > 100 then I:SET(0) end",
+    "IF",
+    101,
 };
 
 // Lines per second of the last Lua run of each loop, for the ratio of its behaviour twin.
@@ -130,10 +143,11 @@ double linesRun(const benchmark::State& state, const Loop& loop)
     return static_cast<double>(state.iterations()) * loop.linesPerPass;
 }
 
-// Every pass starts with I^INC(): a counter that missed passes means lines were not run.
-bool ranEveryPass(const benchmark::State& state, uint32_t counter)
+// Every pass counts in I: a counter that missed passes means lines were not run.
+bool ranEveryPass(const benchmark::State& state, const Loop& loop, uint32_t counter)
 {
-    return counter == static_cast<uint32_t>(state.iterations());
+    const auto passes = static_cast<uint32_t>(state.iterations());
+    return counter == (loop.counterModulus != 0 ? passes % loop.counterModulus : passes);
 }
 
 void setLineCounters(benchmark::State& state, const Loop& loop, double seconds)
@@ -157,7 +171,7 @@ void behaviourLoop(benchmark::State& state, const Loop& loop)
         loadScene(scene, loop);
         double seconds = runPasses(state, dynamic_cast<CMC_Behaviour*>(scene.getObject("PASS")));
         auto* counter = dynamic_cast<CMC_Integer*>(scene.getObject("I"));
-        if (counter == nullptr || !ranEveryPass(state, static_cast<uint32_t>(counter->getValue())))
+        if (counter == nullptr || !ranEveryPass(state, loop, static_cast<uint32_t>(counter->getValue())))
             state.SkipWithError("the behaviour did not run its lines");
         setLineCounters(state, loop, seconds);
         scene.unload();
@@ -298,7 +312,7 @@ void luaLoop(benchmark::State& state, const Loop& loop)
         }
     }
     double seconds = cpuSecondsSince(start);
-    if (!ranEveryPass(state, peer.counter())) {
+    if (!ranEveryPass(state, loop, peer.counter())) {
         state.SkipWithError("the Lua twin did not run its lines");
         return;
     }
@@ -332,6 +346,8 @@ void plainArithmetic(benchmark::State& state)
 
 BENCHMARK_CAPTURE(luaLoop, check, kConditionLoop)->Name("Lua 5.4 (CHECK loop)");
 BENCHMARK_CAPTURE(behaviourLoop, check, kConditionLoop)->Name("behaviour loop (CHECK loop)");
+BENCHMARK_CAPTURE(luaLoop, addIf, kAddIfLoop)->Name("Lua 5.4 (ADD+@IF loop)");
+BENCHMARK_CAPTURE(behaviourLoop, addIf, kAddIfLoop)->Name("behaviour loop (ADD+@IF loop)");
 BENCHMARK_CAPTURE(luaLoop, if, kIfLoop)->Name("Lua 5.4 (@IF loop)");
 BENCHMARK_CAPTURE(behaviourLoop, if, kIfLoop)->Name("behaviour loop (@IF loop)");
 BENCHMARK(plainArithmetic)->Name("plain C++ (CHECK loop's steps, the floor)");

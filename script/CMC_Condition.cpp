@@ -12,6 +12,8 @@
 #include "script/CMC_Variable.h"
 #include "script/CMC_WatchedValue.h"
 
+#include <string_view>
+
 namespace {
 
 struct OperatorWord {
@@ -35,8 +37,9 @@ const OperatorWord kInlineOperators[] = {
 template <size_t N>
 int codeOf(const OperatorWord (&table)[N], const CXString& word)
 {
+    const std::string_view text(word.c_str(), static_cast<size_t>(word.getLength()));
     for (const OperatorWord& entry : table) {
-        if (word == entry.word)
+        if (text == entry.word)
             return entry.code;
     }
     return CMC_Condition::EQUAL;
@@ -206,7 +209,12 @@ bool CMC_Condition::valid(CMC_ObjectsContainer* container, const CXString& text)
 bool CMC_Condition::valid(CMC_ObjectsContainer* container, const CXString& operand1, const CXString& operand2,
                           const CXString& operatorText)
 {
-    return valid(container, operand1, operand2, codeOf(kInlineOperators, operatorText));
+    return valid(container, operand1, operand2, resolveInlineOperator(operatorText));
+}
+
+int CMC_Condition::resolveInlineOperator(const CXString& word)
+{
+    return codeOf(kInlineOperators, word);
 }
 
 bool CMC_Condition::valid(CMC_ObjectsContainer* container, const CXString& operand1Text, const CXString& operand2Text,

@@ -33,6 +33,9 @@ public:
 
     // The operator code of a word; EQUAL for any other word.
     static int resolveCondition(const CXString& word);
+    // The operator code of a statement's operator word ("_", "!_", "<>", "<", "<_", ">", ">_", "?");
+    // EQUAL for any other word.
+    static int resolveInlineOperator(const CXString& word);
 
     // One text holding both operands and the operator: ' equal, !' not equal, < less, <' less or
     // equal, > greater, >' greater or equal, ? instance of (the object named by operand 1 has the
@@ -48,8 +51,10 @@ public:
     CXString getOperand2() const { return operand2Text_; }
     CXString getOperator() const { return operatorText_; }
 
-private:
+    // The test of an operator code on two values, as the operand texts would give them.
     static bool compareWith(int operatorCode, CMC_Variable* operand1, CMC_Variable* operand2);
+
+private:
     static bool isInstanceOf(CMC_ObjectsContainer* container, const CXString& operand1, const CXString& operand2);
     // `silent` is set when a failed conversion must raise no signal.
     bool test(bool& silent);

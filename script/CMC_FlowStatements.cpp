@@ -9,6 +9,8 @@
 #include "script/CMC_NestingGuard.h"
 #include "script/CMC_ObjectsContainer.h"
 #include "script/CMC_StopCode.h"
+#include "script/CMC_String.h"
+#include "script/CMC_TypeIds.h"
 #include "script/CMC_ValueStatements.h"
 #include "script/CMC_VariableFactory.h"
 
@@ -71,6 +73,39 @@ bool CMC_FlowStatements::conditionTextHolds(CMC_ObjectsContainer* container, con
     return outcome;
 }
 
+namespace {
+
+// The argument as the variable the line passed, without evaluating it; null for anything else,
+// an expression included (its evaluation is the text path's to make).
+CMC_Variable* passedOfType(CMC_Dummy_Runner::Call& call, int index, int type)
+{
+    if (index >= call.count())
+        return nullptr;
+    CMC_Variable* value = CMC_Variable::fromArgument(call.arguments->at(index));
+    return value != nullptr && value->getType() == type ? value : nullptr;
+}
+
+// IF(a, operator, b, ...) with two integers and an operator word: the text path turns each
+// integer into its decimal text and reads it back as the same integer, so the values are compared
+// as they are. False (nothing decided) for any other arguments.
+bool integerTestHolds(CMC_Dummy_Runner::Call& call, bool& holds)
+{
+    CMC_Variable* first = passedOfType(call, 0, script::TYPE_INTEGER);
+    CMC_Variable* second = passedOfType(call, 2, script::TYPE_INTEGER);
+    auto* word = static_cast<CMC_String*>(passedOfType(call, 1, script::TYPE_STRING));
+    if (first == nullptr || second == nullptr || word == nullptr)
+        return false;
+    const int code = CMC_Condition::resolveInlineOperator(word->value());
+    // An instance test reads its operands as names.
+    if (code == CMC_Condition::INSTANCEOF)
+        return false;
+    CMC_NestingGuard guard(CMC_NestingGuard::RUNNING, "condition text");
+    holds = guard.entered() && CMC_Condition::compareWith(code, first, second);
+    return true;
+}
+
+} // namespace
+
 CMC_Variable* CMC_FlowStatements::ifStatement(CMC_Dummy_Runner::Call& call)
 {
     if (call.container == nullptr)
@@ -79,9 +114,20 @@ CMC_Variable* CMC_FlowStatements::ifStatement(CMC_Dummy_Runner::Call& call)
     if (call.count() < 4) {
         branch = text(call, conditionTextHolds(call.container, text(call, 0)) ? 1 : 2);
     } else {
-        bool holds = CMC_Condition::valid(call.container, text(call, 0), text(call, 2), text(call, 1));
-        branch = holds ? text(call, 3) : text(call, 4);
+        bool holds = false;
+        if (!integerTestHolds(call, holds))
+            holds = CMC_Condition::valid(call.container, text(call, 0), text(call, 2), text(call, 1));
+        const int index = holds ? 3 : 4;
+        // A branch named by a text is used as it is.
+        if (auto* name = static_cast<CMC_String*>(passedOfType(call, index, script::TYPE_STRING)))
+            return runBranch(call, name->value());
+        branch = text(call, index);
     }
+    return runBranch(call, branch);
+}
+
+CMC_Variable* CMC_FlowStatements::runBranch(CMC_Dummy_Runner::Call& call, const CXString& branch)
+{
     if (branch.getLength() == 0)
         return nullptr;
     CMC_CodeArgument code(call.container, branch);

@@ -32,6 +32,8 @@ private:
     static bool countedLoop(CMC_ObjectsContainer* container, const CXString& codeText, int start, int length, int step,
                             const CounterSetter& setCounter, const char* what);
     static CXString text(CMC_Dummy_Runner::Call& call, int index);
+    // Runs the code argument a branch of IF names; BREAK when its run reported BREAK.
+    static CMC_Variable* runBranch(CMC_Dummy_Runner::Call& call, const CXString& branch);
     // An operand of WHILE as text: the name of a variable written by name, else the text.
     static CXString operandText(CMC_Dummy_Runner::Call& call, int index);
 };

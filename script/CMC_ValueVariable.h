@@ -11,6 +11,8 @@ template <typename T>
 class CMC_ValueVariable : public CMC_Variable {
 public:
     T getValue() const { return value_; }
+    // The value without a copy, for readers that only look at it.
+    const T& value() const { return value_; }
     T getDefault() const { return default_; }
 
     void set(CMC_Variable* other) override
@@ -20,10 +22,11 @@ public:
             onChange(false);
             return;
         }
-        T old = value_;
+        // Compared before the store, so that no copy of the old value is needed.
+        const bool changed = !(value_ == valueOf(same));
         value_ = valueOf(same);
         releaseConverted(same, other);
-        onChange(!(old == value_));
+        onChange(changed);
     }
 
     void clear() override
@@ -116,7 +119,7 @@ protected:
     }
 
     // The value of a variable of this same type.
-    static T valueOf(CMC_Variable* same) { return static_cast<CMC_ValueVariable*>(same)->value_; }
+    static const T& valueOf(CMC_Variable* same) { return static_cast<CMC_ValueVariable*>(same)->value_; }
 
     T value_{};
     T default_{};

@@ -211,6 +211,37 @@ TEST_F(BehaviourLines, CodeGivenAsAParameterBecomesABehaviourForOneCall)
     turn();
 }
 
+TEST_F(BehaviourLines, IfTestsEveryKindOfOperandAsItsText)
+{
+    load(kValues + declare("N", "INTEGER", "5") + declare("V", "INTEGER", "3") + declare("W", "STRING", "abc") +
+         "OBJECT=P\nP:TYPE=STRUCT\nP:FIELDS=X<INTEGER>\n" + behaviourText("SETUP", "P|X^SET(9);"));
+    runBehaviour("SETUP");
+    struct Case {
+        const char* test;
+        bool holds;
+    };
+    // Operands are read back from their texts: N's instance test asks for an object named "5". An
+    // operand deleted by the other operand's call fails the test.
+    const Case cases[] = {
+        {"N,_,5", true},           {"5,_,N", true},           {"N,>,4", true},         {"N,<,4", false},
+        {"N,>_,5", true},          {"N,<_,4", false},         {"N,!_,5", false},       {"N,<>,6", true},
+        {"-7,<,N", true},          {"N,nonsense,5", true},    {"1.5,>,1", true},       {"2,_,2.0", true},
+        {"\"abc\",_,W", true},     {"W,<,\"abd\"", true},     {"TRUE,_,TRUE", true},   {"TRUE,_,FALSE", false},
+        {"$1,_,7", true},          {"N,<,$1", true},          {"P|X,_,9", true},       {"[N+1],_,6", true},
+        {"N,_,[2*3]", false},      {"REC^COUNT(),>,0", true}, {"N,?,INTEGER", false},  {"V,_,REC^KILL(V)", false},
+    };
+    int index = 0;
+    for (const Case& c : cases) {
+        const std::string name = "IF" + std::to_string(index++);
+        load(behaviourText(name, std::string("@IF(") + c.test + ",{REC^YES();},{REC^NO();});"));
+        eventLog().clear();
+        runBehaviour(name.c_str(), {"7"});
+        ASSERT_FALSE(eventLog().empty()) << c.test;
+        EXPECT_EQ(eventLog().back(), c.holds ? "REC.YES()" : "REC.NO()") << c.test;
+    }
+    turn();
+}
+
 TEST_F(BehaviourLines, StructureFields)
 {
     load(kValues + "OBJECT=P\nP:TYPE=STRUCT\nP:FIELDS=X<INTEGER>,Y<INTEGER>\n" +
