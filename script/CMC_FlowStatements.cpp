@@ -110,20 +110,18 @@ CMC_Variable* CMC_FlowStatements::ifStatement(CMC_Dummy_Runner::Call& call)
 {
     if (call.container == nullptr)
         return nullptr;
-    CXString branch;
-    if (call.count() < 4) {
-        branch = text(call, conditionTextHolds(call.container, text(call, 0)) ? 1 : 2);
-    } else {
-        bool holds = false;
-        if (!integerTestHolds(call, holds))
-            holds = CMC_Condition::valid(call.container, text(call, 0), text(call, 2), text(call, 1));
-        const int index = holds ? 3 : 4;
-        // A branch named by a text is used as it is.
-        if (auto* name = static_cast<CMC_String*>(passedOfType(call, index, script::TYPE_STRING)))
-            return runBranch(call, name->value());
-        branch = text(call, index);
-    }
-    return runBranch(call, branch);
+    if (call.count() < 4)
+        return runBranch(call, text(call, conditionTextHolds(call.container, text(call, 0)) ? 1 : 2));
+    bool holds = false;
+    if (!integerTestHolds(call, holds))
+        holds = CMC_Condition::valid(call.container, text(call, 0), text(call, 2), text(call, 1));
+    const int index = holds ? 3 : 4;
+    // A missing branch is an empty one, and a branch named by a text is used as it is.
+    if (index >= call.count())
+        return nullptr;
+    if (auto* name = static_cast<CMC_String*>(passedOfType(call, index, script::TYPE_STRING)))
+        return runBranch(call, name->value());
+    return runBranch(call, text(call, index));
 }
 
 CMC_Variable* CMC_FlowStatements::runBranch(CMC_Dummy_Runner::Call& call, const CXString& branch)
