@@ -75,6 +75,8 @@ struct CMC_Behaviour_Entry::Slot {
     CXString boundName;
     CMC_Ref<CMC_Behaviour> anonymous;
     bool anonymousTakesParameters = false;
+    // A literal argument: its line passes the literal itself.
+    bool constant = false;
 
     bool evaluatedAtRun() const { return nested != nullptr || filledAtRun; }
 
@@ -257,8 +259,12 @@ void CMC_Behaviour_Entry::parseValue()
         constantObject_ = found;
         constantName_ = found->getName();
     }
-    if (!holds(line_, '$'))
+    if (!holds(line_, '$')) {
         literal_.reset(ownedLiteral(line_));
+        pristine_.reset(ownedLiteral(line_));
+        if (literal_ != nullptr)
+            literal_->markAsLineConstant();
+    }
 }
 
 void CMC_Behaviour_Entry::parseCall(int open)
@@ -341,6 +347,7 @@ void CMC_Behaviour_Entry::parseArgument(const CXString& piece)
         }
     } else {
         slot.nested = std::make_unique<CMC_Behaviour_Entry>(behaviour_.get(), piece);
+        slot.constant = slot.nested->isConstantLine();
     }
     if (slot.evaluatedAtRun() || slot.anonymousTakesParameters)
         constant_ = false;
@@ -411,6 +418,38 @@ CMC_Variable* CMC_Behaviour_Entry::runValue(CXArray* parameters)
     return value;
 }
 
+bool CMC_Behaviour_Entry::isConstantLine() const
+{
+    return form_ == Form::VALUE && literal_ != nullptr && pristine_ != nullptr && constantLookup_ == ConstantLookup::VARIABLE;
+}
+
+// The same choice as runValue's, without the copy of the literal.
+CMC_Variable* CMC_Behaviour_Entry::constantArgument()
+{
+    if (CMC_Object* bound = constantObject_.get())
+        return static_cast<CMC_Variable*>(bound);
+    if (CMC_Variable* named = variableNamed(container()))
+        return named;
+    return literal_.get();
+}
+
+void CMC_Behaviour_Entry::restoreConstant()
+{
+    if (!literal_->equals(pristine_.get()))
+        literal_->set(pristine_.get());
+}
+
+CMC_Variable* CMC_Behaviour_Entry::detachedResult(CMC_Variable* result, const RunFrame& frame)
+{
+    if (result == nullptr || script::isStopCode(result) || result->getId() != CMC_Variable::kLineConstantId)
+        return result;
+    for (size_t i = 0; i < slots_.size(); ++i) {
+        if (slots_[i].constant && (*frame.watched)[i].get() == result)
+            return CMC_VariableFactory::copyVariable(result);
+    }
+    return result;
+}
+
 // The container's variable of the constant name. Most such names are literals (a number, TRUE)
 // that never name anything: a miss is remembered until a container files a name again.
 CMC_Variable* CMC_Behaviour_Entry::variableNamed(CMC_ObjectsContainer* owner)
@@ -463,6 +502,7 @@ CMC_Variable* CMC_Behaviour_Entry::runCall(CMC_Object* object, CXArray* paramete
             result = byName ? runner->run(methodName_, called, owner, frame.values) : runner->run(method_, called, owner, frame.values);
         }
     }
+    result = detachedResult(result, frame);
     releaseArguments(frame, result);
     --running_;
     return result;
@@ -483,7 +523,10 @@ void CMC_Behaviour_Entry::evaluateArguments(RunFrame& frame, CMC_Object* object,
     for (size_t i = 0; i < slots_.size(); ++i) {
         Slot& slot = slots_[i];
         int index = static_cast<int>(i);
-        if (slot.nested != nullptr) {
+        if (slot.constant && frame.ownValues == nullptr) {
+            // A line run again inside its own call passes copies: the outer call holds the literal.
+            (*frame.watched)[i].set(slot.nested->constantArgument());
+        } else if (slot.nested != nullptr) {
             (*frame.watched)[i].set(script::valueOnly(slot.nested->run(object, parameters)));
         } else if (slot.filledAtRun) {
             CXString filled = CMC_CodeText::fillParams(slot.filledText, parameters);
@@ -546,6 +589,10 @@ void CMC_Behaviour_Entry::releaseArguments(RunFrame& frame, CMC_Variable* result
         CMC_Variable* value = (*frame.watched)[i].get();
         (*frame.watched)[i].reset();
         frame.values->setAt(index, nullptr);
+        if (slot.constant && value != nullptr && value->getId() == CMC_Variable::kLineConstantId) {
+            slot.nested->restoreConstant();
+            continue;
+        }
         if (const RunFrame::Made* made = frame.madeFor(index)) {
             CMC_Object* behaviour = made->behaviour.get();
             if (behaviour != nullptr && owner != nullptr && owner->removeObject(behaviour))

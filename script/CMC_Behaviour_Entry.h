@@ -95,6 +95,15 @@ private:
 
     static ConstantLookup lookupOf(const CXString& name);
     CMC_Variable* runValue(CXArray* parameters);
+    // A value line made of a literal: as an argument, it passes the literal itself.
+    bool isConstantLine() const;
+    // What the line gives as a constant argument: a variable its text names, else the literal.
+    CMC_Variable* constantArgument();
+    // After the call: the literal takes back the value it was parsed with, should the method have
+    // changed it.
+    void restoreConstant();
+    // The call's result, unless it is one of the literals passed: a copy of that then.
+    CMC_Variable* detachedResult(CMC_Variable* result, const RunFrame& frame);
     CMC_Variable* variableNamed(CMC_ObjectsContainer* owner);
     CMC_Variable* runFilledExpression(const CXString& filled);
     CMC_Variable* runCall(CMC_Object* object, CXArray* parameters);
@@ -134,6 +143,8 @@ private:
     // it must be looked up.
     uint64_t missingSince_ = 0;
     CMC_Owned<CMC_Variable> literal_;
+    // The literal as parsed, for lines passed as constant arguments.
+    CMC_Owned<CMC_Variable> pristine_;
     CMC_ObjectRef indirectSource_;
     CMC_Owned<CMC_Expression> ownSource_;
     bool lateObject_ = false;

@@ -31,8 +31,15 @@ public:
     // are told by their exact class.
     static CMC_Variable* fromArgument(CXObject* argument);
 
-    // The pool slot; -1 for every variable that is not pooled.
+    // A behaviour line's literal argument, handed to the method it calls as itself rather than as a
+    // fresh temporary each run: it reads as a temporary (its id is not negative), no pool takes it
+    // back, and the line puts back its value if the method changed it.
+    static constexpr int kLineConstantId = 0x7fffffff;
+
+    // The pool slot; kLineConstantId for a line's constant argument; -1 for every other variable
+    // that is not pooled.
     int getId() const { return poolIndex_; }
+    void markAsLineConstant() { poolIndex_ = kLineConstantId; }
     bool isToIni() const { return toIni_; }
     bool isNetNotify() const { return netNotify_; }
 

@@ -174,6 +174,13 @@ TEST_F(BehaviourLines, ReferencesPassTheVariableItselfOrAValueOfTheLinesOwn)
     runBehaviour("B");
     EXPECT_EQ(intOf("A"), 1 + 7 + 1);
     turn();
+    // A plain literal is the same in every run, whatever the method did to it in the last one.
+    load(behaviourText("C", "A^ADD(REC^BUMP(5));"));
+    call("A", "SET", {"0"});
+    runBehaviour("C");
+    runBehaviour("C");
+    EXPECT_EQ(intOf("A"), 12);
+    turn();
 }
 
 TEST_F(BehaviourLines, AnonymousCodeRunsWithTheEnclosingRunsParameters)
