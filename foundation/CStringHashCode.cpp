@@ -3,15 +3,23 @@
 #include <cstring>
 #include <typeinfo>
 
-CStringHashCode::CStringHashCode(const CXString& text)
-    : hash_(hashOf(text.c_str(), text.getLength())), textHash_(textHashOf(text.c_str(), text.getLength())), text_(text)
+CStringHashCode::CStringHashCode(const CXString& text) : textHash_(textHashOf(text.c_str(), text.getLength())), text_(text)
 {
+}
+
+int CStringHashCode::getHashcode() const
+{
+    if (!hashKnown_) {
+        hash_ = hashOf(text_.c_str(), text_.getLength());
+        hashKnown_ = true;
+    }
+    return hash_;
 }
 
 void CStringHashCode::set(const char* text)
 {
     text_ = text != nullptr ? text : "";
-    hash_ = hashOf(text_.c_str(), text_.getLength());
+    hashKnown_ = false;
     textHash_ = textHashOf(text_.c_str(), text_.getLength());
 }
 

@@ -17,7 +17,8 @@ public:
     // A well-spread 64-bit hash of the same bytes, for tables that file many texts: the positional
     // hash gives thousands of texts one value.
     uint64_t getTextHash() const { return textHash_; }
-    int getHashcode() const override { return hash_; }
+    // Worked out when first asked: lookups through a text index never ask.
+    int getHashcode() const override;
     // True when the other object is a CStringHashCode with byte-for-byte the same text.
     bool equals(const CXObject* other) const override;
 
@@ -25,7 +26,8 @@ public:
     static uint64_t textHashOf(const char* text, int length);
 
 private:
-    int hash_;
+    mutable int hash_ = 0;
+    mutable bool hashKnown_ = false;
     uint64_t textHash_;
     CXString text_;
 };

@@ -208,6 +208,8 @@ void CMC_Behaviour::addTempObject(CMC_Object* object)
 
 void CMC_Behaviour::flushTempObjects()
 {
+    if (tempObjects_.empty())
+        return;
     std::vector<CMC_ObjectRef> objects;
     objects.swap(tempObjects_);
     CMC_ObjectsContainer* container = getScene();
