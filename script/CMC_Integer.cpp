@@ -107,28 +107,35 @@ CMC_Variable* CMC_Integer::calculate(CMC_Variable* operand, int operation)
     } else {
         int theirs = valueOf(same);
         releaseConverted(same, operand);
-        switch (operation) {
-        case ADD:
-            result->value_ = wrapAdd(value_, theirs);
-            break;
-        case SUBTRACT:
-            result->value_ = wrapSub(value_, theirs);
-            break;
-        case MULTIPLY:
-            result->value_ = wrapMul(value_, theirs);
-            break;
-        case DIVIDE:
-            result->value_ = divide(value_, theirs);
-            break;
-        case REMAINDER:
-            result->value_ = remainder(value_, theirs);
-            break;
-        default:
-            break;
-        }
+        if (operation >= ADD && operation <= REMAINDER)
+            result->value_ = applied(value_, theirs, operation);
     }
     result->onChange(false);
     return result;
+}
+
+int CMC_Integer::applied(int mine, int theirs, int operation)
+{
+    switch (operation) {
+    case ADD:
+        return wrapAdd(mine, theirs);
+    case SUBTRACT:
+        return wrapSub(mine, theirs);
+    case MULTIPLY:
+        return wrapMul(mine, theirs);
+    case DIVIDE:
+        return divide(mine, theirs);
+    default:
+        return remainder(mine, theirs);
+    }
+}
+
+void CMC_Integer::applyInteger(int operand, int operation)
+{
+    const int next = applied(value_, operand, operation);
+    const bool changed = next != value_;
+    value_ = next;
+    onChange(changed);
 }
 
 int CMC_Integer::getBufferLen()

@@ -23,6 +23,9 @@ public:
     CMC_Variable* convert(int type) override;
     // Division and remainder by zero give 0; the quotient INT_MIN / -1 wraps to INT_MIN.
     CMC_Variable* calculate(CMC_Variable* operand, int operation) override;
+    // Stores what calculate gives with an integer operand (an operation of ADD to REMAINDER), as
+    // set of its result would, without the temporary.
+    void applyInteger(int operand, int operation);
     int getBufferLen() override;
     void netstore(uint8_t* buffer) override;
     bool netrestore(const uint8_t* buffer, int length) override;
@@ -32,4 +35,6 @@ public:
 
     static int divide(int a, int b);
     static int remainder(int a, int b);
+    // ADD to REMAINDER of two integers.
+    static int applied(int mine, int theirs, int operation);
 };

@@ -5,6 +5,7 @@
 #include "foundation/IntegerWrap.h"
 #include "platform/Files.h"
 #include "script/CMC_Bool.h"
+#include "script/CMC_Cast.h"
 #include "script/CMC_Double.h"
 #include "script/CMC_Integer.h"
 #include "script/CMC_ObjectsContainer.h"
@@ -14,6 +15,7 @@
 
 #include <cmath>
 #include <ctime>
+#include <typeinfo>
 
 namespace {
 
@@ -185,7 +187,16 @@ CMC_Variable* CMC_Variable_Runner::storeCalculated(CMC_Variable* variable, CXVec
 {
     if (argumentCount(arguments) < 1)
         return nullptr;
-    CMC_Variable* result = variable->calculate(getParameter(arguments, 0), operation);
+    CMC_Variable* operand = getParameter(arguments, 0);
+    // Integer on integer, the common case, needs no temporary for the result. A class derived from
+    // the integer may calculate its own way: it takes the general path.
+    if (typeid(*variable) == typeid(CMC_Integer) && operand != nullptr && operand->getType() == script::TYPE_INTEGER) {
+        if (auto* value = script::castUsually<CMC_Integer>(operand)) {
+            static_cast<CMC_Integer*>(variable)->applyInteger(value->getValue(), operation);
+            return nullptr;
+        }
+    }
+    CMC_Variable* result = variable->calculate(operand, operation);
     variable->set(result);
     CMC_Object::flush(result);
     return nullptr;
