@@ -112,15 +112,21 @@ bool CResourcesManager::contains(const CSharedMedium* medium) const
     return indexOf(medium) >= 0;
 }
 
+int CResourcesManager::getUseCount(const CSharedMedium* medium) const
+{
+    int index = indexOf(medium);
+    if (index >= 0)
+        return entryAt(index)->useCount;
+    for (int i = 0; i < nested_.getSize(); ++i) {
+        if (int count = nestedAt(i)->getUseCount(medium))
+            return count;
+    }
+    return 0;
+}
+
 bool CResourcesManager::holds(const CSharedMedium* medium) const
 {
-    if (contains(medium))
-        return true;
-    for (int i = 0; i < nested_.getSize(); ++i) {
-        if (nestedAt(i)->holds(medium))
-            return true;
-    }
-    return false;
+    return getUseCount(medium) > 0;
 }
 
 bool CResourcesManager::remove(CSharedMedium* medium)

@@ -38,6 +38,8 @@ public:
     CSharedMedium* get(const CXString& name);
     // True when an entry of this manager holds exactly that medium.
     bool contains(const CSharedMedium* medium) const;
+    // The users of the medium here or in a nested manager; 0 when none holds it.
+    int getUseCount(const CSharedMedium* medium) const;
     // One user fewer. At none the medium is hidden, taken off the screen and deleted: true. False
     // while users remain or when neither this manager nor its nested ones hold the medium.
     bool remove(CSharedMedium* medium);

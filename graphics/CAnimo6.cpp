@@ -94,3 +94,36 @@ bool CAnimo6::isAt(CXPoint p, bool useAlpha)
     // The frame stands at its own place within the animation, without the animation's moves.
     return frame->isAt(p - GetPosition() + frame->GetPosition(), useAlpha);
 }
+
+void CAnimo6::replace_color(short from, short to)
+{
+    forEachFrame([from, to](CFrame& frame) { frame.replace_color(from, to); });
+    Invalidate();
+}
+
+template <class Operation>
+void CAnimo6::onCurrentFrame(Operation operation)
+{
+    CFrame* frame = GetFrame(-1);
+    if (frame == nullptr)
+        return;
+    operation(*frame);
+    // Packed frames are unpacked around the change and packed again: their planes move.
+    updateWithCurrentFrame();
+    Invalidate();
+}
+
+void CAnimo6::mergeAlpha(CXPoint at, CGraphicsObject* stamp)
+{
+    onCurrentFrame([at, stamp](CFrame& frame) { frame.mergeAlpha(at, stamp); });
+}
+
+void CAnimo6::restoreAlpha(CGraphicsObject* stamp)
+{
+    onCurrentFrame([stamp](CFrame& frame) { frame.restoreAlpha(stamp); });
+}
+
+void CAnimo6::mergeAlpha2(CXPoint at, CGraphicsObject* stamp, bool reset)
+{
+    onCurrentFrame([at, stamp, reset](CFrame& frame) { frame.mergeAlpha2(at, stamp, reset); });
+}

@@ -43,4 +43,16 @@ public:
     void resetFlips() override;
     // Whether the current frame shows the point (its pixel there, with `useAlpha`).
     bool isAt(CXPoint p, bool useAlpha);
+    // Every frame's pixels.
+    void replace_color(short from, short to) override;
+    // Stamping goes to the current frame's alpha plane (its pixel coordinates), which the
+    // animation then shows again.
+    void mergeAlpha(CXPoint at, CGraphicsObject* stamp) override;
+    void restoreAlpha(CGraphicsObject* stamp) override;
+    void mergeAlpha2(CXPoint at, CGraphicsObject* stamp, bool reset) override;
+
+private:
+    // Applies the operation to the current frame, shows its planes again and redraws.
+    template <class Operation>
+    void onCurrentFrame(Operation operation);
 };

@@ -3,6 +3,7 @@
 #include "foundation/CDataBuffer2Dim.h"
 #include "foundation/CFile.h"
 #include "foundation/CXArray.h"
+#include "graphics/CAlphaStamp.h"
 #include "graphics/CCollisionInspector.h"
 #include "graphics/CColor.h"
 #include "graphics/CImageWriter.h"
@@ -99,20 +100,7 @@ CGraphicsObject::CGraphicsObject(CWindow* window, CXSize size, int bpp, uint8_t*
 CGraphicsObject::CGraphicsObject(CWindow* window, CGraphicsObject& other)
 {
     initialize(window);
-    ownsData_ = false;
-    data_ = other.data_;
-    alpha_ = other.alpha_;
-    red_ = other.red_;
-    green_ = other.green_;
-    blue_ = other.blue_;
-    width_ = other.width_;
-    height_ = other.height_;
-    pitch_ = other.pitch_;
-    bpp_ = other.bpp_;
-    compression_ = other.compression_;
-    packing_.viewOf(other.packing_);
-    dataSize_ = other.dataSize_;
-    std::copy(std::begin(other.channelSize_), std::end(other.channelSize_), channelSize_);
+    viewPlanesOf(other);
     clip_ = other.clip_;
     viewport_ = other.viewport_;
     CXPoint at = other.GetPosition();
@@ -202,6 +190,7 @@ void CGraphicsObject::Flush()
 {
     delete backup_;
     backup_ = nullptr;
+    alphaStamp_.reset();
     pack(true);
     if (!ownsData_)
         return;
@@ -211,6 +200,25 @@ void CGraphicsObject::Flush()
     freePlane(green_);
     freePlane(blue_);
     freePlane(alpha_);
+}
+
+void CGraphicsObject::viewPlanesOf(CGraphicsObject& other)
+{
+    CGraphicsObject::Flush();
+    ownsData_ = false;
+    data_ = other.data_;
+    alpha_ = other.alpha_;
+    red_ = other.red_;
+    green_ = other.green_;
+    blue_ = other.blue_;
+    width_ = other.width_;
+    height_ = other.height_;
+    pitch_ = other.pitch_;
+    bpp_ = other.bpp_;
+    compression_ = other.compression_;
+    packing_.viewOf(other.packing_);
+    dataSize_ = other.dataSize_;
+    std::copy(std::begin(other.channelSize_), std::end(other.channelSize_), channelSize_);
 }
 
 void CGraphicsObject::alloc(CXSize size, int bpp, bool)
@@ -525,6 +533,110 @@ void CGraphicsObject::Fill(CXRect rect, CColor* color)
         std::fill_n(pixels + size_t(row) * width_ + part.left, part.Width(), value);
 }
 
+void CGraphicsObject::replace_color(short from, short to)
+{
+    CPackedPlanes::RawScope raw(packing_);
+    if (!hasRawPlane() || (bpp_ != 15 && bpp_ != 16))
+        return;
+    auto* pixels = reinterpret_cast<uint16_t*>(data_);
+    std::replace(pixels, pixels + pixelCount(), static_cast<uint16_t>(from), static_cast<uint16_t>(to));
+}
+
+const uint8_t* CGraphicsObject::rawAlpha(std::unique_ptr<uint8_t[]>& copy)
+{
+    copy = packing_.unpackedAlpha();
+    if (copy != nullptr)
+        return copy.get();
+    return compression_ == COMPRESSION_NONE ? alpha_ : nullptr;
+}
+
+void CGraphicsObject::invalidatePart(const CXRect& part)
+{
+    if (hasArea(part)) {
+        CXRect moved = part + GetPosition();
+        Invalidate(&moved);
+    }
+}
+
+void CGraphicsObject::restoreAlpha(CGraphicsObject* stamp)
+{
+    if (stamp == nullptr || stamp->alphaStamp_ == nullptr)
+        return;
+    CPackedPlanes::RawScope raw(packing_);
+    if (alpha_ != nullptr && compression_ == COMPRESSION_NONE)
+        invalidatePart(stamp->alphaStamp_->restore(alpha_, width_, height_));
+}
+
+void CGraphicsObject::mergeAlpha(CXPoint at, CGraphicsObject* stamp)
+{
+    if (stamp == nullptr)
+        return;
+    restoreAlpha(stamp);
+    if (at.x >= width_ || at.y >= height_)
+        return;
+    CPackedPlanes::RawScope raw(packing_);
+    std::unique_ptr<uint8_t[]> copy;
+    const uint8_t* from = stamp->rawAlpha(copy);
+    if (alpha_ == nullptr || compression_ != COMPRESSION_NONE || from == nullptr)
+        return;
+    int stampWidth = stamp->width_;
+    CXRect part(std::max(at.x, 0), std::max(at.y, 0), int(std::min<int64_t>(int64_t(at.x) + stampWidth, width_)),
+                int(std::min<int64_t>(int64_t(at.y) + stamp->height_, height_)));
+    if (!hasArea(part))
+        return;
+    if (stamp->alphaStamp_ == nullptr)
+        stamp->alphaStamp_ = std::make_unique<CAlphaStamp>();
+    stamp->alphaStamp_->save(alpha_, width_, part);
+    // A picture stamped into itself reads what it had before the copy.
+    std::vector<uint8_t> own;
+    if (from == alpha_) {
+        own.assign(from, from + pixelCount());
+        from = own.data();
+    }
+    for (int row = part.top; row < part.bottom; ++row) {
+        const uint8_t* source = from + size_t(row - at.y) * stampWidth + (part.left - at.x);
+        std::copy(source, source + part.Width(), alpha_ + size_t(row) * width_ + part.left);
+    }
+    invalidatePart(part);
+}
+
+void CGraphicsObject::mergeAlpha2(CXPoint at, CGraphicsObject* stamp, bool reset)
+{
+    if (stamp == nullptr)
+        return;
+    CPackedPlanes::RawScope raw(packing_);
+    std::unique_ptr<uint8_t[]> copy;
+    const uint8_t* from = stamp->rawAlpha(copy);
+    if (alpha_ == nullptr || compression_ != COMPRESSION_NONE || from == nullptr)
+        return;
+    std::vector<uint8_t> own;
+    if (from == alpha_) {
+        own.assign(from, from + pixelCount());
+        from = own.data();
+    }
+    if (reset)
+        std::fill_n(alpha_, pixelCount(), uint8_t(255));
+    // The stamp's box gives the extent; rows and columns are the stamp's own from its corner. Only
+    // what falls inside this picture is written.
+    CXRect box = stamp->GetBoundingBox();
+    int rows = std::min(box.Height(), stamp->height_);
+    int columns = std::min(box.Width(), stamp->width_);
+    CXRect part(std::max(at.x, 0), std::max(at.y, 0), int(std::min<int64_t>(int64_t(at.x) + std::max(columns, 0), width_)),
+                int(std::min<int64_t>(int64_t(at.y) + std::max(rows, 0), height_)));
+    for (int row = part.top; row < part.bottom; ++row) {
+        const uint8_t* source = from + size_t(row - at.y) * stamp->width_;
+        uint8_t* target = alpha_ + size_t(row) * width_;
+        for (int column = part.left; column < part.right; ++column) {
+            if (target[column] != 0)
+                target[column] = source[column - at.x];
+        }
+    }
+    if (reset)
+        Invalidate();
+    else
+        invalidatePart(part);
+}
+
 _canvas CGraphicsObject::asCanvas()
 {
     return _canvas{reinterpret_cast<uint16_t*>(GetDataPtr()), alpha_, bpp_, x_, y_, Width(), Size().cy, clip_};
@@ -832,8 +944,16 @@ void CGraphicsObject::removeInvalidateObserver(CInvalidateObserver* observer)
 
 void CGraphicsObject::notifyInvalidate(CXRect* rect)
 {
+    if (observers_->isEmpty())
+        return;
+    // Observers may leave (or others join) while they are told: walk a copy, skip those gone.
+    std::vector<CInvalidateObserver*> listed;
     for (int i = 0; i < observers_->getSize(); ++i)
-        static_cast<CInvalidateObserver*>((*observers_)[i])->onInvalidate(this, rect);
+        listed.push_back(static_cast<CInvalidateObserver*>((*observers_)[i]));
+    for (CInvalidateObserver* observer : listed) {
+        if (observers_->contains(observer))
+            observer->onInvalidate(this, rect);
+    }
 }
 
 CGraphicsObject* CGraphicsObject::getDrawn()

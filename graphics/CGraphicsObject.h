@@ -8,7 +8,9 @@
 #include "graphics/CPackedPlanes.h"
 
 #include <cstdint>
+#include <memory>
 
+class CAlphaStamp;
 class CColor;
 class CDataBuffer2Dim;
 class CFile;
@@ -102,6 +104,20 @@ public:
     virtual void Fill(CColor* color);
     // The part of the rectangle within the picture, 15 and 16 bits.
     virtual void Fill(CXRect rect, CColor* color);
+    // Every 16-bit pixel equal to `from` becomes `to`.
+    virtual void replace_color(short from, short to);
+
+    // Alpha stamping: the stamp's alpha plane is copied into this picture's at `at` (pixel
+    // coordinates, clipped to the picture), after the bytes the stamp covered the last time are
+    // put back; the stamp keeps the bytes it covers now. A point at or past the right or bottom
+    // edge only puts the last bytes back. Nothing without an alpha plane here.
+    virtual void mergeAlpha(CXPoint at, CGraphicsObject* stamp);
+    // Puts back the bytes the stamp covered here the last time.
+    virtual void restoreAlpha(CGraphicsObject* stamp);
+    // Every alpha byte here that is not 0 takes the stamp's alpha byte over the stamp's bounding
+    // box, placed at `at` and clipped to the picture; with `reset` the whole plane is 255 first.
+    // Nothing is kept for putting back.
+    virtual void mergeAlpha2(CXPoint at, CGraphicsObject* stamp, bool reset);
 
     // Draws this object onto the target at its position (see CPixelLoops for the pixels).
     virtual void redraw(CGraphicsObject* target);
@@ -162,6 +178,9 @@ public:
 
     // Fresh planes: a colour plane of the size and format and an alpha plane.
     void alloc(CXSize size, int bpp, bool unused);
+    // Frees the planes it owns and shows the other object's planes from then on, as a view does:
+    // their size, format and packing with them, its own position and settings kept.
+    void viewPlanesOf(CGraphicsObject& other);
     // A fresh colour plane of the current data size.
     void Alloc();
 
@@ -318,6 +337,11 @@ private:
     int pixelCount() const;
     // The alpha byte at a point in the object's own coordinates; 0 without a plane or outside.
     int alphaAt(CXPoint local) const;
+    // The alpha plane raw: its own when it is raw, else an unpacked copy held in `copy`; null
+    // without one.
+    const uint8_t* rawAlpha(std::unique_ptr<uint8_t[]>& copy);
+    // The part of the picture (pixel coordinates) is drawn again where the picture stands.
+    void invalidatePart(const CXRect& part);
     // Auto clip: narrows the clipping rectangle to the part that lies on the target; false when
     // nothing of the object does.
     bool clipTo(CGraphicsObject* target);
@@ -365,4 +389,6 @@ private:
     CValidationQuene* subObjects_;
     bool visible_;
     CPackedPlanes packing_{*this};
+    // Kept while this picture serves as an alpha stamp (mergeAlpha).
+    std::unique_ptr<CAlphaStamp> alphaStamp_;
 };

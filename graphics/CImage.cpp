@@ -61,13 +61,14 @@ int CImage::Load(const CXString& name, bool convert)
     } else {
         load(CFile::getPath(getWindow(), name));
     }
-    if (LastError() != 0)
-        return LastError();
-    loaded(name);
+    if (LastError() == 0) {
+        loaded(name);
+        setFileName(name);
+        if (convert)
+            CGraphicsObject::Load(name);
+    }
+    // Loaded or not, the planes changed: the screen and whoever shows them hear it.
     Invalidate();
-    setFileName(name);
-    if (convert)
-        CGraphicsObject::Load(name);
     return LastError();
 }
 

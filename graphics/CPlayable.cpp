@@ -60,12 +60,14 @@ bool CPlayable::notify(int type)
     CPlayableObserver* generic = genericNotifier_;
 
     bool answer = true;
+    ++notifying_;
     for (CPlayableObserver* observer : listed) {
         if (notifiers_.contains(observer))
             answer = tell(observer, type);
     }
     if (generic != nullptr && generic == genericNotifier_)
         answer = tell(generic, type);
+    --notifying_;
     return answer;
 }
 

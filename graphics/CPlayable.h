@@ -92,6 +92,8 @@ public:
     // one told answered (true when nobody was told). An observer taken off the list while others
     // are being told is not told any more.
     virtual bool notify(int type);
+    // True while the playable tells its observers: whatever they do then must not delete it.
+    bool isNotifying() const { return notifying_ > 0; }
 
     virtual void setVolume(int volume) { volume_ = volume; }
     virtual void setPanning(int panning) { panning_ = panning; }
@@ -163,6 +165,7 @@ private:
     int frequency_ = 0;
     CPlayable* parent_ = nullptr;
     CPlayableObserver* genericNotifier_ = nullptr;
+    int notifying_ = 0;
     CXArray notifiers_;
     mutable std::shared_ptr<const void> lifetime_;
 };

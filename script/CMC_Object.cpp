@@ -243,11 +243,15 @@ CXString** CMC_Object::getBehavioursList()
 
 CXString** CMC_Object::makeSignalList(std::initializer_list<const char*> names)
 {
-    auto** list = new CXString*[names.size() + 1];
-    size_t i = 0;
-    for (const char* name : names)
-        list[i++] = new CXString(name);
-    list[i] = nullptr;
+    return makeSignalList(names.begin(), names.size());
+}
+
+CXString** CMC_Object::makeSignalList(const char* const* names, size_t count)
+{
+    auto** list = new CXString*[count + 1];
+    for (size_t i = 0; i < count; ++i)
+        list[i] = new CXString(names[i]);
+    list[count] = nullptr;
     return list;
 }
 
@@ -445,13 +449,20 @@ bool CMC_Object::raise(const CXString& key, CXArray* arguments, bool givenArgume
 
 bool CMC_Object::raiseSpecificOrPlain(const CXString& signal, const CXString& parameter)
 {
+    return raiseFirstOf({signal + "^" + parameter}, signal);
+}
+
+bool CMC_Object::raiseFirstOf(std::initializer_list<CXString> specificForms, const CXString& plain, CXArray* arguments)
+{
     bool guarded = !destroying_;
     CMC_ObjectRef self(guarded ? this : nullptr);
-    if (onSignal(signal + "^" + parameter))
-        return true;
-    if (guarded && !self.isAlive())
-        return false;
-    return onSignal(signal);
+    for (const CXString& specific : specificForms) {
+        if (onSignal(specific))
+            return true;
+        if (guarded && !self.isAlive())
+            return false;
+    }
+    return arguments != nullptr ? onSignal(plain, arguments) : onSignal(plain);
 }
 
 // ---- binding from definitions -----------------------------------------------------------------

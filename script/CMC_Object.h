@@ -131,6 +131,10 @@ public:
 
     // Raises signal^parameter, and the plain signal only when no handler took the specific form.
     bool raiseSpecificOrPlain(const CXString& signal, const CXString& parameter);
+    // Raises the forms in turn, the most specific first, until a handler takes one; the plain
+    // signal last, with the arguments when there are some. True when a handler took one. Stops
+    // when a handler deleted the object.
+    bool raiseFirstOf(std::initializer_list<CXString> specificForms, const CXString& plain, CXArray* arguments = nullptr);
     // True when a handler was ever bound for the listed signal of that index.
     bool isSignalHandled(int index) const
     {
@@ -140,6 +144,8 @@ public:
     // Gives a pooled temporary back to the variable pools; does nothing to null or to variables
     // that are not pooled.
     static void flush(CMC_Variable* value, bool unused = false);
+    // Copies of `count` signal names, null-terminated, as getBehavioursList answers them.
+    static CXString** makeSignalList(const char* const* names, size_t count);
 
     // Lifetime (see the class comment). beginDestruction is idempotent; destroy also deletes.
     void beginDestruction();

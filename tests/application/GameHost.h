@@ -29,6 +29,7 @@
 #include "foundation/CLanguageOSVer.h"
 #include "foundation/CXVector.h"
 #include "graphics/CWindow.h"
+#include "objects/CObjectTypes.h"
 #include "platform/Clock.h"
 #include "platform/Display.h"
 #include "platform/HeadlessAudioDevice.h"
@@ -102,8 +103,8 @@ protected:
 
     // Starts the game in the folder as the player does: a window host on a headless host window
     // (active, the mouse from window messages, so no poller thread) with its display on the
-    // headless framebuffer, then the engine host on the game's INI file, with no CD search. False
-    // when no application was loaded.
+    // headless framebuffer, then the engine host on the game's INI file, with no CD search, and
+    // every script object type registered. False when no application was loaded.
     bool start(const std::string& commandLine = "")
     {
         commandLine_ = std::make_unique<CCommandLine6>(commandLine.c_str());
@@ -113,6 +114,7 @@ protected:
         window_->OnCreate();
         window_->OnActivateApp(true);
         window_->CreateSurface();
+        CObjectTypes::registerAll();
         host_ = std::make_unique<CApplication>(window_.get(), kIniName, "", commandLine_.get());
         host_->preinitializeApplication(true);
         return application() != nullptr;

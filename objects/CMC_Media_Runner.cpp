@@ -1,0 +1,207 @@
+#include "objects/CMC_Media_Runner.h"
+
+#include "graphics/CColor.h"
+#include "graphics/CGraphicsObject.h"
+#include "graphics/CRefreshScreen.h"
+#include "graphics/CWindow.h"
+#include "objects/CMC_GraphicsMedia.h"
+#include "script/CMC_Bool.h"
+#include "script/CMC_Integer.h"
+#include "script/CMC_ObjectsContainer.h"
+#include "script/CMC_TypeIds.h"
+#include "script/CMC_Variable.h"
+#include "script/CMC_VariableFactory.h"
+#include "script/CValueList.h"
+
+#include <cstdint>
+
+bool CMC_Media_Runner::isNumber(CXVector* arguments, int index)
+{
+    CMC_Variable* argument = getParameter(arguments, index);
+    return argument != nullptr && argument->getType() == script::TYPE_INTEGER;
+}
+
+void CMC_Media_Runner::placeAt(CGraphicsObject* picture, int x, int y)
+{
+    picture->Invalidate();
+    picture->SetPosition(x, y);
+    picture->Invalidate();
+}
+
+void CMC_Media_Runner::setClipping(CGraphicsObject* picture, CMC_ObjectsContainer* container, CXVector* arguments)
+{
+    CXRect clip;
+    if (argumentCount(arguments) == 1) {
+        CGraphicsObject* other = container != nullptr ? container->getGraphicsObject(stringArgument(arguments, 0)) : nullptr;
+        clip = other != nullptr ? other->GetBoundingBox() : CXRect(0, 0, 0, 0);
+    } else {
+        clip = CXRect(intArgument(arguments, 0), intArgument(arguments, 1), intArgument(arguments, 2), intArgument(arguments, 3));
+    }
+    picture->SetClippingRect(clip);
+}
+
+CMC_Variable* CMC_Media_Runner::isNear(CGraphicsObject* picture, CMC_ObjectsContainer* container, CXVector* arguments)
+{
+    if (argumentCount(arguments) >= 5) {
+        CXRect rect(intArgument(arguments, 0), intArgument(arguments, 1), intArgument(arguments, 2), intArgument(arguments, 3));
+        return CMC_VariableFactory::makeBool(picture->isNear(rect, intArgument(arguments, 4)));
+    }
+    CGraphicsObject* other = container != nullptr ? container->getGraphicsObject(stringArgument(arguments, 0)) : nullptr;
+    return CMC_VariableFactory::makeBool(other != nullptr && picture->isNear(other, intArgument(arguments, 1)));
+}
+
+void CMC_Media_Runner::setAnchor(CGraphicsObject* picture, CXVector* arguments)
+{
+    if (argumentCount(arguments) >= 2) {
+        picture->setAnchor(intArgument(arguments, 0), intArgument(arguments, 1));
+        return;
+    }
+    struct Point {
+        const char* name;
+        int x; // halves of the width from the left
+        int y; // halves of the height from the top
+    };
+    static const Point kPoints[] = {
+        {"CENTER", 1, 1},    {"LEFTUPPER", 0, 0}, {"RIGHTUPPER", 2, 0}, {"LEFTLOWER", 0, 2}, {"RIGHTLOWER", 2, 2},
+        {"LEFT", 0, 1},      {"RIGHT", 2, 1},     {"TOP", 1, 0},        {"BOTTOM", 1, 2},
+    };
+    CXString word = stringArgument(arguments, 0);
+    CXPoint at = picture->GetPosition();
+    int width = picture->Width();
+    int height = picture->Height();
+    CXPoint anchor(0, 0);
+    for (const Point& point : kPoints) {
+        if (word == point.name) {
+            // A whole width or height when the count is 2, a truncated half when it is 1.
+            anchor = CXPoint(at.x + (point.x == 2 ? width : point.x * width / 2), at.y + (point.y == 2 ? height : point.y * height / 2));
+            break;
+        }
+    }
+    picture->setAnchor(anchor);
+}
+
+void CMC_Media_Runner::appendTo(CMC_ObjectsContainer* container, const CXString& name, CMC_Variable* value, int times)
+{
+    auto* list = dynamic_cast<CValueList*>(container != nullptr ? container->getObject(name) : nullptr);
+    for (int i = 0; list != nullptr && i < times; ++i)
+        list->add(value);
+    CMC_Object::flush(value);
+}
+
+void CMC_Media_Runner::getAnchor(CGraphicsObject* picture, CMC_ObjectsContainer* container, CXVector* arguments)
+{
+    CXString name = stringArgument(arguments, 0);
+    CXPoint anchor = picture->getAnchor();
+    appendTo(container, name, CMC_VariableFactory::makeInteger(anchor.x));
+    appendTo(container, name, CMC_VariableFactory::makeInteger(anchor.y));
+}
+
+void CMC_Media_Runner::drawOnto(CGraphicsObject* picture, CMC_ObjectsContainer* container, const CXString& name, int priority)
+{
+    CGraphicsObject* target = container != nullptr ? container->getGraphicsObject(name) : nullptr;
+    if (target != nullptr && target != picture)
+        target->addObject(picture, priority);
+}
+
+void CMC_Media_Runner::mergeAlpha(CGraphicsObject* picture, CMC_ObjectsContainer* container, CXVector* arguments)
+{
+    CXPoint at(intArgument(arguments, 0), intArgument(arguments, 1));
+    CGraphicsObject* stamp = container != nullptr ? container->getGraphicsObject(stringArgument(arguments, 2)) : nullptr;
+    // An animation stamps with the frame it shows.
+    if (stamp != nullptr)
+        picture->mergeAlpha(at, stamp->getDrawn());
+}
+
+void CMC_Media_Runner::mergeAlpha2(CGraphicsObject* picture, CMC_ObjectsContainer* container, CXVector* arguments)
+{
+    CXPoint at(intArgument(arguments, 0), intArgument(arguments, 1));
+    CGraphicsObject* stamp = container != nullptr ? container->getGraphicsObject(stringArgument(arguments, 2)) : nullptr;
+    bool reset = argumentCount(arguments) >= 4 && boolArgument(arguments, 3);
+    if (stamp != nullptr)
+        picture->mergeAlpha2(at, stamp->getDrawn(), reset);
+}
+
+namespace {
+
+// The point of the arguments within the picture standing at `origin`; false outside it.
+bool pointInPicture(CGraphicsObject* picture, CXPoint origin, CXPoint point, CXPoint& local)
+{
+    if (picture == nullptr)
+        return false;
+    local = CXPoint(int(int64_t(point.x) - origin.x), int(int64_t(point.y) - origin.y));
+    return int64_t(point.x) >= origin.x && int64_t(point.y) >= origin.y && local.x < picture->Width() &&
+           local.y < picture->Height();
+}
+
+} // namespace
+
+CMC_Variable* CMC_Media_Runner::alphaAt(CGraphicsObject* picture, CXPoint origin, CXVector* arguments)
+{
+    CXPoint local;
+    int alpha = 0;
+    if (pointInPicture(picture, origin, CXPoint(intArgument(arguments, 0), intArgument(arguments, 1)), local))
+        alpha = static_cast<int8_t>(picture->GetPixel(CHANNEL_ALPHA, local));
+    return CMC_VariableFactory::makeInteger(alpha);
+}
+
+CMC_Variable* CMC_Media_Runner::pixelAt(CGraphicsObject* picture, CXPoint origin, CXVector* arguments)
+{
+    CXPoint local;
+    int pixel = 0;
+    if (pointInPicture(picture, origin, CXPoint(intArgument(arguments, 0), intArgument(arguments, 1)), local)) {
+        CColor color = picture->GetPixel(local.x, local.y);
+        // 16-bit pixels come sign-extended; other colours (a packed picture's black) read 0.
+        if (color.getModel() == COLORMODEL_15 || color.getModel() == COLORMODEL_16)
+            pixel = static_cast<int16_t>(color.getPixel());
+    }
+    return CMC_VariableFactory::makeInteger(pixel);
+}
+
+short CMC_Media_Runner::screenPixel(CWindow* window, int red, int green, int blue)
+{
+    CRefreshScreen* screen = window != nullptr ? window->GetRefreshScreenInterface() : nullptr;
+    auto r = static_cast<unsigned>(red) & 0xFF;
+    auto g = static_cast<unsigned>(green) & 0xFF;
+    auto b = static_cast<unsigned>(blue) & 0xFF;
+    if (screen != nullptr && screen->GetBpp() == 15)
+        return static_cast<short>(((r >> 3) << 10 | (g >> 3) << 5 | (b >> 3)) & 0x7FFF);
+    return static_cast<short>((r >> 3) << 11 | (g >> 2) << 5 | (b >> 3));
+}
+
+void CMC_Media_Runner::replaceColor(CGraphicsObject* picture, CXVector* arguments, int first)
+{
+    int channels[6];
+    for (int i = 0; i < 6; ++i)
+        channels[i] = intArgument(arguments, first + i);
+    CWindow* window = picture->getWindow();
+    picture->replace_color(screenPixel(window, channels[0], channels[1], channels[2]),
+                           screenPixel(window, channels[3], channels[4], channels[5]));
+}
+
+void CMC_Media_Runner::monitorCollision(CMC_GraphicsMedia* object, CXVector* arguments)
+{
+    object->monitorCollisions(boolArgument(arguments, 0));
+    object->getGraphics()->setMonitorCollisions(true);
+}
+
+void CMC_Media_Runner::removeMonitorCollision(CMC_GraphicsMedia* object)
+{
+    object->removeCollisionsMonitoring();
+    object->getGraphics()->setMonitorCollisions(false);
+}
+
+void CMC_Media_Runner::flip(CGraphicsObject* picture, Flip how)
+{
+    switch (how) {
+    case Flip::Horizontal:
+        picture->FlipH();
+        break;
+    case Flip::Vertical:
+        picture->FlipV();
+        break;
+    case Flip::Reset:
+        picture->resetFlips();
+        break;
+    }
+    picture->Invalidate();
+}

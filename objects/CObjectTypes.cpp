@@ -1,0 +1,51 @@
+#include "objects/CObjectTypes.h"
+
+#include "graphics/CAnimo6.h"
+#include "graphics/CFrame.h"
+#include "graphics/CImage.h"
+#include "objects/CMC_Animo.h"
+#include "objects/CMC_Animo_Runner.h"
+#include "objects/CMC_Image.h"
+#include "objects/CMC_Image_Runner.h"
+#include "script/CMC_CreationChain.h"
+#include "script/CMC_RunnerFactory.h"
+#include "script/CMC_TypeIds.h"
+
+namespace {
+
+// A type's creators, empty maker and runner under its word and identifier.
+template <class Object, class Runner>
+void registerType(const char* word, int type)
+{
+    CMC_CreationChain::registerCreator(word, [](CMC_ObjectsContainer* container, CMElement* element) -> CMC_Object* {
+        return new Object(container, element);
+    });
+    CMC_CreationChain::registerEmptyCreator(word, [](CMC_ObjectsContainer* container) -> CMC_Object* { return new Object(container); });
+    CMC_RunnerFactory::registerRunner(type, [] { return new Runner(); });
+}
+
+// The animation of an ANIMO, or with a part after "!" its frame of that name.
+CGraphicsObject* animationOf(CMC_Object* object, CMC_ObjectsContainer*, const CXString* part)
+{
+    auto* animo = dynamic_cast<CMC_Animo*>(object);
+    CAnimo6* animation = animo != nullptr ? animo->getAnimo() : nullptr;
+    if (animation == nullptr || part == nullptr)
+        return animation;
+    return animation->getFrame(*part);
+}
+
+CGraphicsObject* imageOf(CMC_Object* object, CMC_ObjectsContainer*, const CXString*)
+{
+    auto* image = dynamic_cast<CMC_Image*>(object);
+    return image != nullptr ? image->getImage() : nullptr;
+}
+
+} // namespace
+
+void CObjectTypes::registerAll()
+{
+    registerType<CMC_Animo, CMC_Animo_Runner>("ANIMO", script::TYPE_ANIMO);
+    CMC_CreationChain::registerGraphicsAccessor(script::TYPE_ANIMO, animationOf);
+    registerType<CMC_Image, CMC_Image_Runner>("IMAGE", script::TYPE_IMAGE);
+    CMC_CreationChain::registerGraphicsAccessor(script::TYPE_IMAGE, imageOf);
+}
