@@ -4,6 +4,7 @@
 #include "foundation/CFile_Stream.h"
 #include "foundation/CMElement.h"
 #include "foundation/CXArchive.h"
+#include "fuzz/StoringSink.h"
 #include "fuzz/ScriptPools.h"
 #include "script/CMC_Array.h"
 #include "script/CMC_Behaviour.h"
@@ -22,21 +23,6 @@
 #include <string>
 
 namespace {
-
-// A storing archive's file: the bytes go to a string.
-class Sink : public CFile {
-public:
-    int Write(const void* data, int n) override
-    {
-        if (n > 0)
-            bytes.append(static_cast<const char*>(data), static_cast<size_t>(n));
-        return n > 0 ? n : 0;
-    }
-    int Length() override { return static_cast<int>(bytes.size()); }
-    int Tell() override { return static_cast<int>(bytes.size()); }
-
-    std::string bytes;
-};
 
 struct Form {
     std::function<CMC_Object*(CMC_ObjectsContainer*)> make;
@@ -88,7 +74,7 @@ std::string readAndStore(const Form& form, CMC_ObjectsContainer* scene, const st
     CXArchive reading(&file, false);
     std::unique_ptr<CMC_Object, void (*)(CMC_Object*)> object(form.make(scene), CMC_Object::destroy);
     form.serialize(object.get(), &reading);
-    Sink sink;
+    StoringSink sink;
     CXArchive storing(&sink, true);
     form.serialize(object.get(), &storing);
     return sink.bytes;

@@ -1,5 +1,6 @@
-// The pixel operations of CGraphicsObject: flood fill, colour filters, outlines, scaling,
-// centring, deep copies and displacement.
+// The pixel operations of CGraphicsObject: flood fill, colour filters and replacement, outlines,
+// scaling, centring, deep copies, displacement and alpha stamping.
+#include "graphics/CAlphaStamp.h"
 #include "graphics/CColor.h"
 #include "graphics/CGraphicsObject.h"
 
@@ -9,6 +10,11 @@
 #include <vector>
 
 namespace {
+
+bool hasArea(const CXRect& r)
+{
+    return r.Width() > 0 && r.Height() > 0;
+}
 
 // The explicit stack of a scan-line flood fill: one entry a recorded span, with how far its scans
 // of the row ahead and of the row behind have come. Walking it visits spans in the order a
@@ -361,4 +367,110 @@ void CGraphicsObject::displacementFilter(CXPoint* offsets, bool withAlpha, bool 
     data_ = colour;
     if (alpha != nullptr)
         alpha_ = alpha;
+}
+
+// ---- colour replacement and alpha stamping ---------------------------------------------------
+
+void CGraphicsObject::replace_color(short from, short to)
+{
+    CPackedPlanes::RawScope raw(packing_);
+    if (!hasRawPlane() || (bpp_ != 15 && bpp_ != 16))
+        return;
+    auto* pixels = reinterpret_cast<uint16_t*>(data_);
+    std::replace(pixels, pixels + pixelCount(), static_cast<uint16_t>(from), static_cast<uint16_t>(to));
+}
+
+const uint8_t* CGraphicsObject::rawAlpha(std::unique_ptr<uint8_t[]>& copy)
+{
+    copy = packing_.unpackedAlpha();
+    if (copy != nullptr)
+        return copy.get();
+    return compression_ == COMPRESSION_NONE ? alpha_ : nullptr;
+}
+
+void CGraphicsObject::invalidatePart(const CXRect& part)
+{
+    if (hasArea(part)) {
+        CXRect moved = part + GetPosition();
+        Invalidate(&moved);
+    }
+}
+
+void CGraphicsObject::restoreAlpha(CGraphicsObject* stamp)
+{
+    if (stamp == nullptr || stamp->alphaStamp_ == nullptr)
+        return;
+    CPackedPlanes::RawScope raw(packing_);
+    if (alpha_ != nullptr && compression_ == COMPRESSION_NONE)
+        invalidatePart(stamp->alphaStamp_->restore(alpha_, width_, height_));
+}
+
+void CGraphicsObject::mergeAlpha(CXPoint at, CGraphicsObject* stamp)
+{
+    if (stamp == nullptr)
+        return;
+    restoreAlpha(stamp);
+    if (at.x >= width_ || at.y >= height_)
+        return;
+    CPackedPlanes::RawScope raw(packing_);
+    std::unique_ptr<uint8_t[]> copy;
+    const uint8_t* from = stamp->rawAlpha(copy);
+    if (alpha_ == nullptr || compression_ != COMPRESSION_NONE || from == nullptr)
+        return;
+    int stampWidth = stamp->width_;
+    CXRect part(std::max(at.x, 0), std::max(at.y, 0), int(std::min<int64_t>(int64_t(at.x) + stampWidth, width_)),
+                int(std::min<int64_t>(int64_t(at.y) + stamp->height_, height_)));
+    if (!hasArea(part))
+        return;
+    if (stamp->alphaStamp_ == nullptr)
+        stamp->alphaStamp_ = std::make_unique<CAlphaStamp>();
+    stamp->alphaStamp_->save(alpha_, width_, part);
+    // A picture stamped into itself reads what it had before the copy.
+    std::vector<uint8_t> own;
+    if (from == alpha_) {
+        own.assign(from, from + pixelCount());
+        from = own.data();
+    }
+    for (int row = part.top; row < part.bottom; ++row) {
+        const uint8_t* source = from + size_t(row - at.y) * stampWidth + (part.left - at.x);
+        std::copy(source, source + part.Width(), alpha_ + size_t(row) * width_ + part.left);
+    }
+    invalidatePart(part);
+}
+
+void CGraphicsObject::mergeAlpha2(CXPoint at, CGraphicsObject* stamp, bool reset)
+{
+    if (stamp == nullptr)
+        return;
+    CPackedPlanes::RawScope raw(packing_);
+    std::unique_ptr<uint8_t[]> copy;
+    const uint8_t* from = stamp->rawAlpha(copy);
+    if (alpha_ == nullptr || compression_ != COMPRESSION_NONE || from == nullptr)
+        return;
+    std::vector<uint8_t> own;
+    if (from == alpha_) {
+        own.assign(from, from + pixelCount());
+        from = own.data();
+    }
+    if (reset)
+        std::fill_n(alpha_, pixelCount(), uint8_t(255));
+    // The stamp's box gives the extent; rows and columns are the stamp's own from its corner. Only
+    // what falls inside this picture is written.
+    CXRect box = stamp->GetBoundingBox();
+    int rows = std::min(box.Height(), stamp->height_);
+    int columns = std::min(box.Width(), stamp->width_);
+    CXRect part(std::max(at.x, 0), std::max(at.y, 0), int(std::min<int64_t>(int64_t(at.x) + std::max(columns, 0), width_)),
+                int(std::min<int64_t>(int64_t(at.y) + std::max(rows, 0), height_)));
+    for (int row = part.top; row < part.bottom; ++row) {
+        const uint8_t* source = from + size_t(row - at.y) * stamp->width_;
+        uint8_t* target = alpha_ + size_t(row) * width_;
+        for (int column = part.left; column < part.right; ++column) {
+            if (target[column] != 0)
+                target[column] = source[column - at.x];
+        }
+    }
+    if (reset)
+        Invalidate();
+    else
+        invalidatePart(part);
 }

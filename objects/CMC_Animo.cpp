@@ -87,10 +87,7 @@ CPlayable* CMC_Animo::getAnimoPlayable()
 
 bool CMC_Animo::takeShared(CResourcesManager* manager, const CXString& file)
 {
-    CAnimo6* shared = CSceneResources::take<CAnimo6>(manager, file);
-    if (shared != nullptr)
-        setEngine(shared);
-    return shared != nullptr;
+    return takeSharedAs<CAnimo6>(manager, file);
 }
 
 void CMC_Animo::makeEngine()

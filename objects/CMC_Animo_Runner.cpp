@@ -16,82 +16,79 @@
 
 namespace {
 
-struct MethodName {
-    const char* name;
-    int id;
-};
+using S = CMC_Media_Runner::Shared;
 
-const MethodName kMethods[] = {
-    {"SHOW", CMC_Animo_Runner::SHOW},
-    {"HIDE", CMC_Animo_Runner::HIDE},
-    {"PAUSE", CMC_Animo_Runner::PAUSE},
-    {"RESUME", CMC_Animo_Runner::RESUME},
-    {"SETPOSITION", CMC_Animo_Runner::SETPOSITION},
-    {"MOVE", CMC_Animo_Runner::MOVE},
-    {"LOAD", CMC_Animo_Runner::LOAD},
-    {"CLEARCLIPPING", CMC_Animo_Runner::CLEARCLIPPING},
-    {"SETCLIPPING", CMC_Animo_Runner::SETCLIPPING},
-    {"PLAY", CMC_Animo_Runner::PLAY},
-    {"SETFRAME", CMC_Animo_Runner::SETFRAME},
-    {"STOP", CMC_Animo_Runner::STOP},
-    {"ISPLAYING", CMC_Animo_Runner::ISPLAYING},
-    {"GETPOSITIONX", CMC_Animo_Runner::GETPOSITIONX},
-    {"GETPOSITIONY", CMC_Animo_Runner::GETPOSITIONY},
-    {"GETWIDTH", CMC_Animo_Runner::GETWIDTH},
-    {"GETHEIGHT", CMC_Animo_Runner::GETHEIGHT},
-    {"GETFRAME", CMC_Animo_Runner::GETFRAME},
-    {"GETFRAMENAME", CMC_Animo_Runner::GETFRAMENAME},
-    {"GETFRAMENO", CMC_Animo_Runner::GETFRAMENO},
-    {"GETEVENTNAME", CMC_Animo_Runner::GETEVENTNAME},
-    {"ISNEAR", CMC_Animo_Runner::ISNEAR},
-    {"ISINSIDE", CMC_Animo_Runner::ISINSIDE},
-    {"PLAYRAND", CMC_Animo_Runner::PLAYRAND},
-    {"MONITORCOLLISION", CMC_Animo_Runner::MONITORCOLLISION},
-    {"REMOVEMONITORCOLLISION", CMC_Animo_Runner::REMOVEMONITORCOLLISION},
-    {"SETFORWARD", CMC_Animo_Runner::SETFORWARD},
-    {"SETBACKWARD", CMC_Animo_Runner::SETBACKWARD},
-    {"NEXTFRAME", CMC_Animo_Runner::NEXTFRAME},
-    {"PREVFRAME", CMC_Animo_Runner::PREVFRAME},
-    {"SETPRIORITY", CMC_Animo_Runner::SETPRIORITY},
-    {"GETALPHA", CMC_Animo_Runner::GETALPHA},
-    {"GETPIXEL", CMC_Animo_Runner::GETPIXEL},
-    {"SETFPS", CMC_Animo_Runner::SETFPS},
-    {"MERGEALPHA", CMC_Animo_Runner::MERGEALPHA},
-    {"INVALIDATE", CMC_Animo_Runner::INVALIDATE},
-    {"GETCURRFRAMEPOSX", CMC_Animo_Runner::GETCURRFRAMEPOSX},
-    {"GETCURRFRAMEPOSY", CMC_Animo_Runner::GETCURRFRAMEPOSY},
-    {"GETCENTERX", CMC_Animo_Runner::GETCENTERX},
-    {"GETCENTERY", CMC_Animo_Runner::GETCENTERY},
-    {"GETNOE", CMC_Animo_Runner::GETNOE},
-    {"GETNOF", CMC_Animo_Runner::GETNOF},
-    {"GETNOFINEVENT", CMC_Animo_Runner::GETNOFINEVENT},
-    {"GETMAXWIDTH", CMC_Animo_Runner::GETMAXWIDTH},
-    {"GETMAXHEIGHT", CMC_Animo_Runner::GETMAXHEIGHT},
-    {"ISVISIBLE", CMC_Animo_Runner::ISVISIBLE},
-    {"GETCFRAMEINEVENT", CMC_Animo_Runner::GETCFRAMEINEVENT},
-    {"SETASBUTTON", CMC_Animo_Runner::SETASBUTTON},
-    {"SETONFF", CMC_Animo_Runner::SETONFF},
-    {"SETOPACITY", CMC_Animo_Runner::SETOPACITY},
-    {"SETVOLUME", CMC_Animo_Runner::SETVOLUME},
-    {"SETPAN", CMC_Animo_Runner::SETPAN},
-    {"SETFREQ", CMC_Animo_Runner::SETFREQ},
-    {"SETANCHOR", CMC_Animo_Runner::SETANCHOR},
-    {"SETFRAMENAME", CMC_Animo_Runner::SETFRAMENAME},
-    {"GETPRIORITY", CMC_Animo_Runner::GETPRIORITY},
-    {"FLIPH", CMC_Animo_Runner::FLIPH},
-    {"FLIPV", CMC_Animo_Runner::FLIPV},
-    {"RESETFLIPS", CMC_Animo_Runner::RESETFLIPS},
-    {"DRAWONTO", CMC_Animo_Runner::DRAWONTO},
-    {"PLAYREVERSE", CMC_Animo_Runner::PLAYREVERSE},
-    {"NPLAY", CMC_Animo_Runner::NPLAY},
-    {"ISAT", CMC_Animo_Runner::ISAT},
-    {"GETOPACITY", CMC_Animo_Runner::GETOPACITY},
-    {"GETANCHOR", CMC_Animo_Runner::GETANCHOR},
-    {"GETEVENTNUMBER", CMC_Animo_Runner::GETEVENTNUMBER},
-    {"GETFPS", CMC_Animo_Runner::GETFPS},
-    {"REPLACECOLOR", CMC_Animo_Runner::REPLACECOLOR},
-    {"GETENDX", CMC_Animo_Runner::GETENDX},
-    {"GETENDY", CMC_Animo_Runner::GETENDY},
+const CMC_Media_Runner::Method kMethods[] = {
+    {"SHOW", CMC_Animo_Runner::SHOW, S::None},
+    {"HIDE", CMC_Animo_Runner::HIDE, S::None},
+    {"PAUSE", CMC_Animo_Runner::PAUSE, S::None},
+    {"RESUME", CMC_Animo_Runner::RESUME, S::None},
+    {"SETPOSITION", CMC_Animo_Runner::SETPOSITION, S::SetPosition},
+    {"MOVE", CMC_Animo_Runner::MOVE, S::Move},
+    {"LOAD", CMC_Animo_Runner::LOAD, S::Load},
+    {"CLEARCLIPPING", CMC_Animo_Runner::CLEARCLIPPING, S::ClearClipping},
+    {"SETCLIPPING", CMC_Animo_Runner::SETCLIPPING, S::SetClipping},
+    {"PLAY", CMC_Animo_Runner::PLAY, S::None},
+    {"SETFRAME", CMC_Animo_Runner::SETFRAME, S::None},
+    {"STOP", CMC_Animo_Runner::STOP, S::None},
+    {"ISPLAYING", CMC_Animo_Runner::ISPLAYING, S::None},
+    {"GETPOSITIONX", CMC_Animo_Runner::GETPOSITIONX, S::None},
+    {"GETPOSITIONY", CMC_Animo_Runner::GETPOSITIONY, S::None},
+    {"GETWIDTH", CMC_Animo_Runner::GETWIDTH, S::None},
+    {"GETHEIGHT", CMC_Animo_Runner::GETHEIGHT, S::None},
+    {"GETFRAME", CMC_Animo_Runner::GETFRAME, S::None},
+    {"GETFRAMENAME", CMC_Animo_Runner::GETFRAMENAME, S::None},
+    {"GETFRAMENO", CMC_Animo_Runner::GETFRAMENO, S::None},
+    {"GETEVENTNAME", CMC_Animo_Runner::GETEVENTNAME, S::None},
+    {"ISNEAR", CMC_Animo_Runner::ISNEAR, S::IsNear},
+    {"ISINSIDE", CMC_Animo_Runner::ISINSIDE, S::None},
+    {"PLAYRAND", CMC_Animo_Runner::PLAYRAND, S::None},
+    {"MONITORCOLLISION", CMC_Animo_Runner::MONITORCOLLISION, S::MonitorCollision},
+    {"REMOVEMONITORCOLLISION", CMC_Animo_Runner::REMOVEMONITORCOLLISION, S::RemoveMonitorCollision},
+    {"SETFORWARD", CMC_Animo_Runner::SETFORWARD, S::None},
+    {"SETBACKWARD", CMC_Animo_Runner::SETBACKWARD, S::None},
+    {"NEXTFRAME", CMC_Animo_Runner::NEXTFRAME, S::None},
+    {"PREVFRAME", CMC_Animo_Runner::PREVFRAME, S::None},
+    {"SETPRIORITY", CMC_Animo_Runner::SETPRIORITY, S::SetPriority},
+    {"GETALPHA", CMC_Animo_Runner::GETALPHA, S::None},
+    {"GETPIXEL", CMC_Animo_Runner::GETPIXEL, S::None},
+    {"SETFPS", CMC_Animo_Runner::SETFPS, S::None},
+    {"MERGEALPHA", CMC_Animo_Runner::MERGEALPHA, S::MergeAlpha},
+    {"INVALIDATE", CMC_Animo_Runner::INVALIDATE, S::Invalidate},
+    {"GETCURRFRAMEPOSX", CMC_Animo_Runner::GETCURRFRAMEPOSX, S::None},
+    {"GETCURRFRAMEPOSY", CMC_Animo_Runner::GETCURRFRAMEPOSY, S::None},
+    {"GETCENTERX", CMC_Animo_Runner::GETCENTERX, S::None},
+    {"GETCENTERY", CMC_Animo_Runner::GETCENTERY, S::None},
+    {"GETNOE", CMC_Animo_Runner::GETNOE, S::None},
+    {"GETNOF", CMC_Animo_Runner::GETNOF, S::None},
+    {"GETNOFINEVENT", CMC_Animo_Runner::GETNOFINEVENT, S::None},
+    {"GETMAXWIDTH", CMC_Animo_Runner::GETMAXWIDTH, S::None},
+    {"GETMAXHEIGHT", CMC_Animo_Runner::GETMAXHEIGHT, S::None},
+    {"ISVISIBLE", CMC_Animo_Runner::ISVISIBLE, S::IsVisible},
+    {"GETCFRAMEINEVENT", CMC_Animo_Runner::GETCFRAMEINEVENT, S::None},
+    {"SETASBUTTON", CMC_Animo_Runner::SETASBUTTON, S::None},
+    {"SETONFF", CMC_Animo_Runner::SETONFF, S::None},
+    {"SETOPACITY", CMC_Animo_Runner::SETOPACITY, S::None},
+    {"SETVOLUME", CMC_Animo_Runner::SETVOLUME, S::None},
+    {"SETPAN", CMC_Animo_Runner::SETPAN, S::None},
+    {"SETFREQ", CMC_Animo_Runner::SETFREQ, S::None},
+    {"SETANCHOR", CMC_Animo_Runner::SETANCHOR, S::SetAnchor},
+    {"SETFRAMENAME", CMC_Animo_Runner::SETFRAMENAME, S::None},
+    {"GETPRIORITY", CMC_Animo_Runner::GETPRIORITY, S::GetPriority},
+    {"FLIPH", CMC_Animo_Runner::FLIPH, S::FlipH},
+    {"FLIPV", CMC_Animo_Runner::FLIPV, S::FlipV},
+    {"RESETFLIPS", CMC_Animo_Runner::RESETFLIPS, S::ResetFlips},
+    {"DRAWONTO", CMC_Animo_Runner::DRAWONTO, S::None},
+    {"PLAYREVERSE", CMC_Animo_Runner::PLAYREVERSE, S::None},
+    {"NPLAY", CMC_Animo_Runner::NPLAY, S::None},
+    {"ISAT", CMC_Animo_Runner::ISAT, S::None},
+    {"GETOPACITY", CMC_Animo_Runner::GETOPACITY, S::GetOpacity},
+    {"GETANCHOR", CMC_Animo_Runner::GETANCHOR, S::None},
+    {"GETEVENTNUMBER", CMC_Animo_Runner::GETEVENTNUMBER, S::None},
+    {"GETFPS", CMC_Animo_Runner::GETFPS, S::None},
+    {"REPLACECOLOR", CMC_Animo_Runner::REPLACECOLOR, S::None},
+    {"GETENDX", CMC_Animo_Runner::GETENDX, S::None},
+    {"GETENDY", CMC_Animo_Runner::GETENDY, S::None},
 };
 
 CMC_Variable* integer(int value)
@@ -109,9 +106,7 @@ int scaled(int64_t value, int64_t centre, int64_t divisor)
 
 void CMC_Animo_Runner::prepareMthHashSet()
 {
-    CMC_Runner::prepareMthHashSet();
-    for (const MethodName& method : kMethods)
-        putMethod(method.name, method.id);
+    putMethods(kMethods);
 }
 
 int CMC_Animo_Runner::volumeOf(int value)
@@ -131,18 +126,19 @@ int CMC_Animo_Runner::panningOf(int value)
 CMC_Variable* CMC_Animo_Runner::run(int id, CMC_Object* object, CMC_ObjectsContainer* container, CXVector* arguments)
 {
     auto* animo = dynamic_cast<CMC_Animo*>(object);
-    CAnimo6* animation = animo != nullptr ? animo->getAnimo() : nullptr;
-    // An empty object (made by CREATE) can load its animation.
-    if (animo != nullptr && id == LOAD) {
-        animo->load(stringArgument(arguments, 0), true);
-        return nullptr;
-    }
-    if (animation == nullptr || id < SHOW || id > GETENDY)
+    if (animo == nullptr)
         return CMC_Runner::run(id, object, container, arguments);
     if (container == nullptr)
         container = animo->getScene();
+    CMC_Variable* result = nullptr;
+    Shared shared = sharedOf(kMethods, id);
+    if (shared != Shared::None)
+        return runShared(shared, animo, container, arguments, result) ? result : nullptr;
+    CAnimo6* animation = animo->getAnimo();
+    if (animation == nullptr || id < SHOW || id > GETENDY)
+        return CMC_Runner::run(id, object, container, arguments);
     bool done = false;
-    CMC_Variable* result = runPlayback(id, animo, animation, arguments, done);
+    result = runPlayback(id, animo, animation, arguments, done);
     if (!done)
         result = runEvents(id, animation, arguments, done);
     if (!done)
@@ -263,35 +259,10 @@ CMC_Variable* CMC_Animo_Runner::runPicture(int id, CMC_Animo* object, CAnimo6* a
 {
     done = true;
     switch (id) {
-    case CLEARCLIPPING:
-        animation->SetClippingRect(CXRect(0, 0, 0, 0));
-        return nullptr;
-    case SETCLIPPING:
-        setClipping(animation, container, arguments);
-        return nullptr;
-    case MONITORCOLLISION:
-        monitorCollision(object, arguments);
-        return nullptr;
-    case REMOVEMONITORCOLLISION:
-        removeMonitorCollision(object);
-        return nullptr;
-    case SETPRIORITY:
-        object->setScreenPriority(intArgument(arguments, 0));
-        return nullptr;
-    case GETPRIORITY:
-        return integer(object->getScreenPriority());
     case GETALPHA:
         return alphaAt(animation->GetFrame(-1), animation->GetPosition(), arguments);
     case GETPIXEL:
         return pixelAt(animation->GetFrame(-1), animation->GetPosition(), arguments);
-    case MERGEALPHA:
-        mergeAlpha(animation, container, arguments);
-        return nullptr;
-    case INVALIDATE:
-        animation->Invalidate();
-        return nullptr;
-    case ISVISIBLE:
-        return CMC_VariableFactory::makeBool(animation->CGraphicsObject::isVisible());
     case SETASBUTTON:
         object->setAsButton(boolArgument(arguments, 0), boolArgument(arguments, 1));
         return nullptr;
@@ -302,25 +273,12 @@ CMC_Variable* CMC_Animo_Runner::runPicture(int id, CMC_Animo* object, CAnimo6* a
         // Kept as the scripts know it: the value modulo 257 (300 gives 43), as C takes it.
         animation->SetOpacity(static_cast<unsigned char>(intArgument(arguments, 0) % 257));
         return nullptr;
-    case GETOPACITY:
-        return integer(animation->GetOpacity());
-    case FLIPH:
-        flip(animation, Flip::Horizontal);
-        return nullptr;
-    case FLIPV:
-        flip(animation, Flip::Vertical);
-        return nullptr;
-    case RESETFLIPS:
-        flip(animation, Flip::Reset);
-        return nullptr;
     case DRAWONTO:
         drawOnto(animation, container, stringArgument(arguments, 0), argumentCount(arguments) > 1 ? intArgument(arguments, 1) : 0);
         return nullptr;
     case REPLACECOLOR:
         replaceColor(animation, arguments, 0);
         return nullptr;
-    case ISNEAR:
-        return isNear(animation, container, arguments);
     case GETANCHOR:
         getAnchor(animation, container, arguments);
         return nullptr;
@@ -338,12 +296,6 @@ CMC_Variable* CMC_Animo_Runner::runGeometry(int id, CAnimo6* animation, CXVector
     int height = frame != nullptr ? frame->Height() : 0;
     CXPoint drawn = animation->GetPosition();
     switch (id) {
-    case SETPOSITION:
-        placeAt(animation, intArgument(arguments, 0), intArgument(arguments, 1));
-        return nullptr;
-    case MOVE:
-        animation->Move(intArgument(arguments, 0), intArgument(arguments, 1));
-        return nullptr;
     case GETPOSITIONX:
         return integer(position(animation, arguments).x);
     case GETPOSITIONY:
@@ -374,9 +326,6 @@ CMC_Variable* CMC_Animo_Runner::runGeometry(int id, CAnimo6* animation, CXVector
     case ISAT:
         return CMC_VariableFactory::makeBool(
             animation->isAt(CXPoint(intArgument(arguments, 0), intArgument(arguments, 1)), boolArgument(arguments, 2)));
-    case SETANCHOR:
-        setAnchor(animation, arguments);
-        return nullptr;
     default:
         done = false;
         return nullptr;

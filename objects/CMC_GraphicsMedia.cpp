@@ -211,6 +211,8 @@ void CMC_GraphicsMedia::restoreRecord(CXArchive* archive)
         &priority_ >> &flushAfterPlayed >> &preload_;
     if (archive->LastError() != 0)
         return;
+    // Handlers read before the fields registered the listener at the priority the object had.
+    listenAgain();
     load(file, preload_);
     if (playable_ == nullptr)
         return;

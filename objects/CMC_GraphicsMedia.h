@@ -2,11 +2,11 @@
 
 #include "graphics/CCollisionObserver.h"
 #include "objects/CMC_PointerTarget.h"
+#include "objects/CSceneResources.h"
 
 class CGraphicsObject;
 class CPlayable;
 class CRefreshScreen;
-class CResourcesManager;
 
 // The base of the script objects that show one engine picture loaded from a file (ANIMO with an
 // animation, IMAGE with a still image): the picture's sharing within the scene, its place on the
@@ -85,6 +85,15 @@ protected:
         graphics_ = engine;
         playable_ = engine;
         shared_ = false;
+    }
+    // The manager's engine object of the file when it is of that kind (one more use of it).
+    template <class Engine>
+    bool takeSharedAs(CResourcesManager* manager, const CXString& file)
+    {
+        Engine* shared = CSceneResources::take<Engine>(manager, file);
+        if (shared != nullptr)
+            setEngine(shared);
+        return shared != nullptr;
     }
     // Everything registered for the engine object ends and the object gives it up (a use back
     // to the manager, or deleted when it is the object's own). Each type's destructor calls it

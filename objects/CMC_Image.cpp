@@ -107,10 +107,7 @@ bool CMC_Image::isShown()
 
 bool CMC_Image::takeShared(CResourcesManager* manager, const CXString& file)
 {
-    CImage* shared = CSceneResources::take<CImage>(manager, file);
-    if (shared != nullptr)
-        setEngine(shared);
-    return shared != nullptr;
+    return takeSharedAs<CImage>(manager, file);
 }
 
 void CMC_Image::makeEngine()

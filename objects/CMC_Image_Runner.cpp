@@ -13,57 +13,54 @@
 
 namespace {
 
-struct MethodName {
-    const char* name;
-    int id;
-};
+using S = CMC_Media_Runner::Shared;
 
-const MethodName kMethods[] = {
-    {"SHOW", CMC_Image_Runner::SHOW},
-    {"HIDE", CMC_Image_Runner::HIDE},
-    {"SETPOSITION", CMC_Image_Runner::SETPOSITION},
-    {"MOVE", CMC_Image_Runner::MOVE},
-    {"LOAD", CMC_Image_Runner::LOAD},
-    {"CLEARCLIPPING", CMC_Image_Runner::CLEARCLIPPING},
-    {"SETCLIPPING", CMC_Image_Runner::SETCLIPPING},
-    {"GETPOSITIONX", CMC_Image_Runner::GETPOSITIONX},
-    {"GETPOSITIONY", CMC_Image_Runner::GETPOSITIONY},
-    {"GETWIDTH", CMC_Image_Runner::GETWIDTH},
-    {"GETHEIGHT", CMC_Image_Runner::GETHEIGHT},
-    {"ISNEAR", CMC_Image_Runner::ISNEAR},
-    {"ISINSIDE", CMC_Image_Runner::ISINSIDE},
-    {"MONITORCOLLISION", CMC_Image_Runner::MONITORCOLLISION},
-    {"REMOVEMONITORCOLLISION", CMC_Image_Runner::REMOVEMONITORCOLLISION},
-    {"SETSCALEFACTOR", CMC_Image_Runner::SETSCALEFACTOR},
-    {"SETPRIORITY", CMC_Image_Runner::SETPRIORITY},
-    {"GETALPHA", CMC_Image_Runner::GETALPHA},
-    {"GETPIXEL", CMC_Image_Runner::GETPIXEL},
-    {"MERGEALPHA", CMC_Image_Runner::MERGEALPHA},
-    {"INVALIDATE", CMC_Image_Runner::INVALIDATE},
-    {"GETCENTERX", CMC_Image_Runner::GETCENTERX},
-    {"GETCENTERY", CMC_Image_Runner::GETCENTERY},
-    {"ISVISIBLE", CMC_Image_Runner::ISVISIBLE},
-    {"LINK", CMC_Image_Runner::LINK},
-    {"SETASBUTTON", CMC_Image_Runner::SETASBUTTON},
-    {"SETOPACITY", CMC_Image_Runner::SETOPACITY},
-    {"SAVE", CMC_Image_Runner::SAVE},
-    {"SETANCHOR", CMC_Image_Runner::SETANCHOR},
-    {"FLIPH", CMC_Image_Runner::FLIPH},
-    {"FLIPV", CMC_Image_Runner::FLIPV},
-    {"RESETFLIPS", CMC_Image_Runner::RESETFLIPS},
-    {"DRAWONTO", CMC_Image_Runner::DRAWONTO},
-    {"RESETPOSITION", CMC_Image_Runner::RESETPOSITION},
-    {"SETRESETPOSITION", CMC_Image_Runner::SETRESETPOSITION},
-    {"ISAT", CMC_Image_Runner::ISAT},
-    {"GETOPACITY", CMC_Image_Runner::GETOPACITY},
-    {"GETSLIDECOMPS", CMC_Image_Runner::GETSLIDECOMPS},
-    {"GETCOLORAT", CMC_Image_Runner::GETCOLORAT},
-    {"GETCOLORRAT", CMC_Image_Runner::GETCOLORRAT},
-    {"GETCOLORGAT", CMC_Image_Runner::GETCOLORGAT},
-    {"GETCOLORBAT", CMC_Image_Runner::GETCOLORBAT},
-    {"MERGEALPHA2", CMC_Image_Runner::MERGEALPHA2},
-    {"REPLACECOLOR", CMC_Image_Runner::REPLACECOLOR},
-    {"GETPRIORITY", CMC_Image_Runner::GETPRIORITY},
+const CMC_Media_Runner::Method kMethods[] = {
+    {"SHOW", CMC_Image_Runner::SHOW, S::None},
+    {"HIDE", CMC_Image_Runner::HIDE, S::None},
+    {"SETPOSITION", CMC_Image_Runner::SETPOSITION, S::SetPosition},
+    {"MOVE", CMC_Image_Runner::MOVE, S::Move},
+    {"LOAD", CMC_Image_Runner::LOAD, S::Load},
+    {"CLEARCLIPPING", CMC_Image_Runner::CLEARCLIPPING, S::ClearClipping},
+    {"SETCLIPPING", CMC_Image_Runner::SETCLIPPING, S::SetClipping},
+    {"GETPOSITIONX", CMC_Image_Runner::GETPOSITIONX, S::None},
+    {"GETPOSITIONY", CMC_Image_Runner::GETPOSITIONY, S::None},
+    {"GETWIDTH", CMC_Image_Runner::GETWIDTH, S::None},
+    {"GETHEIGHT", CMC_Image_Runner::GETHEIGHT, S::None},
+    {"ISNEAR", CMC_Image_Runner::ISNEAR, S::IsNear},
+    {"ISINSIDE", CMC_Image_Runner::ISINSIDE, S::None},
+    {"MONITORCOLLISION", CMC_Image_Runner::MONITORCOLLISION, S::MonitorCollision},
+    {"REMOVEMONITORCOLLISION", CMC_Image_Runner::REMOVEMONITORCOLLISION, S::RemoveMonitorCollision},
+    {"SETSCALEFACTOR", CMC_Image_Runner::SETSCALEFACTOR, S::None},
+    {"SETPRIORITY", CMC_Image_Runner::SETPRIORITY, S::SetPriority},
+    {"GETALPHA", CMC_Image_Runner::GETALPHA, S::None},
+    {"GETPIXEL", CMC_Image_Runner::GETPIXEL, S::None},
+    {"MERGEALPHA", CMC_Image_Runner::MERGEALPHA, S::MergeAlpha},
+    {"INVALIDATE", CMC_Image_Runner::INVALIDATE, S::Invalidate},
+    {"GETCENTERX", CMC_Image_Runner::GETCENTERX, S::None},
+    {"GETCENTERY", CMC_Image_Runner::GETCENTERY, S::None},
+    {"ISVISIBLE", CMC_Image_Runner::ISVISIBLE, S::IsVisible},
+    {"LINK", CMC_Image_Runner::LINK, S::None},
+    {"SETASBUTTON", CMC_Image_Runner::SETASBUTTON, S::None},
+    {"SETOPACITY", CMC_Image_Runner::SETOPACITY, S::None},
+    {"SAVE", CMC_Image_Runner::SAVE, S::None},
+    {"SETANCHOR", CMC_Image_Runner::SETANCHOR, S::SetAnchor},
+    {"FLIPH", CMC_Image_Runner::FLIPH, S::FlipH},
+    {"FLIPV", CMC_Image_Runner::FLIPV, S::FlipV},
+    {"RESETFLIPS", CMC_Image_Runner::RESETFLIPS, S::ResetFlips},
+    {"DRAWONTO", CMC_Image_Runner::DRAWONTO, S::None},
+    {"RESETPOSITION", CMC_Image_Runner::RESETPOSITION, S::None},
+    {"SETRESETPOSITION", CMC_Image_Runner::SETRESETPOSITION, S::None},
+    {"ISAT", CMC_Image_Runner::ISAT, S::None},
+    {"GETOPACITY", CMC_Image_Runner::GETOPACITY, S::GetOpacity},
+    {"GETSLIDECOMPS", CMC_Image_Runner::GETSLIDECOMPS, S::None},
+    {"GETCOLORAT", CMC_Image_Runner::GETCOLORAT, S::None},
+    {"GETCOLORRAT", CMC_Image_Runner::GETCOLORRAT, S::None},
+    {"GETCOLORGAT", CMC_Image_Runner::GETCOLORGAT, S::None},
+    {"GETCOLORBAT", CMC_Image_Runner::GETCOLORBAT, S::None},
+    {"MERGEALPHA2", CMC_Image_Runner::MERGEALPHA2, S::None},
+    {"REPLACECOLOR", CMC_Image_Runner::REPLACECOLOR, S::None},
+    {"GETPRIORITY", CMC_Image_Runner::GETPRIORITY, S::GetPriority},
 };
 
 CMC_Variable* integer(int value)
@@ -98,29 +95,28 @@ bool blocked(CImage* image, CMC_Image_Runner::Direction v, int x, int y)
 
 void CMC_Image_Runner::prepareMthHashSet()
 {
-    CMC_Runner::prepareMthHashSet();
-    for (const MethodName& method : kMethods)
-        putMethod(method.name, method.id);
+    putMethods(kMethods);
 }
 
 CMC_Variable* CMC_Image_Runner::run(int id, CMC_Object* object, CMC_ObjectsContainer* container, CXVector* arguments)
 {
     auto* imageObject = dynamic_cast<CMC_Image*>(object);
-    CImage* image = imageObject != nullptr ? imageObject->getImage() : nullptr;
-    // An empty object (made by CREATE) can load its picture.
-    if (imageObject != nullptr && id == LOAD) {
-        imageObject->load(stringArgument(arguments, 0), true);
-        return nullptr;
-    }
-    if (image == nullptr || id < SHOW || id > GETPRIORITY)
+    if (imageObject == nullptr)
         return CMC_Runner::run(id, object, container, arguments);
     if (container == nullptr)
         container = imageObject->getScene();
+    CMC_Variable* result = nullptr;
+    Shared shared = sharedOf(kMethods, id);
+    if (shared != Shared::None)
+        return runShared(shared, imageObject, container, arguments, result) ? result : nullptr;
+    CImage* image = imageObject->getImage();
+    if (image == nullptr || id < SHOW || id > GETPRIORITY)
+        return CMC_Runner::run(id, object, container, arguments);
     bool done = false;
-    CMC_Variable* result = runPicture(id, imageObject, image, container, arguments, done);
+    result = runPicture(id, imageObject, image, container, arguments, done);
     if (!done)
         result = runGeometry(id, imageObject, image, container, arguments, done);
-    return done ? result : CMC_Runner::run(id, object, container, arguments);
+    return result;
 }
 
 CMC_Variable* CMC_Image_Runner::runPicture(int id, CMC_Image* object, CImage* image, CMC_ObjectsContainer* container,
@@ -132,40 +128,15 @@ CMC_Variable* CMC_Image_Runner::runPicture(int id, CMC_Image* object, CImage* im
     case HIDE:
         image->Visible(id == SHOW);
         return nullptr;
-    case CLEARCLIPPING:
-        image->SetClippingRect(CXRect(0, 0, 0, 0));
-        return nullptr;
-    case SETCLIPPING:
-        setClipping(image, container, arguments);
-        return nullptr;
-    case MONITORCOLLISION:
-        monitorCollision(object, arguments);
-        return nullptr;
-    case REMOVEMONITORCOLLISION:
-        removeMonitorCollision(object);
-        return nullptr;
     case SETSCALEFACTOR:
         return nullptr;
-    case SETPRIORITY:
-        object->setScreenPriority(intArgument(arguments, 0));
-        return nullptr;
-    case GETPRIORITY:
-        return integer(object->getScreenPriority());
     case GETALPHA:
         return alphaAt(image, image->GetPosition(), arguments);
     case GETPIXEL:
         return pixelAt(image, image->GetPosition(), arguments);
-    case MERGEALPHA:
-        mergeAlpha(image, container, arguments);
-        return nullptr;
     case MERGEALPHA2:
         mergeAlpha2(image, container, arguments);
         return nullptr;
-    case INVALIDATE:
-        image->Invalidate();
-        return nullptr;
-    case ISVISIBLE:
-        return CMC_VariableFactory::makeBool(image->CGraphicsObject::isVisible());
     case LINK:
         linkTo(object, container, arguments);
         return nullptr;
@@ -176,19 +147,8 @@ CMC_Variable* CMC_Image_Runner::runPicture(int id, CMC_Image* object, CImage* im
         // The value as it comes, unlike ANIMO's.
         image->SetOpacity(static_cast<unsigned char>(intArgument(arguments, 0)));
         return nullptr;
-    case GETOPACITY:
-        return integer(image->GetOpacity());
     case SAVE:
         image->Save(stringArgument(arguments, 0), COMPRESSION_NONE);
-        return nullptr;
-    case FLIPH:
-        flip(image, Flip::Horizontal);
-        return nullptr;
-    case FLIPV:
-        flip(image, Flip::Vertical);
-        return nullptr;
-    case RESETFLIPS:
-        flip(image, Flip::Reset);
         return nullptr;
     case DRAWONTO:
         drawOnto(image, container, stringArgument(arguments, 0), argumentCount(arguments) == 2 ? intArgument(arguments, 1) : 0);
@@ -218,12 +178,6 @@ CMC_Variable* CMC_Image_Runner::runGeometry(int id, CMC_Image* object, CImage* i
     done = true;
     CXPoint at = image->GetPosition();
     switch (id) {
-    case SETPOSITION:
-        placeAt(image, intArgument(arguments, 0), intArgument(arguments, 1));
-        return nullptr;
-    case MOVE:
-        image->Move(intArgument(arguments, 0), intArgument(arguments, 1));
-        return nullptr;
     case GETPOSITIONX:
         return integer(at.x);
     case GETPOSITIONY:
@@ -237,17 +191,12 @@ CMC_Variable* CMC_Image_Runner::runGeometry(int id, CMC_Image* object, CImage* i
         return integer(foundation::wrapAdd(at.x, image->Width()) / 2);
     case GETCENTERY:
         return integer(foundation::wrapAdd(at.y, image->Height()) / 2);
-    case ISNEAR:
-        return isNear(image, container, arguments);
     case ISINSIDE:
         return CMC_VariableFactory::makeBool(
             image->isInside(intArgument(arguments, 0), intArgument(arguments, 1), boolArgument(arguments, 2)));
     case ISAT:
         return CMC_VariableFactory::makeBool(
             image->isAt(CXPoint(intArgument(arguments, 0), intArgument(arguments, 1)), boolArgument(arguments, 2)));
-    case SETANCHOR:
-        setAnchor(image, arguments);
-        return nullptr;
     case RESETPOSITION: {
         CXPoint start = object->GetStartingPosition();
         placeAt(image, start.x, start.y);

@@ -15,6 +15,90 @@
 
 #include <cstdint>
 
+void CMC_Media_Runner::putMethods(std::span<const Method> methods)
+{
+    CMC_Runner::prepareMthHashSet();
+    for (const Method& method : methods)
+        putMethod(method.name, method.id);
+}
+
+CMC_Media_Runner::Shared CMC_Media_Runner::sharedOf(std::span<const Method> methods, int id)
+{
+    for (const Method& method : methods) {
+        if (method.id == id)
+            return method.shared;
+    }
+    return Shared::None;
+}
+
+bool CMC_Media_Runner::runShared(Shared method, CMC_GraphicsMedia* object, CMC_ObjectsContainer* container,
+                                 CXVector* arguments, CMC_Variable*& result)
+{
+    result = nullptr;
+    // An empty object (made by CREATE) can load its picture; nothing else works without one.
+    if (method == Shared::Load) {
+        object->load(stringArgument(arguments, 0), true);
+        return true;
+    }
+    CGraphicsObject* picture = object->getGraphics();
+    if (picture == nullptr)
+        return false;
+    switch (method) {
+    case Shared::ClearClipping:
+        picture->SetClippingRect(CXRect(0, 0, 0, 0));
+        break;
+    case Shared::SetClipping:
+        setClipping(picture, container, arguments);
+        break;
+    case Shared::SetPosition:
+        placeAt(picture, intArgument(arguments, 0), intArgument(arguments, 1));
+        break;
+    case Shared::Move:
+        picture->Move(intArgument(arguments, 0), intArgument(arguments, 1));
+        break;
+    case Shared::IsNear:
+        result = isNear(picture, container, arguments);
+        break;
+    case Shared::MonitorCollision:
+        object->monitorCollisions(boolArgument(arguments, 0));
+        picture->setMonitorCollisions(true);
+        break;
+    case Shared::RemoveMonitorCollision:
+        object->removeCollisionsMonitoring();
+        picture->setMonitorCollisions(false);
+        break;
+    case Shared::SetPriority:
+        object->setScreenPriority(intArgument(arguments, 0));
+        break;
+    case Shared::GetPriority:
+        result = CMC_VariableFactory::makeInteger(object->getScreenPriority());
+        break;
+    case Shared::MergeAlpha:
+        mergeAlpha(picture, container, arguments);
+        break;
+    case Shared::Invalidate:
+        picture->Invalidate();
+        break;
+    case Shared::IsVisible:
+        result = CMC_VariableFactory::makeBool(picture->isVisible());
+        break;
+    case Shared::GetOpacity:
+        result = CMC_VariableFactory::makeInteger(picture->GetOpacity());
+        break;
+    case Shared::SetAnchor:
+        setAnchor(picture, arguments);
+        break;
+    case Shared::FlipH:
+    case Shared::FlipV:
+    case Shared::ResetFlips:
+        flip(picture, method);
+        break;
+    default:
+        return false;
+    }
+    return true;
+}
+
 bool CMC_Media_Runner::isNumber(CXVector* arguments, int index)
 {
     CMC_Variable* argument = getParameter(arguments, index);
@@ -178,30 +262,13 @@ void CMC_Media_Runner::replaceColor(CGraphicsObject* picture, CXVector* argument
                            screenPixel(window, channels[3], channels[4], channels[5]));
 }
 
-void CMC_Media_Runner::monitorCollision(CMC_GraphicsMedia* object, CXVector* arguments)
+void CMC_Media_Runner::flip(CGraphicsObject* picture, Shared how)
 {
-    object->monitorCollisions(boolArgument(arguments, 0));
-    object->getGraphics()->setMonitorCollisions(true);
-}
-
-void CMC_Media_Runner::removeMonitorCollision(CMC_GraphicsMedia* object)
-{
-    object->removeCollisionsMonitoring();
-    object->getGraphics()->setMonitorCollisions(false);
-}
-
-void CMC_Media_Runner::flip(CGraphicsObject* picture, Flip how)
-{
-    switch (how) {
-    case Flip::Horizontal:
+    if (how == Shared::FlipH)
         picture->FlipH();
-        break;
-    case Flip::Vertical:
+    else if (how == Shared::FlipV)
         picture->FlipV();
-        break;
-    case Flip::Reset:
+    else
         picture->resetFlips();
-        break;
-    }
     picture->Invalidate();
 }

@@ -2,17 +2,61 @@
 
 #include "script/CMC_Runner.h"
 
+#include <span>
+
 class CGraphicsObject;
 class CMC_GraphicsMedia;
 class CWindow;
 struct CXPoint;
 
 // The methods the runners of picture types have in common (ANIMO and IMAGE each give them their
-// own identifiers): clipping, nearness, anchors, drawing onto another picture, alpha stamping,
-// sampling, colour replacement, priorities and collision watching. Arguments are read by position
-// as the getters convert them; a named object that does not exist makes a method do nothing.
+// own identifiers): loading, placing, clipping, nearness, anchors, drawing onto another picture,
+// alpha stamping, sampling, colour replacement, flips, priorities and collision watching. A type's
+// method table names the shared method of each such identifier, and its run passes them here.
+// Arguments are read by position as the getters convert them; a named object that does not exist
+// makes a method do nothing. Collision watching from a script sets the picture's own flag but not
+// the object's definition flags.
 class CMC_Media_Runner : public CMC_Runner {
+public:
+    // The methods both types have, each under its own identifier in each type.
+    enum class Shared {
+        None,
+        Load,
+        ClearClipping,
+        SetClipping,
+        SetPosition,
+        Move,
+        IsNear,
+        MonitorCollision,
+        RemoveMonitorCollision,
+        SetPriority,
+        GetPriority,
+        MergeAlpha,
+        Invalidate,
+        IsVisible,
+        GetOpacity,
+        SetAnchor,
+        FlipH,
+        FlipV,
+        ResetFlips,
+    };
+    // A row of a type's method table: its name and identifier, and the shared method it is.
+    struct Method {
+        const char* name;
+        int id;
+        Shared shared;
+    };
+
 protected:
+    // Files the type's methods after the common ones.
+    void putMethods(std::span<const Method> methods);
+    // The shared method of the identifier; None for the type's own methods and unknown ones.
+    static Shared sharedOf(std::span<const Method> methods, int id);
+    // Runs a shared method on the object's picture (LOAD also without one); false when the object
+    // has no picture for it.
+    bool runShared(Shared method, CMC_GraphicsMedia* object, CMC_ObjectsContainer* container, CXVector* arguments,
+                   CMC_Variable*& result);
+
     // The argument is an INTEGER (a number), not a name.
     bool isNumber(CXVector* arguments, int index);
 
@@ -47,13 +91,8 @@ protected:
     // A colour of 8-bit channels as a pixel of the screen's format: 5-5-5 when the screen draws 15
     // bits, else 5-6-5.
     static short screenPixel(CWindow* window, int red, int green, int blue);
-    // Collision watching from a script: the engine object's own flag follows; the object's
-    // definition flags do not change.
-    void monitorCollision(CMC_GraphicsMedia* object, CXVector* arguments);
-    static void removeMonitorCollision(CMC_GraphicsMedia* object);
-    // The flips, then the picture is drawn again.
-    enum class Flip { Horizontal, Vertical, Reset };
-    static void flip(CGraphicsObject* picture, Flip how);
+    // FlipH, FlipV or ResetFlips, then the picture is drawn again.
+    static void flip(CGraphicsObject* picture, Shared how);
     // A value appended to the named object (an ARRAY), `times` times.
     void appendTo(CMC_ObjectsContainer* container, const CXString& name, CMC_Variable* value, int times = 1);
 };

@@ -49,6 +49,14 @@ bool CMC_PointerTarget::verifyBehaviour(const CXString& signal)
     return true;
 }
 
+void CMC_PointerTarget::listenAgain()
+{
+    if (!listening_ || window_ == nullptr)
+        return;
+    window_->removeMouseListener(this);
+    window_->registerMouseListener(this, listenerPriority());
+}
+
 bool CMC_PointerTarget::acceptsPointer()
 {
     if (!asButton_ || !listening_ || (rules_.heldByPause && CWindow::isPaused()))

@@ -78,6 +78,8 @@ protected:
     void switchCursor(Pointer event);
 
     CWindow* window() const { return window_; }
+    // A listening object whose priority changed listens at the new one.
+    void listenAgain();
 
     bool focused_ = false;
     bool asButton_ = false;

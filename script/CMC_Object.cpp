@@ -332,6 +332,9 @@ void CMC_Object::addBehaviour(const CXString& key, CMC_Object* behaviour, CXArra
 {
     if (!verifyBehaviour(key))
         return;
+    // An object that never bound a definition (CREATE, an empty object) takes its list now, so the
+    // signal's flag is set.
+    ensureSignalList();
     if (overrideSignals_)
         removeBehaviourForce(key);
     if (handlers_ == nullptr)
@@ -640,6 +643,11 @@ void CMC_Object::loadHandlers(CXArchive* archive)
                 *archive >> text;
                 arguments->add(text);
             }
+        }
+        // The type prepares for the signal as for any handler attached (a button starts listening).
+        if (!verifyBehaviour(key)) {
+            CXString::releaseToVector(arguments);
+            continue;
         }
         handlers_->getOrMake(key)->add(CMC_HandlerEntry::makePlaceholder(behaviourName, arguments));
     }

@@ -9,6 +9,7 @@
 #include <queue>
 #include <random>
 #include <set>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -349,6 +350,104 @@ TEST(PixelOperations, DisplacementTakesPixelsByIndexAndLeavesTheOldPlanesToTheCa
     picture->displacementFilter(left.data(), false, true);
     EXPECT_EQ(pixelsIn(*picture), (Pixels{4, 4, 3, 4, 4, 6}));
     EXPECT_EQ(alphaIn(*picture), (std::vector<uint8_t>{40, 30, 40, 40, 60, 60})) << "alpha stays without withAlpha";
+}
+
+} // namespace
+
+namespace {
+
+
+// A picture of one pixel value with an alpha plane of one value (none for alpha -1).
+std::unique_ptr<CGraphicsObject> filled(int width, int height, uint16_t pixel, int alpha)
+{
+    auto made = std::make_unique<CGraphicsObject>(nullptr, CXSize(width, height), 16);
+    std::fill_n(pixelsOf(*made), width * height, pixel);
+    if (alpha >= 0) {
+        made->AlphaChannel() = new uint8_t[size_t(width) * height];
+        std::fill_n(made->AlphaChannel(), width * height, uint8_t(alpha));
+    }
+    return made;
+}
+
+// The alpha plane row by row, one digit per byte: 0 for 0, 9 for 255, the stamp's 5 for 50.
+std::string alphaRows(CGraphicsObject& object)
+{
+    std::string text;
+    for (int y = 0; y < object.Height(); ++y) {
+        for (int x = 0; x < object.Width(); ++x) {
+            int alpha = object.GetChannelAlpha()[y * object.Width() + x];
+            text += alpha == 255 ? '9' : char('0' + alpha / 10);
+        }
+        text += y + 1 < object.Height() ? "/" : "";
+    }
+    return text;
+}
+
+TEST(PixelOperations, ReplaceColorChangesEveryEqualPixel)
+{
+    auto target = filled(2, 2, 0x1234, -1);
+    pixelsOf(*target)[3] = 0x0001;
+    target->replace_color(0x1234, static_cast<short>(0xFFFF));
+    EXPECT_EQ(pixelsOf(*target)[0], 0xFFFF);
+    EXPECT_EQ(pixelsOf(*target)[2], 0xFFFF);
+    EXPECT_EQ(pixelsOf(*target)[3], 0x0001);
+}
+
+TEST(PixelOperations, AStampPutsBackWhatItCoveredBeforeItStampsAgain)
+{
+    auto target = filled(4, 3, 0, 255);
+    auto stamp = filled(2, 2, 0, 50);
+    struct Step {
+        CXPoint at;
+        const char* alpha;
+    };
+    const Step steps[] = {
+        {CXPoint(1, 0), "9559/9559/9999"},
+        {CXPoint(2, 1), "9999/9955/9955"},
+        // Partly outside on every side: only the part inside is stamped and kept.
+        {CXPoint(-1, -1), "5999/9999/9999"},
+        {CXPoint(3, 2), "9999/9999/9995"},
+        // At the edge: only put back.
+        {CXPoint(4, 0), "9999/9999/9999"},
+        {CXPoint(0, 3), "9999/9999/9999"},
+    };
+    for (const Step& step : steps) {
+        target->mergeAlpha(step.at, stamp.get());
+        EXPECT_EQ(alphaRows(*target), step.alpha) << step.at.x << "," << step.at.y;
+    }
+}
+
+TEST(PixelOperations, MergeAlpha2StampsOnlyWhatIsNotTransparentAndStaysInside)
+{
+    auto target = filled(4, 3, 0, 255);
+    target->AlphaChannel()[0] = 0;
+    auto stamp = filled(3, 3, 0, 50);
+    // The stamp reaches past the right and bottom edges: nothing is written outside.
+    target->mergeAlpha2(CXPoint(2, 1), stamp.get(), false);
+    EXPECT_EQ(alphaRows(*target), "0999/9955/9955");
+    target->mergeAlpha2(CXPoint(-2, -2), stamp.get(), true);
+    EXPECT_EQ(alphaRows(*target), "5999/9999/9999");
+    // A picture without an alpha plane takes nothing.
+    auto opaque = filled(2, 2, 0, -1);
+    opaque->mergeAlpha2(CXPoint(0, 0), stamp.get(), true);
+    opaque->mergeAlpha(CXPoint(0, 0), stamp.get());
+    EXPECT_EQ(opaque->GetChannelAlpha(), nullptr);
+}
+
+TEST(PixelOperations, AViewOfAnotherPictureTakesItsPlanesAndKeepsItsPlace)
+{
+    auto source = filled(3, 2, 0x0F0F, 7);
+    auto view = filled(5, 5, 0, 255);
+    view->SetPosition(40, 50);
+    view->viewPlanesOf(*source);
+    EXPECT_EQ(view->GetDataPtr(), source->GetDataPtr());
+    EXPECT_EQ(view->GetChannelAlpha(), source->GetChannelAlpha());
+    EXPECT_EQ(view->Width(), 3);
+    EXPECT_EQ(view->GetPosition().x, 40);
+    EXPECT_FALSE(view->ownsData());
+    // It never frees what it shows.
+    view.reset();
+    EXPECT_EQ(pixelsOf(*source)[5], 0x0F0F);
 }
 
 } // namespace

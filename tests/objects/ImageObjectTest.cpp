@@ -97,3 +97,43 @@ TEST_F(ImageObject, CreateMakesAnEmptyObjectThatLoadLoads)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ImageObject, SamplingStampingAndSlidingFillTheirArrays)
+{
+    writePicture("BOX.IMG", 50, 20, 0xF800, 255, 100, 40);
+    writePicture("MASK.IMG", 4, 4, 0x0000, 128);
+    writePicture("FLAT.IMG", 4, 4, 0x0000, -1);
+    ASSERT_TRUE(startWith(declared("BOX", "IMAGE", {"FILENAME=BOX.IMG"}) + declared("MASK", "IMAGE", {"FILENAME=MASK.IMG"}) +
+                          declared("FLAT", "IMAGE", {"FILENAME=FLAT.IMG"}) + declared("OUT", "ARRAY")));
+    struct Case {
+        const char* line;
+        const char* answer;
+    };
+    const Case cases[] = {
+        // A picture without an alpha plane has no alpha to read.
+        {"FLAT^GETALPHA(0, 0)", "0"},
+        // The mask past the corner: only what lies inside the picture is stamped.
+        {"BOX^MERGEALPHA2(48, 18, \"MASK\")", "none"},
+        {"BOX^GETALPHA(149, 59)", "-128"},
+        {"BOX^GETALPHA(147, 59)", "-1"},
+        {"BOX^GETCOLORAT(1, 2, \"OUT\")", "none"},
+        {"OUT^GETSIZE()", "4"},
+        {"OUT^GET(3)", "0"},
+        {"OUT^REMOVEALL()", "none"},
+        // The first turn from near the corner already leaves the picture: turned once, shrunk once.
+        {"BOX^GETSLIDECOMPS(10.0, 0.0, 145, 58, \"OUT\")", "none"},
+        {"OUT^GET(0)", "6.11379"},
+        {"OUT^GET(1)", "5.66269"},
+        {"OUT^REMOVEALL()", "none"},
+        // Deep inside, every turn meets the picture: the vector itself.
+        {"BOX^GETSLIDECOMPS(2.0, 0.0, 120, 50, \"OUT\")", "none"},
+        {"OUT^GET(0)", "2.00000"},
+        {"OUT^GET(1)", "0"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(run(c.line), c.answer) << c.line;
+}
+
+} // namespace

@@ -12,6 +12,7 @@
 #include "objects/CMC_Image.h"
 
 #include <string>
+#include <vector>
 
 namespace objectstest {
 
@@ -41,6 +42,18 @@ inline std::string logs(const std::string& text)
     return "{LOG^ADD(\"" + text + "|\");}";
 }
 
+// An animation of `frames` opaque frames of 20 x 10 pixels (pixel 0x1234 + frame) standing at
+// (x, y), with the events given; positions name their frames by index.
+inline graphicstest::AnimationFile animationOf(int frames, int x, int y, std::vector<graphicstest::AnimationEvent> events)
+{
+    graphicstest::AnimationFile file;
+    file.fps = 10;
+    for (int i = 0; i < frames; ++i)
+        file.frames.push_back({20, 10, x, y, filledColour(20, 10, uint16_t(0x1234 + i)), filledAlpha(20, 10, 255)});
+    file.events = std::move(events);
+    return file;
+}
+
 class MediaScene : public apptest::GameHost {
 protected:
     // A still picture in the data folder standing at (x, y).
@@ -67,27 +80,22 @@ protected:
     std::string log() { return value("LOG"); }
     void clearLog() { run("LOG^SET(\"\")"); }
 
-    // The pointer as the window receives it.
+    // The pointer as the window receives it; buttons 0 left, 1 middle, 2 right.
     void moveTo(int x, int y) { window()->OnMouseMove(CXPoint(x, y), 0); }
-    void press(int x, int y, int button = 0)
+    void press(int x, int y, int button = 0) { buttonEvent(x, y, button, true); }
+    void release(int x, int y, int button = 0) { buttonEvent(x, y, button, false); }
+
+private:
+    void buttonEvent(int x, int y, int button, bool down)
     {
         CXPoint at(x, y);
-        if (button == 0)
-            window()->OnLButtonDown(at, 0);
-        else if (button == 1)
-            window()->OnMButtonDown(at, 0);
+        CWindow* host = window();
+        if (button == 1)
+            down ? host->OnMButtonDown(at, 0) : host->OnMButtonUp(at, 0);
+        else if (button == 2)
+            down ? host->OnRButtonDown(at, 0) : host->OnRButtonUp(at, 0);
         else
-            window()->OnRButtonDown(at, 0);
-    }
-    void release(int x, int y, int button = 0)
-    {
-        CXPoint at(x, y);
-        if (button == 0)
-            window()->OnLButtonUp(at, 0);
-        else if (button == 1)
-            window()->OnMButtonUp(at, 0);
-        else
-            window()->OnRButtonUp(at, 0);
+            down ? host->OnLButtonDown(at, 0) : host->OnLButtonUp(at, 0);
     }
 };
 
