@@ -337,9 +337,10 @@ private:
     int pixelCount() const;
     // The alpha byte at a point in the object's own coordinates; 0 without a plane or outside.
     int alphaAt(CXPoint local) const;
-    // The alpha plane raw: its own when it is raw, else an unpacked copy held in `copy`; null
-    // without one.
-    const uint8_t* rawAlpha(std::unique_ptr<uint8_t[]>& copy);
+    // The stamp's alpha plane raw, to be read while this one is written: the stamp's own, or an
+    // unpacked copy (or a copy of this very plane) held in `copy`. Null when either picture has
+    // no raw alpha plane.
+    const uint8_t* stampAlpha(CGraphicsObject* stamp, std::unique_ptr<uint8_t[]>& copy);
     // The part of the picture (pixel coordinates) is drawn again where the picture stands.
     void invalidatePart(const CXRect& part);
     // Auto clip: narrows the clipping rectangle to the part that lies on the target; false when

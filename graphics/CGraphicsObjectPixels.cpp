@@ -380,12 +380,22 @@ void CGraphicsObject::replace_color(short from, short to)
     std::replace(pixels, pixels + pixelCount(), static_cast<uint16_t>(from), static_cast<uint16_t>(to));
 }
 
-const uint8_t* CGraphicsObject::rawAlpha(std::unique_ptr<uint8_t[]>& copy)
+const uint8_t* CGraphicsObject::stampAlpha(CGraphicsObject* stamp, std::unique_ptr<uint8_t[]>& copy)
 {
-    copy = packing_.unpackedAlpha();
+    if (alpha_ == nullptr || compression_ != COMPRESSION_NONE)
+        return nullptr;
+    copy = stamp->packing_.unpackedAlpha();
     if (copy != nullptr)
         return copy.get();
-    return compression_ == COMPRESSION_NONE ? alpha_ : nullptr;
+    if (stamp->compression_ != COMPRESSION_NONE || stamp->alpha_ == nullptr)
+        return nullptr;
+    // A picture stamped into itself reads what it had before the copy.
+    if (stamp->alpha_ == alpha_) {
+        copy = std::make_unique<uint8_t[]>(size_t(pixelCount()));
+        std::copy(alpha_, alpha_ + pixelCount(), copy.get());
+        return copy.get();
+    }
+    return stamp->alpha_;
 }
 
 void CGraphicsObject::invalidatePart(const CXRect& part)
@@ -414,8 +424,8 @@ void CGraphicsObject::mergeAlpha(CXPoint at, CGraphicsObject* stamp)
         return;
     CPackedPlanes::RawScope raw(packing_);
     std::unique_ptr<uint8_t[]> copy;
-    const uint8_t* from = stamp->rawAlpha(copy);
-    if (alpha_ == nullptr || compression_ != COMPRESSION_NONE || from == nullptr)
+    const uint8_t* from = stampAlpha(stamp, copy);
+    if (from == nullptr)
         return;
     int stampWidth = stamp->width_;
     CXRect part(std::max(at.x, 0), std::max(at.y, 0), int(std::min<int64_t>(int64_t(at.x) + stampWidth, width_)),
@@ -425,12 +435,6 @@ void CGraphicsObject::mergeAlpha(CXPoint at, CGraphicsObject* stamp)
     if (stamp->alphaStamp_ == nullptr)
         stamp->alphaStamp_ = std::make_unique<CAlphaStamp>();
     stamp->alphaStamp_->save(alpha_, width_, part);
-    // A picture stamped into itself reads what it had before the copy.
-    std::vector<uint8_t> own;
-    if (from == alpha_) {
-        own.assign(from, from + pixelCount());
-        from = own.data();
-    }
     for (int row = part.top; row < part.bottom; ++row) {
         const uint8_t* source = from + size_t(row - at.y) * stampWidth + (part.left - at.x);
         std::copy(source, source + part.Width(), alpha_ + size_t(row) * width_ + part.left);
@@ -444,14 +448,9 @@ void CGraphicsObject::mergeAlpha2(CXPoint at, CGraphicsObject* stamp, bool reset
         return;
     CPackedPlanes::RawScope raw(packing_);
     std::unique_ptr<uint8_t[]> copy;
-    const uint8_t* from = stamp->rawAlpha(copy);
-    if (alpha_ == nullptr || compression_ != COMPRESSION_NONE || from == nullptr)
+    const uint8_t* from = stampAlpha(stamp, copy);
+    if (from == nullptr)
         return;
-    std::vector<uint8_t> own;
-    if (from == alpha_) {
-        own.assign(from, from + pixelCount());
-        from = own.data();
-    }
     if (reset)
         std::fill_n(alpha_, pixelCount(), uint8_t(255));
     // The stamp's box gives the extent; rows and columns are the stamp's own from its corner. Only
