@@ -68,7 +68,7 @@ void CMC_GraphicsMedia::load(const CXString& file, bool loadNow)
     } else {
         makeEngine();
         playable_->setFilename(file);
-        if (loadNow)
+        if (loadNow && file.IsString())
             readFile(file);
         if (manager != nullptr) {
             manager->add(playable_);

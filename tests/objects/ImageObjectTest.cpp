@@ -53,6 +53,16 @@ TEST_F(ImageObject, MethodsAnswerAsTheScriptsExpect)
         {"BOX^ISINSIDE(120, 50, TRUE)", "TRUE"},
         {"BOX^ISAT(10, 10, FALSE)", "FALSE"},
         {"BOX^GETCOLORRAT(100, 40)", "0"},
+        // Half the box lies in the first rectangle, a fifth in the second.
+        {"BOX^ISNEAR(100, 40, 125, 60, 50)", "TRUE"},
+        {"BOX^ISNEAR(100, 40, 110, 60, 50)", "FALSE"},
+        {"BOX^ISNEAR(\"NOBODY\", 1)", "FALSE"},
+        // Clipped to its own first 10 x 10 pixels, the box is hit there only.
+        {"BOX^SETCLIPPING(0, 0, 10, 10)", "none"},
+        {"BOX^ISINSIDE(120, 50, FALSE)", "FALSE"},
+        {"BOX^ISINSIDE(105, 45, FALSE)", "TRUE"},
+        {"BOX^CLEARCLIPPING()", "none"},
+        {"BOX^ISINSIDE(120, 50, FALSE)", "TRUE"},
         {"BOX^SETOPACITY(300)", "none"},
         // No modulo for an image: the byte of the value.
         {"BOX^GETOPACITY()", "44"},
