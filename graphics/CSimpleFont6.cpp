@@ -185,7 +185,7 @@ int CSimpleFont6::drawLetter(int x, int y, char before, char letter)
 void CSimpleFont6::setColor(int color)
 {
     auto* pixels = reinterpret_cast<uint16_t*>(GetDataPtr());
-    if (pixels != nullptr && !(filled_ && color == color_)) {
+    if (pixels != nullptr && !(filled_ && uint16_t(color) == uint16_t(color_))) {
         std::fill_n(pixels, size_t(Width()) * size_t(Height()), static_cast<uint16_t>(color));
         filled_ = true;
     }

@@ -3,6 +3,7 @@
 #include "graphics/CColor.h"
 #include "graphics/CGraphicsObject.h"
 #include "graphics/CRefreshScreen.h"
+#include "graphics/CTextFormatCode.h"
 #include "graphics/CWindow.h"
 #include "objects/CMC_GraphicsMedia.h"
 #include "script/CMC_Bool.h"
@@ -244,12 +245,7 @@ CMC_Variable* CMC_Media_Runner::pixelAt(CGraphicsObject* picture, CXPoint origin
 short CMC_Media_Runner::screenPixel(CWindow* window, int red, int green, int blue)
 {
     CRefreshScreen* screen = window != nullptr ? window->GetRefreshScreenInterface() : nullptr;
-    auto r = static_cast<unsigned>(red) & 0xFF;
-    auto g = static_cast<unsigned>(green) & 0xFF;
-    auto b = static_cast<unsigned>(blue) & 0xFF;
-    if (screen != nullptr && screen->GetBpp() == 15)
-        return static_cast<short>(((r >> 3) << 10 | (g >> 3) << 5 | (b >> 3)) & 0x7FFF);
-    return static_cast<short>((r >> 3) << 11 | (g >> 2) << 5 | (b >> 3));
+    return static_cast<short>(CTextFormatCode::packColor(screen != nullptr && screen->GetBpp() == 15 ? 15 : 16, red, green, blue));
 }
 
 void CMC_Media_Runner::replaceColor(CGraphicsObject* picture, CXVector* arguments, int first)

@@ -47,6 +47,10 @@ public:
         Shared shared;
     };
 
+    // A colour of 8-bit channels as a pixel of the screen's format: 5-5-5 when the screen draws 15
+    // bits, else 5-6-5.
+    static short screenPixel(CWindow* window, int red, int green, int blue);
+
 protected:
     // Files the type's methods after the common ones.
     void putMethods(std::span<const Method> methods);
@@ -88,9 +92,6 @@ protected:
     // Six ints from `first` on: the colours (r, g, b) and (r, g, b) in the screen's pixel format,
     // the first replaced by the second.
     void replaceColor(CGraphicsObject* picture, CXVector* arguments, int first);
-    // A colour of 8-bit channels as a pixel of the screen's format: 5-5-5 when the screen draws 15
-    // bits, else 5-6-5.
-    static short screenPixel(CWindow* window, int red, int green, int blue);
     // FlipH, FlipV or ResetFlips, then the picture is drawn again.
     static void flip(CGraphicsObject* picture, Shared how);
     // A value appended to the named object (an ARRAY), `times` times.

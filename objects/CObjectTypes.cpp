@@ -3,10 +3,15 @@
 #include "graphics/CAnimo6.h"
 #include "graphics/CFrame.h"
 #include "graphics/CImage.h"
+#include "graphics/CMultilineText6.h"
 #include "objects/CMC_Animo.h"
 #include "objects/CMC_Animo_Runner.h"
+#include "objects/CMC_Font.h"
+#include "objects/CMC_Font_Runner.h"
 #include "objects/CMC_Image.h"
 #include "objects/CMC_Image_Runner.h"
+#include "objects/CMC_Text.h"
+#include "objects/CMC_Text_Runner.h"
 #include "script/CMC_CreationChain.h"
 #include "script/CMC_RunnerFactory.h"
 #include "script/CMC_TypeIds.h"
@@ -40,6 +45,12 @@ CGraphicsObject* imageOf(CMC_Object* object, CMC_ObjectsContainer*, const CXStri
     return image != nullptr ? image->getImage() : nullptr;
 }
 
+CGraphicsObject* textOf(CMC_Object* object, CMC_ObjectsContainer*, const CXString*)
+{
+    auto* text = dynamic_cast<CMC_Text*>(object);
+    return text != nullptr ? text->getText() : nullptr;
+}
+
 } // namespace
 
 void CObjectTypes::registerAll()
@@ -48,4 +59,7 @@ void CObjectTypes::registerAll()
     CMC_CreationChain::registerGraphicsAccessor(script::TYPE_ANIMO, animationOf);
     registerType<CMC_Image, CMC_Image_Runner>("IMAGE", script::TYPE_IMAGE);
     CMC_CreationChain::registerGraphicsAccessor(script::TYPE_IMAGE, imageOf);
+    registerType<CMC_Font, CMC_Font_Runner>("FONT", script::TYPE_FONT);
+    registerType<CMC_Text, CMC_Text_Runner>("TEXT", script::TYPE_TEXT);
+    CMC_CreationChain::registerGraphicsAccessor(script::TYPE_TEXT, textOf);
 }

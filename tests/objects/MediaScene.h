@@ -8,8 +8,12 @@
 #include "graphics/AnimationBytes.h"
 #include "graphics/ImageBytes.h"
 
+#include "foundation/CFile.h"
+#include "foundation/CFile_Stream.h"
+#include "foundation/CXArchive.h"
 #include "objects/CMC_Animo.h"
 #include "objects/CMC_Image.h"
+#include "script/CMC_CreationChain.h"
 
 #include <string>
 #include <vector>
@@ -70,6 +74,27 @@ protected:
     {
         Bytes bytes = animation.bytes();
         writeFile(gameFolder + "Dane/" + file, std::string(bytes.begin(), bytes.end()));
+    }
+
+    // The object's stored record, through a file.
+    std::string stored(CMC_Object* object)
+    {
+        CFile file(nullptr, "T:\\record.bin", CFile::UPDATE | CFile::BINARY);
+        CXArchive archive(&file, true);
+        object->serialize(&archive);
+        file.Close();
+        return folder.temp.read("record.bin");
+    }
+    // An empty object of the word, restored from the bytes and added to the live scene.
+    CMC_Object* restored(const std::string& word, std::string bytes)
+    {
+        CMC_Object* made = CMC_CreationChain::createEmpty(word.c_str(), liveScene());
+        CFile_Stream stream(bytes.data(), static_cast<int>(bytes.size()));
+        CXArchive archive(&stream, false);
+        made->serialize(&archive);
+        liveScene()->addObject(made);
+        made->initializeBehaviours(liveScene(), nullptr);
+        return made;
     }
 
     // The scene with a LOG string before the given objects.

@@ -2,12 +2,8 @@
 // an empty one becomes when it reads it back.
 #include "MediaScene.h"
 
-#include "foundation/CFile.h"
-#include "foundation/CFile_Stream.h"
-#include "foundation/CXArchive.h"
 #include "graphics/CAnimo6.h"
 #include "graphics/CImage.h"
-#include "script/CMC_CreationChain.h"
 
 #include <functional>
 
@@ -26,25 +22,6 @@ protected:
         MediaScene::SetUp();
         writePicture("BOX.IMG", 50, 20, 0xF800, 255, 100, 40);
         writeAnimation("HERO.ANN", animationOf(2, 10, 20, {AnimationEvent("WALK", {{0}, {1}})}));
-    }
-    std::string stored(CMC_Object* object)
-    {
-        CFile file(nullptr, "T:\\record.bin", CFile::UPDATE | CFile::BINARY);
-        CXArchive archive(&file, true);
-        object->serialize(&archive);
-        file.Close();
-        return folder.temp.read("record.bin");
-    }
-    // An empty object of the word, restored from the bytes and added to the live scene.
-    CMC_Object* restored(const std::string& word, std::string bytes)
-    {
-        CMC_Object* made = CMC_CreationChain::createEmpty(word.c_str(), liveScene());
-        CFile_Stream stream(bytes.data(), static_cast<int>(bytes.size()));
-        CXArchive archive(&stream, false);
-        made->serialize(&archive);
-        liveScene()->addObject(made);
-        made->initializeBehaviours(liveScene(), nullptr);
-        return made;
     }
 };
 
