@@ -132,16 +132,15 @@ TEST_F(FontTest, LettersDrawAndMeasureAtThePenWithKerning)
 TEST_F(FontTest, ClippingRectangleCutsEachLetterExactlyAndStays)
 {
     auto font = sample();
-    // In the letter's own inked columns: only its middle column, rows 1 to 3.
-    font->SetClippingRect('<', CXRect(1, 1, 2, 4));
+    // In the letter's own inked columns: its first column, rows 1 to 3. Of those only row 2 is
+    // ink; the next column has ink in rows 1 and 3, which must stay out.
+    font->SetClippingRect('<', CXRect(0, 1, 1, 4));
     CXRect set = font->GetClippingRect();
     Target target(12, 7);
     font->SetDestiny(&target.picture);
     font->drawLetter(4, 1, 0, '<');
-    // Strip column 2 lands at 5; of rows 1 to 3, the first and the last are ink.
     std::vector<std::string> expected(7, std::string(12, '.'));
-    expected[2][5] = '#';
-    expected[4][5] = '#';
+    expected[3][4] = '#';
     EXPECT_EQ(target.rows(), expected);
     EXPECT_EQ(font->GetClippingRect(), set);
 }
