@@ -5,6 +5,7 @@
 #include "application/CMC_Episode_Runner.h"
 #include "application/CMC_Scene_Runner.h"
 #include "application/CMC_StructureParser.h"
+#include "application/CMC_System_Runner.h"
 #include "application/CUnit6.h"
 #include "foundation/CCommandLine6.h"
 #include "foundation/CConfig.h"
@@ -29,12 +30,14 @@ const char kDefinitionFile[] = "application.def";
 const char kSoundFolder[] = "Wavs";
 constexpr int kNoApplication = 3000;
 
-// The method tables of the application tree, made with the others when the tree is built.
-void registerTreeRunners()
+// The method tables of the application tree and of SYSTEM, made with the others when the tree is
+// built.
+void registerApplicationRunners()
 {
     CMC_RunnerFactory::registerRunner(script::TYPE_APPLICATION, [] { return new CMC_Application_Runner(); });
     CMC_RunnerFactory::registerRunner(script::TYPE_EPISODE, [] { return new CMC_Episode_Runner(); });
     CMC_RunnerFactory::registerRunner(script::TYPE_SCENE, [] { return new CMC_Scene_Runner(); });
+    CMC_RunnerFactory::registerRunner(script::TYPE_SYSTEM, [] { return new CMC_System_Runner(); });
 }
 
 } // namespace
@@ -47,7 +50,7 @@ CApplication::CApplication(CWindow* window, const CXString& iniName, const CXStr
     CAnimationManager::install(animationManager_.get());
     CSoundManager::install(soundManager_.get());
     CSoundCodec::init_codecs();
-    registerTreeRunners();
+    registerApplicationRunners();
     CXSocket::initialize();
     if (dataArchiveName_.IsString())
         CFile::openBigFile(dataArchiveName_);

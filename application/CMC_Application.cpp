@@ -1,5 +1,6 @@
 #include "application/CMC_Application.h"
 
+#include "application/CMC_System.h"
 #include "foundation/CCommandLine6.h"
 #include "foundation/CMElement.h"
 #include "foundation/CTamzoraWEB.h"
@@ -82,9 +83,7 @@ void CMC_Application::addEngineObjects()
     auto* random = new CMC_Object("RANDOM", script::TYPE_RANDOM);
     random->setScene(this);
     addObject(random);
-    auto* system = new CMC_Object("SYSTEM", script::TYPE_SYSTEM);
-    system->setScene(this);
-    addObject(system);
+    addObject(new CMC_System(this));
     addObject(new CMC_CNVLoader(window_, this));
 }
 

@@ -18,6 +18,8 @@ public:
     // The same in microseconds, for pacing finer than the tick; clocks without a finer sleep round
     // up to whole milliseconds.
     virtual void sleepUs(uint32_t us) { sleepMs((us + 999) / 1000); }
+    // The calendar: seconds since 1970-01-01 00:00 UTC. The system's own unless the clock keeps one.
+    virtual int64_t wallClockSeconds();
 
     // The performance counter in microseconds.
     uint64_t microseconds();

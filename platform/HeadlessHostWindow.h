@@ -19,6 +19,7 @@ public:
         CursorShape cursor = CursorShape::Arrow;
         int cursorShowCount = 0;
         int moveCount = 0;
+        int minimizeCount = 0;
         WindowIcon icon;
         std::optional<Menu> menu;
     };
@@ -29,6 +30,7 @@ public:
 
     void setTitle(const std::string& cp1250Title) override { state_->settings.title = cp1250Title; }
     void show() override { state_->settings.visible = true; }
+    void minimize() override { ++state_->minimizeCount; }
     ScreenPoint clientOrigin() const override { return state_->origin; }
     void moveClient(ScreenPoint origin, ScreenSize size) override;
     ScreenSize usableDesktop() const override { return state_->usableDesktop; }
@@ -43,6 +45,7 @@ public:
     CursorShape cursor() const { return state_->cursor; }
     int cursorShowCount() const { return state_->cursorShowCount; }
     int moveCount() const { return state_->moveCount; }
+    int minimizeCount() const { return state_->minimizeCount; }
     void setUsableDesktop(ScreenSize size) { state_->usableDesktop = size; }
 
 private:

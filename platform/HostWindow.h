@@ -47,6 +47,8 @@ public:
 
     virtual void setTitle(const std::string& cp1250Title) = 0;
     virtual void show() = 0;
+    // Down to the task list, as its minimise button does.
+    virtual void minimize() = 0;
     // The client area's top-left corner on the desktop.
     virtual ScreenPoint clientOrigin() const = 0;
     virtual void moveClient(ScreenPoint origin, ScreenSize size) = 0;

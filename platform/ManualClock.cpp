@@ -1,5 +1,7 @@
 #include "platform/ManualClock.h"
 
+#include <chrono>
+
 namespace platform {
 
 ManualClock::ManualClock(uint32_t startMs) : nowMs_(startMs) {}
@@ -22,6 +24,17 @@ uint64_t ManualClock::performanceFrequency()
 void ManualClock::sleepMs(uint32_t ms)
 {
     advance(ms);
+}
+
+int64_t ManualClock::wallClockSeconds()
+{
+    const std::chrono::milliseconds wall(wallAtZeroMs_.load() + static_cast<int64_t>(nowMs_.load()));
+    return std::chrono::floor<std::chrono::seconds>(wall).count();
+}
+
+void ManualClock::setWallClock(int64_t secondsSinceEpoch)
+{
+    wallAtZeroMs_ = secondsSinceEpoch * 1000 - static_cast<int64_t>(nowMs_.load());
 }
 
 void ManualClock::advance(uint32_t ms)

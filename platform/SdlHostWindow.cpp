@@ -80,6 +80,11 @@ void SdlHostWindow::show()
     SDL_ShowWindow(window_);
 }
 
+void SdlHostWindow::minimize()
+{
+    SDL_MinimizeWindow(window_);
+}
+
 ScreenPoint SdlHostWindow::clientOrigin() const
 {
     ScreenPoint origin;

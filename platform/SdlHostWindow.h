@@ -23,6 +23,7 @@ public:
 
     void setTitle(const std::string& cp1250Title) override;
     void show() override;
+    void minimize() override;
     ScreenPoint clientOrigin() const override;
     void moveClient(ScreenPoint origin, ScreenSize size) override;
     ScreenSize usableDesktop() const override;

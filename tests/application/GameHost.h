@@ -12,7 +12,7 @@
 //   turn(ms), turns(n, ms)      engine turns through the window: its Tick, then the host's turn
 //   run("OBJ^METHOD(1)")        one behaviour line in the live scene; the text of its value
 //   object(name), value(name)   what the live scene finds by name
-//   window(), host(), application(), episode(name), liveScene()
+//   window(), host(), application(), episode(name), liveScene(), hostWindow()
 //   audio, timers, clock, display  the headless sound device, the refills' timers, the clock and
 //                                  the framebuffer the screen is shown on
 //   iniInt / iniText            the game's INI file
@@ -152,6 +152,8 @@ protected:
 
     CApplication* host() { return host_.get(); }
     CWindow* window() { return window_.get(); }
+    // The desktop window the window host runs on, with what it was told.
+    platform::HeadlessHostWindow& hostWindow() { return hostWindow_; }
     // Whether the last turn's answer was to end the program.
     bool quitRequested() const { return quitRequested_; }
     CMC_Application* application() { return host_ != nullptr ? host_->getMCApplicationIfc() : nullptr; }

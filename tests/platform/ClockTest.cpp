@@ -24,4 +24,19 @@ TEST(ManualClock, SleepAdvancesAndInstalledClockServesProcess)
     EXPECT_NE(&platform::clock(), static_cast<platform::Clock*>(&manual));
 }
 
+TEST(ManualClock, CalendarMovesWithTheTicksFromWhereItWasSet)
+{
+    platform::ManualClock clock(5000);
+    EXPECT_EQ(clock.wallClockSeconds(), 5);
+    clock.setWallClock(1000000000);
+    clock.advance(999);
+    EXPECT_EQ(clock.wallClockSeconds(), 1000000000);
+    clock.sleepMs(1);
+    EXPECT_EQ(clock.wallClockSeconds(), 1000000001);
+    // Before 1970 a part of a second still belongs to the second before.
+    clock.setWallClock(-1);
+    clock.advance(500);
+    EXPECT_EQ(clock.wallClockSeconds(), -1);
+}
+
 } // namespace
