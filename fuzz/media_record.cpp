@@ -1,14 +1,15 @@
-// Stored records of media objects from hostile bytes: the first byte picks ANIMO, IMAGE, FONT or
-// TEXT, the rest is read back into a fresh object of a scene. What it then stores, read and stored again,
-// must come out the very same bytes (a record cut short leaves its object without a picture, so
-// the first store may differ). The file a record names is looked for in a file system that has no
-// files: nothing outside the data is ever opened.
+// Stored records of media objects from hostile bytes: the first byte picks ANIMO, IMAGE, FONT,
+// TEXT or SEQUENCE, the rest is read back into a fresh object of a scene. What it then stores,
+// read and stored again, must come out the very same bytes (a record cut short leaves its object
+// without a picture, so the first store may differ). The file a record names is looked for in a
+// file system that has no files: nothing outside the data is ever opened.
 #include "foundation/CFile_Stream.h"
 #include "foundation/CXArchive.h"
 #include "fuzz/StoringSink.h"
 #include "objects/CMC_Animo.h"
 #include "objects/CMC_Font.h"
 #include "objects/CMC_Image.h"
+#include "objects/CMC_Sequence.h"
 #include "objects/CMC_Text.h"
 #include "platform/Files.h"
 #include "script/CMC_ObjectsContainer.h"
@@ -17,6 +18,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <functional>
+#include <iterator>
 #include <memory>
 #include <string>
 
@@ -46,6 +48,7 @@ const Maker kMakers[] = {
     [](CMC_ObjectsContainer* scene) { return new CMC_Image(scene); },
     [](CMC_ObjectsContainer* scene) { return new CMC_Font(scene); },
     [](CMC_ObjectsContainer* scene) { return new CMC_Text(scene); },
+    [](CMC_ObjectsContainer* scene) { return new CMC_Sequence(scene); },
 };
 
 std::string readAndStore(const Maker& make, CMC_ObjectsContainer* scene, const std::string& bytes)
@@ -69,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     static NoFiles noFiles;
     platform::setFiles(&noFiles);
-    const Maker& make = kMakers[data[0] % 4];
+    const Maker& make = kMakers[data[0] % std::size(kMakers)];
     auto* scene = new CMC_ObjectsContainer(nullptr, nullptr, CXString("SCENE"), script::TYPE_SCENE);
     const std::string once = readAndStore(make, scene, std::string(reinterpret_cast<const char*>(data) + 1, size - 1));
     const std::string twice = readAndStore(make, scene, once);

@@ -1,12 +1,12 @@
 #include "objects/CMC_Sequence.h"
 
-#include "application/CMC_Scene.h"
-#include "application/CUnit6.h"
 #include "foundation/CMElement.h"
 #include "foundation/CResourcesManager.h"
 #include "foundation/CXArchive.h"
 #include "foundation/CXArray.h"
 #include "objects/CDeferredRelease.h"
+#include "objects/CSceneResources.h"
+#include "objects/CSignalList.h"
 #include "script/CMC_ObjectsContainer.h"
 #include "script/CMC_TypeIds.h"
 #include "sound/CMultimediaSequenceCreator.h"
@@ -15,17 +15,11 @@
 
 #include <memory>
 
-namespace {
-
-enum Signal { ONSTARTED = 3, ONFINISHED = 4 };
-
-CResourcesManager* sharedResources()
+const CSignalList& CMC_Sequence::signalList()
 {
-    CUnit6* unit = CMC_Scene::getDefUnit();
-    return unit != nullptr ? unit->getResourcesManager() : nullptr;
+    static const CSignalList list{"ONINIT", "ONDONE", "ONSIGNAL", "ONSTARTED", "ONFINISHED"};
+    return list;
 }
-
-} // namespace
 
 CMC_Sequence::CMC_Sequence(CMC_ObjectsContainer* container)
     : CMC_Object("temp", script::TYPE_SEQUENCE), window_(CMC_ObjectsContainer::windowOf(container))
@@ -48,7 +42,7 @@ CMC_Sequence::~CMC_Sequence()
 
 CXString** CMC_Sequence::getBehavioursList()
 {
-    return makeSignalList({"ONINIT", "ONDONE", "ONSIGNAL", "ONSTARTED", "ONFINISHED"});
+    return signalList().make();
 }
 
 // ---- the tree --------------------------------------------------------------------------------
@@ -71,7 +65,7 @@ void CMC_Sequence::init()
 void CMC_Sequence::load()
 {
     if (fileName_.IsString())
-        sequence_ = CMultimediaSequenceCreator::load(window_, fileName_, sharedResources(), this);
+        sequence_ = CMultimediaSequenceCreator::load(window_, fileName_, CSceneResources::defaultManager(), this);
 }
 
 CPlayable* CMC_Sequence::getSequence()
@@ -110,7 +104,7 @@ void CMC_Sequence::releaseSequence()
         if (playable->getGenericNotifier() == static_cast<CPlayableObserver*>(this))
             playable->setGenericNotifier(nullptr);
     }
-    CResourcesManager* manager = sharedResources();
+    CResourcesManager* manager = CSceneResources::defaultManager();
     if (manager != nullptr && manager->contains(static_cast<CSharedMedium*>(root)))
         return;
     CDeferredRelease::release(root, window_);
@@ -118,27 +112,27 @@ void CMC_Sequence::releaseSequence()
 
 // ---- signals ---------------------------------------------------------------------------------
 
-void CMC_Sequence::raise(int signal, const CXString& form)
+void CMC_Sequence::raise(const char* signal, const CXString& form)
 {
-    if (isSignalHandled(signal))
+    if (isSignalHandled(signalList().positionOf(signal)))
         onSignal(form);
 }
 
 bool CMC_Sequence::onPlayableStarted(CPlayable* playable)
 {
     if (playable->isParent())
-        raise(ONSTARTED, "ONSTARTED");
+        raise("ONSTARTED", "ONSTARTED");
     else
-        raise(ONSTARTED, CXString("ONSTARTED^") + CXString(playable->getName()).Upper());
+        raise("ONSTARTED", CXString("ONSTARTED^") + CXString(playable->getName()).Upper());
     return false;
 }
 
 bool CMC_Sequence::onPlayableFinished(CPlayable* playable)
 {
     if (playable == sequence_)
-        raise(ONFINISHED, "ONFINISHED");
+        raise("ONFINISHED", "ONFINISHED");
     else
-        raise(ONFINISHED, CXString("ONFINISHED^") + CXString(playable->getName()).Upper());
+        raise("ONFINISHED", CXString("ONFINISHED^") + CXString(playable->getName()).Upper());
     return false;
 }
 

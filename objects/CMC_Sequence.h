@@ -6,6 +6,7 @@
 
 class CMElement;
 class CMC_ObjectsContainer;
+class CSignalList;
 class CWindow;
 
 // The SEQUENCE script object (type 2004): the tree of animations, sounds and sub-sequences a
@@ -18,6 +19,9 @@ class CWindow;
 // the object) is not started again. It goes first when its scene unloads.
 class CMC_Sequence : public CMC_Object, public CPlayableObserver, public CSequenceHolder {
 public:
+    // "ONINIT", "ONDONE", "ONSIGNAL", "ONSTARTED", "ONFINISHED".
+    static const CSignalList& signalList();
+
     // Empty, named "temp", to be restored from the scene archive.
     explicit CMC_Sequence(CMC_ObjectsContainer* container);
     // From a definition: FILENAME, then the behaviours.
@@ -29,7 +33,6 @@ public:
     bool doneFirst() override { return true; }
     // With the whole container the tree goes; then "ONDONE".
     bool done(bool wholeContainer) override;
-    // "ONINIT", "ONDONE", "ONSIGNAL", "ONSTARTED", "ONFINISHED".
     CXString** getBehavioursList() override;
     // The file name after the common record.
     void serialize(CXArchive* archive) override;
@@ -46,7 +49,7 @@ public:
 private:
     void load();
     // Raises the form, unless the signal of that list place has no handler.
-    void raise(int signal, const CXString& form);
+    void raise(const char* signal, const CXString& form);
     // The tree goes: at once, or while a script runs (it may run inside the tree's own code)
     // stopped now and deleted at the window's next trash sweep.
     void releaseSequence();

@@ -10,8 +10,11 @@
 #include "objects/CMC_Font_Runner.h"
 #include "objects/CMC_Image.h"
 #include "objects/CMC_Image_Runner.h"
+#include "objects/CMC_Sequence.h"
+#include "objects/CMC_Sequence_Runner.h"
 #include "objects/CMC_Text.h"
 #include "objects/CMC_Text_Runner.h"
+#include "objects/CSceneMedia.h"
 #include "script/CMC_CreationChain.h"
 #include "script/CMC_RunnerFactory.h"
 #include "script/CMC_TypeIds.h"
@@ -62,4 +65,8 @@ void CObjectTypes::registerAll()
     registerType<CMC_Font, CMC_Font_Runner>("FONT", script::TYPE_FONT);
     registerType<CMC_Text, CMC_Text_Runner>("TEXT", script::TYPE_TEXT);
     CMC_CreationChain::registerGraphicsAccessor(script::TYPE_TEXT, textOf);
+    registerType<CMC_Sequence, CMC_Sequence_Runner>("SEQUENCE", script::TYPE_SEQUENCE);
+    // Sequences and speaking animations find the live scene's ANIMO and SOUND objects through it.
+    static CSceneMedia sceneMedia;
+    CSceneMediaLink::install(&sceneMedia);
 }
