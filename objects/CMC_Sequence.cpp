@@ -3,7 +3,6 @@
 #include "foundation/CMElement.h"
 #include "foundation/CResourcesManager.h"
 #include "foundation/CXArchive.h"
-#include "foundation/CXArray.h"
 #include "objects/CDeferredRelease.h"
 #include "objects/CSceneResources.h"
 #include "objects/CSignalList.h"
@@ -11,9 +10,7 @@
 #include "script/CMC_TypeIds.h"
 #include "sound/CMultimediaSequenceCreator.h"
 #include "sound/CSequencedPlayable.h"
-#include "sound/CSound4.h"
 
-#include <memory>
 
 const CSignalList& CMC_Sequence::signalList()
 {
@@ -92,18 +89,12 @@ void CMC_Sequence::releaseSequence()
     sequence_ = nullptr;
     if (root == nullptr)
         return;
-    // Sounds outlive the tree in the resources manager: they no longer tell this object.
-    std::unique_ptr<CXArray> sounds;
+    // What outlives this object (sounds the resources manager keeps, a tree that waits for the
+    // trash) must not tell it anything.
     if (CSequencedPlayable* sequence = CSequencedPlayable::asSequence(root))
-        sounds.reset(sequence->getAllOfType(CSound4::TYPE));
-    else
-        sounds = std::make_unique<CXArray>(101, 0.75f);
-    sounds->add(root);
-    for (int i = 0; i < sounds->getSize(); ++i) {
-        auto* playable = static_cast<CPlayable*>((*sounds)[i]);
-        if (playable->getGenericNotifier() == static_cast<CPlayableObserver*>(this))
-            playable->setGenericNotifier(nullptr);
-    }
+        sequence->forgetObserver(this);
+    else if (root->getGenericNotifier() == static_cast<CPlayableObserver*>(this))
+        root->setGenericNotifier(nullptr);
     CResourcesManager* manager = CSceneResources::defaultManager();
     if (manager != nullptr && manager->contains(static_cast<CSharedMedium*>(root)))
         return;

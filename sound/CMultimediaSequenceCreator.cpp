@@ -4,6 +4,7 @@
 #include "foundation/CFileNameResolver.h"
 #include "foundation/CMElement.h"
 #include "foundation/CMElements.h"
+#include "foundation/CResourcesManager.h"
 #include "foundation/CStringTokenizer.h"
 #include "sound/CMElementCreator.h"
 #include "sound/CSequencedPlayable.h"
@@ -26,13 +27,14 @@ bool readBool(CStringTokenizer& values, bool* value)
 
 CMultimediaSequenceCreator::CMultimediaSequenceCreator(CWindow* window, const CXString& fileName, CResourcesManager* resources,
                                                        CPlayableObserver* observer, bool keepPlayable)
-    : playable_(load(window, fileName, resources, observer)), keepPlayable_(keepPlayable)
+    : playable_(load(window, fileName, resources, observer)), resources_(resources), keepPlayable_(keepPlayable)
 {
 }
 
 CMultimediaSequenceCreator::~CMultimediaSequenceCreator()
 {
-    if (!keepPlayable_)
+    const bool shared = resources_ != nullptr && resources_->contains(static_cast<CSharedMedium*>(playable_));
+    if (!keepPlayable_ && !shared)
         delete playable_;
 }
 

@@ -22,7 +22,8 @@ class CWindow;
 // index that sequences decode.
 class CMultimediaSequenceCreator : public CXObject {
 public:
-    // Loads the file; the destructor deletes the result unless it is to be kept.
+    // Loads the file; the destructor deletes the result unless it is to be kept or the resources
+    // manager holds it.
     CMultimediaSequenceCreator(CWindow* window, const CXString& fileName, CResourcesManager* resources,
                                CPlayableObserver* observer, bool keepPlayable);
     ~CMultimediaSequenceCreator() override;
@@ -53,5 +54,6 @@ private:
     static CPlayable* createBelow(CWindow* window, CMElements* elements, const CXString& name, int depth, int& budget);
 
     CPlayable* playable_;
+    CResourcesManager* resources_;
     bool keepPlayable_;
 };

@@ -374,15 +374,18 @@ CXString CSequencedPlayable::getLastPlayedEvent(const CXString& name)
 }
 
 template <class Visit>
-void CSequencedPlayable::walkLeaves(Visit& visit, std::unordered_set<const CPlayable*>& walked) const
+void CSequencedPlayable::walk(Visit& visit, std::unordered_set<const CPlayable*>& walked, bool withSequences) const
 {
     for (const CPlayableRef<CPlayable>& held : children_) {
         CPlayable* child = held.get();
         CSequencedPlayable* sequence = asSequence(child);
-        if (sequence != nullptr && walked.insert(sequence).second)
-            sequence->walkLeaves(visit, walked);
-        else if (sequence == nullptr && child != nullptr)
+        if (sequence != nullptr && walked.insert(sequence).second) {
+            if (withSequences)
+                visit(sequence);
+            sequence->walk(visit, walked, withSequences);
+        } else if (sequence == nullptr && child != nullptr) {
             visit(child);
+        }
     }
 }
 
@@ -391,7 +394,7 @@ CXArray* CSequencedPlayable::getAllAnimations()
     auto* found = new CXArray(101, 0.75f);
     std::unordered_set<const CPlayable*> walked{this};
     auto collect = [found](CPlayable* child) { addOnce(found, animationOf(child)); };
-    walkLeaves(collect, walked);
+    walk(collect, walked, false);
     return found;
 }
 
@@ -403,8 +406,20 @@ CXArray* CSequencedPlayable::getAllOfType(int type)
         if (child->getType() == type)
             addOnce(found, child);
     };
-    walkLeaves(collect, walked);
+    walk(collect, walked, false);
     return found;
+}
+
+void CSequencedPlayable::forgetObserver(CPlayableObserver* observer)
+{
+    std::unordered_set<const CPlayable*> walked{this};
+    auto forget = [observer](CPlayable* playable) {
+        playable->removeNotifier(observer);
+        if (playable->getGenericNotifier() == observer)
+            playable->setGenericNotifier(nullptr);
+    };
+    forget(this);
+    walk(forget, walked, true);
 }
 
 CAnimo* CSequencedPlayable::pickAnimation(int mode)

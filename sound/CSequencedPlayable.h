@@ -91,6 +91,8 @@ public:
     // Of the first animation (mode 1) or of the first that plays (any other mode); empty without.
     CXRect getBoundingBox(int mode);
     CXPoint getPosition(int mode);
+    // No playable of the tree, this one included, tells the observer anything any more.
+    void forgetObserver(CPlayableObserver* observer);
     // Hands this sequence's volume and panning, and its frequency when set, to the playable.
     void accure(CPlayable* playable);
 
@@ -102,9 +104,10 @@ private:
     void playSequence();
     void playRandom();
     void playParameter();
-    // Every child below that is not a sequence, each sequence walked once.
+    // Every child below, each sequence walked once; sequences are visited themselves only when
+    // asked.
     template <class Visit>
-    void walkLeaves(Visit& visit, std::unordered_set<const CPlayable*>& walked) const;
+    void walk(Visit& visit, std::unordered_set<const CPlayable*>& walked, bool withSequences) const;
     CAnimo* pickAnimation(int mode);
     void letChildGo(CPlayable* child);
 

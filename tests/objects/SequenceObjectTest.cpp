@@ -165,7 +165,12 @@ TEST_F(SequenceObject, EndsCleanlyFromItsOwnSignalAndWithItsScene)
     writeSound("long.wav", 1000);
     writeSequence("OTHER.SEQ", "NAME=OTHER\nOTHER:TYPE=SEQUENCE\nNAME=LONG\nLONG:FILENAME=long.wav\nLONG:TYPE=SIMPLE\n"
                                "LONG:ADD=OTHER\nNAME=STEP\nSTEP:FILENAME=HERO\nSTEP:EVENT=WALK\nSTEP:TYPE=SIMPLE\nSTEP:ADD=OTHER\n");
-    ASSERT_TRUE(startWith(hero() + sequenceObject("SEQ", "TALK.SEQ", {"ONFINISHED^INTRO={S^REMOVE(SEQ);}"}) +
+    // HERO's WALK does not wait: it still plays when INTRO's end removes SEQ.
+    writeSequence("RACE.SEQ", "NAME=RACE\nRACE:TYPE=SEQUENCE\nNAME=STEP\nSTEP:FILENAME=HERO\nSTEP:EVENT=WALK\n"
+                              "STEP:TYPE=SIMPLE\nSTEP:WAIT=FALSE\nSTEP:ADD=RACE\nNAME=INTRO\nINTRO:FILENAME=intro.wav\n"
+                              "INTRO:TYPE=SIMPLE\nINTRO:ADD=RACE\n");
+    writeAnimation("HERO.ANN", animationOf(3, 0, 0, {AnimationEvent("WALK", {{0}, {1}, {2}, {0}, {1}, {2}})}));
+    ASSERT_TRUE(startWith(hero() + sequenceObject("SEQ", "RACE.SEQ", {"ONFINISHED^INTRO={S^REMOVE(SEQ);}"}) +
                           sequenceObject("OTHER", "OTHER.SEQ")));
     CMC_ObjectRef removed(sequence("SEQ"));
     run("SEQ^PLAY(\"GO\")");

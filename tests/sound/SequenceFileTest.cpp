@@ -233,6 +233,25 @@ TEST_F(SequenceFileTest, HostileFilesMakeBoundedTrees)
     turns(200);
 }
 
+TEST_F(SequenceFileTest, ALoaderObjectDeletesOnlyTheResultItOwns)
+{
+    put("snd.seq", "NAME=snd\nsnd:FILENAME=s.wav\nsnd:TYPE=SIMPLE\n");
+    CPlayableRef<CPlayable> shared;
+    {
+        CMultimediaSequenceCreator made(window_.get(), "T:\\snd.seq", resources_.get(), nullptr, false);
+        EXPECT_EQ(shape(made.getPlayable()), "snd~");
+        shared = made.getPlayable();
+    }
+    EXPECT_TRUE(shared) << "the sound is the manager's";
+    put("seq.seq", "NAME=seq\nseq:TYPE=SEQUENCE\n");
+    CPlayableRef<CPlayable> owned;
+    {
+        CMultimediaSequenceCreator made(window_.get(), "T:\\seq.seq", resources_.get(), nullptr, false);
+        owned = made.getPlayable();
+    }
+    EXPECT_FALSE(owned);
+}
+
 TEST_F(SequenceFileTest, ChildIndicesHaveOneCharacterEach)
 {
     const std::pair<int, char> codes[] = {{0, '1'}, {8, '9'}, {9, 'A'}, {34, 'Z'}, {35, 'a'}, {36, 'b'}, {65, '\x7f'},
