@@ -372,6 +372,11 @@ CMC_Variable* CMC_Behaviour_Entry::run(CMC_Object* object, CXArray* parameters)
     }
 }
 
+CMC_Variable* CMC_Behaviour_Entry::runForReading(CMC_Object* object, CXArray* parameters)
+{
+    return isConstantLine() ? constantArgument() : run(object, parameters);
+}
+
 CMC_Object* CMC_Behaviour_Entry::findNamed(CMC_ObjectsContainer* container, const CXString& name)
 {
     if (container == nullptr)

@@ -47,6 +47,10 @@ public:
     // The line's value (a pooled temporary, a container's own object, or null) or a stop code.
     // `object` is what THIS means; `parameters` (CXString*) fill "$1".."$9".
     CMC_Variable* run(CMC_Object* object, CXArray* parameters);
+    // The same for a caller that only reads the value and keeps it no longer than it reads it
+    // (an operand of a condition or an expression): a literal gives the line's own constant
+    // rather than a fresh temporary. Flushing that constant does nothing.
+    CMC_Variable* runForReading(CMC_Object* object, CXArray* parameters);
 
     CXString getLine() const { return line_; }
     // The called object bound at parse time; null when it is looked up at run time.

@@ -126,8 +126,8 @@ bool CMC_Condition::test(bool& silent)
     std::shared_ptr<CMC_Behaviour_Entry> line1 = operand1_;
     std::shared_ptr<CMC_Behaviour_Entry> line2 = operand2_;
     // Operand 2's line may delete what operand 1 gave.
-    CMC_WatchedValue first(line1 != nullptr ? script::valueOnly(line1->run(nullptr, nullptr)) : nullptr);
-    CMC_Variable* operand2 = line2 != nullptr ? script::valueOnly(line2->run(nullptr, nullptr)) : nullptr;
+    CMC_WatchedValue first(line1 != nullptr ? script::valueOnly(line1->runForReading(nullptr, nullptr)) : nullptr);
+    CMC_Variable* operand2 = line2 != nullptr ? script::valueOnly(line2->runForReading(nullptr, nullptr)) : nullptr;
     CMC_Variable* operand1 = first.get();
     bool result = false;
     if (operand1 != nullptr && operand2 != nullptr) {

@@ -159,7 +159,7 @@ CMC_Variable* CMC_Expression::operandValue(const Operand& operand)
     // An empty operand (a leading or doubled sign) gives no value, not an empty text.
     if (operand.line == nullptr || operand.text.getLength() == 0)
         return nullptr;
-    CMC_Variable* value = script::valueOnly(operand.line->run(this, nullptr));
+    CMC_Variable* value = script::valueOnly(operand.line->runForReading(this, nullptr));
     // An operand that is itself computed counts by its value: a copy, so that its own next
     // evaluation does not take the value from under this one.
     auto* computed = value != nullptr && value->getType() == script::TYPE_EXPRESSION ? script::castUsually<CMC_Expression>(value) : nullptr;
@@ -205,7 +205,11 @@ CMC_Variable* CMC_Expression::evaluate()
         CMC_Object::flush(running.get());
         return nullptr;
     }
-    return running.get();
+    // The result outlives the evaluation: a literal operand's constant is handed out as a copy.
+    CMC_Variable* result = running.get();
+    if (result != nullptr && result->getId() == CMC_Variable::kLineConstantId)
+        return CMC_VariableFactory::copyVariable(result);
+    return result;
 }
 
 CMC_Variable* CMC_Expression::convert(int type)

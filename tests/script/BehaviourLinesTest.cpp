@@ -175,11 +175,11 @@ TEST_F(BehaviourLines, ReferencesPassTheVariableItselfOrAValueOfTheLinesOwn)
     EXPECT_EQ(intOf("A"), 1 + 7 + 1);
     turn();
     // A plain literal is the same in every run, whatever the method did to it in the last one.
-    load(behaviourText("C", "A^ADD(REC^BUMP(5));"));
+    load(behaviourText("C", "A^ADD(REC^BUMP(5));A^ADD(REC^BUMP([5]));A^ADD(REC^BUMP([D+5]));"));
     call("A", "SET", {"0"});
     runBehaviour("C");
     runBehaviour("C");
-    EXPECT_EQ(intOf("A"), 12);
+    EXPECT_EQ(intOf("A"), 2 * (6 + 6 + 8));
     turn();
 }
 
@@ -236,6 +236,8 @@ TEST_F(BehaviourLines, IfTestsEveryKindOfOperandAsItsText)
         {"\"abc\",_,W", true},     {"W,<,\"abd\"", true},     {"TRUE,_,TRUE", true},   {"TRUE,_,FALSE", false},
         {"$1,_,7", true},          {"N,<,$1", true},          {"P|X,_,9", true},       {"[N+1],_,6", true},
         {"N,_,[2*3]", false},      {"REC^COUNT(),>,0", true}, {"N,?,INTEGER", false},  {"V,_,REC^KILL(V)", false},
+        {"[5],_,N", true},         {"[$1+1],_,8", true},      {"[P|X*2],_,18", true},  {"[\"a\"+N],_,\"a5\"", true},
+        {"[1.5+N],>,6", true},     {"[N+1.5],_,7", true},
     };
     int index = 0;
     for (const Case& c : cases) {
