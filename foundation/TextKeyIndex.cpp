@@ -2,21 +2,32 @@
 
 #include "foundation/CStringHashCode.h"
 
+#include <cstring>
+
 namespace foundation {
+
+const char TextKeyIndex::kRemoved[] = "";
+
+TextKeyIndex::Slot TextKeyIndex::slotOf(const CStringHashCode& key, CXObject* value)
+{
+    return Slot{key.getTextHash(), key.text().c_str(), value, key.text().getLength()};
+}
 
 size_t TextKeyIndex::probe(const CStringHashCode& key) const
 {
     const uint64_t hash = key.getTextHash();
+    const char* text = key.text().c_str();
+    const int length = key.text().getLength();
     const size_t mask = slots_.size() - 1;
     size_t firstRemoved = slots_.size();
     for (size_t at = static_cast<size_t>(hash) & mask;; at = (at + 1) & mask) {
         const Slot& slot = slots_[at];
-        if (slot.key == nullptr && !slot.removed)
+        if (slot.text == nullptr)
             return firstRemoved < slots_.size() ? firstRemoved : at;
-        if (slot.removed) {
+        if (slot.text == kRemoved) {
             if (firstRemoved == slots_.size())
                 firstRemoved = at;
-        } else if (slot.hash == hash && slot.key->text() == key.text()) {
+        } else if (slot.hash == hash && slot.length == length && std::memcmp(slot.text, text, static_cast<size_t>(length)) == 0) {
             return at;
         }
     }
@@ -25,7 +36,7 @@ size_t TextKeyIndex::probe(const CStringHashCode& key) const
 CXObject* TextKeyIndex::find(const CStringHashCode& key, bool* found) const
 {
     const Slot* slot = slots_.empty() ? nullptr : &slots_[probe(key)];
-    const bool present = slot != nullptr && slot->key != nullptr;
+    const bool present = slot != nullptr && isLive(*slot);
     if (found != nullptr)
         *found = present;
     return present ? slot->value : nullptr;
@@ -36,20 +47,21 @@ bool TextKeyIndex::holds(const CStringHashCode* key, const CXObject* value) cons
     if (slots_.empty())
         return false;
     const Slot& slot = slots_[probe(*key)];
-    return slot.key == key && slot.value == value;
+    // Distinct key objects hold distinct bytes: the address tells the key.
+    return slot.text == key->text().c_str() && slot.value == value;
 }
 
 void TextKeyIndex::addIfAbsent(const CStringHashCode* key, CXObject* value)
 {
-    // At most half the slots in use, removed ones counted, so every probe path ends soon.
-    if ((used_ + 1) * 2 > slots_.size())
+    // At most about six slots in ten in use, removed ones counted, so that probe paths stay short.
+    if ((used_ + 1) * 5 > slots_.size() * 3)
         grow();
     Slot& slot = slots_[probe(*key)];
-    if (slot.key != nullptr)
+    if (isLive(slot))
         return;
-    if (!slot.removed)
+    if (slot.text == nullptr)
         ++used_;
-    slot = Slot{key->getTextHash(), key, value, false};
+    slot = slotOf(*key, value);
 }
 
 void TextKeyIndex::replace(const CStringHashCode& text, const CStringHashCode* key, CXObject* value)
@@ -57,12 +69,12 @@ void TextKeyIndex::replace(const CStringHashCode& text, const CStringHashCode* k
     if (slots_.empty())
         return;
     Slot& slot = slots_[probe(text)];
-    if (slot.key == nullptr)
+    if (!isLive(slot))
         return;
     if (key != nullptr)
-        slot = Slot{key->getTextHash(), key, value, false};
+        slot = slotOf(*key, value);
     else
-        slot = Slot{0, nullptr, nullptr, true};
+        slot = Slot{0, kRemoved, nullptr, 0};
 }
 
 void TextKeyIndex::clear()
@@ -77,16 +89,20 @@ void TextKeyIndex::grow()
     old.swap(slots_);
     size_t live = 0;
     for (const Slot& slot : old)
-        live += slot.key != nullptr ? 1 : 0;
+        live += isLive(slot) ? 1 : 0;
     size_t size = 16;
-    while (size < (live + 1) * 4)
+    while (size < (live + 1) * 2)
         size *= 2;
     slots_.assign(size, Slot{});
     used_ = 0;
+    const size_t mask = size - 1;
     for (const Slot& slot : old) {
-        if (slot.key == nullptr)
+        if (!isLive(slot))
             continue;
-        slots_[probe(*slot.key)] = slot;
+        size_t at = static_cast<size_t>(slot.hash) & mask;
+        while (slots_[at].text != nullptr)
+            at = (at + 1) & mask;
+        slots_[at] = slot;
         ++used_;
     }
 }

@@ -11,7 +11,8 @@ namespace foundation {
 
 // Text keys to the value filed first under each text, by the keys' well-spread hash: the lookup
 // CHashtable makes for text keys in one probe, where its own positional hash files thousands of
-// texts together. Keys are not owned; a key must stay unchanged while it is here.
+// texts together. A slot holds the text's bytes by address, so a lookup reads the slot and the
+// bytes only. Keys are not owned; a key must stay unchanged while it is here.
 class TextKeyIndex {
 public:
     // The value filed under an equal text; null when none (found tells a null value apart).
@@ -27,11 +28,15 @@ public:
 private:
     struct Slot {
         uint64_t hash = 0;
-        const CStringHashCode* key = nullptr;
+        // The key's bytes; null for a slot never used, kRemoved for one emptied.
+        const char* text = nullptr;
         CXObject* value = nullptr;
-        bool removed = false;
+        int length = 0;
     };
+    static const char kRemoved[];
 
+    static bool isLive(const Slot& slot) { return slot.text != nullptr && slot.text != kRemoved; }
+    static Slot slotOf(const CStringHashCode& key, CXObject* value);
     // The slot holding the text, or the first free one on its probe path.
     size_t probe(const CStringHashCode& key) const;
     void grow();
