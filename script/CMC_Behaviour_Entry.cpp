@@ -261,7 +261,6 @@ void CMC_Behaviour_Entry::parseValue()
     }
     if (!holds(line_, '$')) {
         literal_.reset(ownedLiteral(line_));
-        pristine_.reset(ownedLiteral(line_));
         if (literal_ != nullptr)
             literal_->markAsLineConstant();
     }
@@ -425,7 +424,7 @@ CMC_Variable* CMC_Behaviour_Entry::runValue(CXArray* parameters)
 
 bool CMC_Behaviour_Entry::isConstantLine() const
 {
-    return form_ == Form::VALUE && literal_ != nullptr && pristine_ != nullptr && constantLookup_ == ConstantLookup::VARIABLE;
+    return form_ == Form::VALUE && literal_ != nullptr && constantLookup_ == ConstantLookup::VARIABLE;
 }
 
 // The same choice as runValue's, without the copy of the literal.
@@ -435,12 +434,16 @@ CMC_Variable* CMC_Behaviour_Entry::constantArgument()
         return static_cast<CMC_Variable*>(bound);
     if (CMC_Variable* named = variableNamed(container()))
         return named;
+    // The parsed value is kept for putting it back only once the literal is handed out: most lines
+    // of a large script never run.
+    if (pristine_ == nullptr)
+        pristine_.reset(script::ownedCopy(literal_.get()));
     return literal_.get();
 }
 
 void CMC_Behaviour_Entry::restoreConstant()
 {
-    if (!literal_->equals(pristine_.get()))
+    if (pristine_ != nullptr && !literal_->equals(pristine_.get()))
         literal_->set(pristine_.get());
 }
 

@@ -147,7 +147,7 @@ private:
     // it must be looked up.
     uint64_t missingSince_ = 0;
     CMC_Owned<CMC_Variable> literal_;
-    // The literal as parsed, for lines passed as constant arguments.
+    // The literal as parsed, made when the line is first passed as a constant argument.
     CMC_Owned<CMC_Variable> pristine_;
     CMC_ObjectRef indirectSource_;
     CMC_Owned<CMC_Expression> ownSource_;
