@@ -12,71 +12,10 @@
 #include "sound/CSpeakingAnimation.h"
 
 #include <algorithm>
-#include <unordered_map>
 #include <unordered_set>
 
-namespace {
-
-using Links = std::unordered_map<CPlayable*, std::vector<CPlayable*>>;
-
-// The heights and the numbers of ways down of the nodes of a linked graph, refusing loops and
-// anything past the limits.
-class LinkMeasure {
-public:
-    LinkMeasure(const Links& below, int maxDepth, long maxPaths) : below_(below), maxDepth_(maxDepth), maxPaths_(maxPaths) {}
-
-    bool withinLimits()
-    {
-        for (const auto& [node, children] : below_) {
-            if (!visit(node, 0))
-                return false;
-        }
-        return true;
-    }
-
-private:
-    struct Measure {
-        bool open = false;
-        bool done = false;
-        int height = 0;
-        long paths = 1;
-    };
-
-    bool visit(CPlayable* node, int depth)
-    {
-        Measure& measure = measures_[node];
-        if (measure.done)
-            return true;
-        if (measure.open || depth > maxDepth_)
-            return false;
-        measure.open = true;
-        auto children = below_.find(node);
-        for (size_t i = 0; children != below_.end() && i < children->second.size(); ++i) {
-            CPlayable* child = children->second[i];
-            if (!visit(child, depth + 1))
-                return false;
-            const Measure& below = measures_[child];
-            measure.height = std::max(measure.height, below.height + 1);
-            measure.paths += below.paths;
-            if (measure.height > maxDepth_ || measure.paths > maxPaths_)
-                return false;
-        }
-        measure.open = false;
-        measure.done = true;
-        return true;
-    }
-
-    const Links& below_;
-    int maxDepth_;
-    long maxPaths_;
-    // References into an unordered map stay valid while it grows.
-    std::unordered_map<CPlayable*, Measure> measures_;
-};
-
-} // namespace
-
 CTreeSequenceElements::CTreeSequenceElements(CWindow* window, CResourcesManager* resources)
-    : window_(window), resources_(resources)
+    : window_(window), resources_(resources), links_(MAX_DEPTH, MAX_PATHS)
 {
 }
 
@@ -89,17 +28,15 @@ CTreeSequenceElements::~CTreeSequenceElements()
 
 _tse_entry* CTreeSequenceElements::find(const CXString& name) const
 {
-    for (const std::unique_ptr<_tse_entry>& entry : entries_) {
-        if (entry->name.equals(name))
-            return entry.get();
-    }
-    return nullptr;
+    auto found = byName_.find(std::string(name.c_str(), static_cast<size_t>(name.getLength())));
+    return found != byName_.end() ? found->second : nullptr;
 }
 
 void CTreeSequenceElements::add(const CXString& name)
 {
     auto entry = std::make_unique<_tse_entry>();
     entry->name = name;
+    byName_.emplace(std::string(name.c_str(), static_cast<size_t>(name.getLength())), entry.get());
     entries_.push_back(std::move(entry));
 }
 
@@ -146,6 +83,8 @@ CSpeakingAnimation* CTreeSequenceElements::speakingOf(const CXString& name) cons
 
 void CTreeSequenceElements::create(_tse_entry* entry, CPlayableObserver* observer)
 {
+    if (made_.size() >= MAX_MADE)
+        return;
     CPlayable* made = nullptr;
     switch (entry->kind) {
     case SIMPLE:
@@ -241,19 +180,8 @@ void CTreeSequenceElements::add(const CXString& child, const CXString& parent)
     CPlayable* added = playableOf(child);
     CPlayable* holder = playableOf(parent);
     CSequencedPlayable* sequence = CSequencedPlayable::asSequence(holder);
-    if (added == nullptr || sequence == nullptr || !keepsBounded(holder, added))
-        return;
-    sequence->addChild(added);
-    links_.emplace_back(holder, added);
-}
-
-bool CTreeSequenceElements::keepsBounded(CPlayable* parent, CPlayable* child) const
-{
-    Links below;
-    for (const auto& [holder, held] : links_)
-        below[holder].push_back(held);
-    below[parent].push_back(child);
-    return LinkMeasure(below, MAX_DEPTH, MAX_PATHS).withinLimits();
+    if (added != nullptr && sequence != nullptr && links_.count() < MAX_MADE && links_.add(holder, added))
+        sequence->addChild(added);
 }
 
 void CTreeSequenceElements::show(const CXString& name)
@@ -347,7 +275,7 @@ void CTreeSequenceElements::settle(CPlayable* root)
         }
     }
     // What stays leaves what goes first, so that nothing that stays goes with it.
-    for (const auto& [holder, held] : links_) {
+    for (const auto& [holder, held] : links_.all()) {
         if (reached.count(holder) == 0 && reached.count(held) != 0)
             CSequencedPlayable::asSequence(holder)->removeChild(held);
     }

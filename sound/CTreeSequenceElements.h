@@ -2,9 +2,11 @@
 
 #include "foundation/CXObject.h"
 #include "graphics/CPlayableRef.h"
+#include "sound/CSequenceLinks.h"
 
 #include <memory>
-#include <utility>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 class CAnimo;
@@ -34,13 +36,15 @@ struct _tse_entry {
 // The tree holds what it made until a result is taken (takeRoot): then every playable the result
 // does not reach is deleted, and media that no manager holds go to the result. Links that would
 // close a loop, nest deeper than MAX_DEPTH or give a sequence more than MAX_PATHS ways down are
-// refused, so a hostile file cannot make playing or walking the tree run away. Main thread only.
+// refused, and a file makes at most MAX_MADE playables and as many links, so a hostile file can
+// make neither reading nor playing nor walking the tree run away. Main thread only.
 class CTreeSequenceElements : public CXObject {
 public:
     // Kinds of entries.
     enum { NONE = 0, SIMPLE = 1, SEQUENCE = 2, SPEAKING = 3 };
     static constexpr int MAX_DEPTH = 64;
     static constexpr int MAX_PATHS = 10000;
+    static constexpr int MAX_MADE = 4096;
     // The screen priority of animations loaded for SIMPLE entries.
     static constexpr int PRIORITY = 1000;
 
@@ -59,7 +63,8 @@ public:
     void setFileName(const CXString& name, const CXString& value);
     void setEvent(const CXString& name, const CXString& value);
     // The entry's playable for its kind, made now, named after it and heard by the observer as
-    // its generic notifier; an earlier playable of the entry is dropped from it.
+    // its generic notifier; an earlier playable of the entry is dropped from it. Nothing once
+    // MAX_MADE playables were made.
     void create(_tse_entry* entry, CPlayableObserver* observer);
     void create(CPlayableObserver* observer);
 
@@ -93,7 +98,6 @@ private:
     CPlayable* playableOf(const CXString& name) const;
     CSpeakingAnimation* speakingOf(const CXString& name) const;
     static int eventIndex(CAnimo* animation, const CXString& event);
-    bool keepsBounded(CPlayable* parent, CPlayable* child) const;
     bool isOwnMedium(const CPlayable* playable) const;
     void settle(CPlayable* root);
 
@@ -101,8 +105,10 @@ private:
     CResourcesManager* resources_;
     CPlayableObserver* observer_ = nullptr;
     std::vector<std::unique_ptr<_tse_entry>> entries_;
-    // Every playable made, in order; sounds made without a manager; the links made (parent, child).
+    // The first entry of each name, as a walk through the entries finds it.
+    std::unordered_map<std::string, _tse_entry*> byName_;
+    // Every playable made, in order; sounds made without a manager; the links made.
     std::vector<CPlayableRef<CPlayable>> made_;
     std::vector<CPlayable*> ownMedia_;
-    std::vector<std::pair<CPlayable*, CPlayable*>> links_;
+    CSequenceLinks links_;
 };
