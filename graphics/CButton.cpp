@@ -6,6 +6,7 @@
 #include "graphics/CRefreshScreen.h"
 #include "graphics/CScreenUnit.h"
 #include "graphics/CWindow.h"
+#include "platform/Input.h"
 
 #include <algorithm>
 
@@ -21,6 +22,7 @@ CButton::CButton(CWindow* window, int id, CMC_Button* button) : CButton(window, 
 
 CButton::~CButton()
 {
+    unwatchLooks();
     if (ownsMedia()) {
         if (deleteGraphics_) {
             for (CGraphicsObject* look : {standard_, onMove_, onClick_}) {
@@ -32,8 +34,8 @@ CButton::~CButton()
             }
         }
         if (deleteSounds_) {
-            delete onMoveSound_;
-            delete onClickSound_;
+            delete onMoveSound_.get();
+            delete onClickSound_.get();
         }
     }
 }
@@ -64,6 +66,7 @@ CXObject* CButton::clone() const
     if (!sharedMedia_)
         sharedMedia_ = std::make_shared<bool>(true);
     copy->sharedMedia_ = sharedMedia_;
+    copy->watchLooks();
     return copy;
 }
 
@@ -140,7 +143,7 @@ int CButton::OnClick(CXPoint point, int flags, void* parent)
             return result;
     }
     // Pressing plays the click whatever the silence rule says.
-    if (onClickSound_ != nullptr && !soundLocked_)
+    if (onClickSound_ && !soundLocked_)
         onClickSound_->play();
     onClick(point);
     return result;
@@ -160,6 +163,7 @@ bool CButton::Set(CGraphicsObject* standard, void* parent, bool removeOld, bool 
         accent_ = dragging_ = standard;
         hotSpot_->Set(standard, alpha);
     }
+    watchLooks();
     return true;
 }
 
@@ -167,6 +171,7 @@ bool CButton::SetOnMove(CGraphicsObject* look, CPlayable* sound)
 {
     setHiddenLook(onMove_, look);
     onMoveSound_ = sound;
+    watchLooks();
     return true;
 }
 
@@ -174,7 +179,14 @@ bool CButton::SetOnClick(CGraphicsObject* look, CPlayable* sound)
 {
     setHiddenLook(onClick_, look);
     onClickSound_ = sound;
+    watchLooks();
     return true;
+}
+
+void CButton::SetDragging(CGraphicsObject* dragging)
+{
+    dragging_ = dragging;
+    watchLooks();
 }
 
 void CButton::setHiddenLook(CGraphicsObject*& slot, CGraphicsObject* look)
@@ -207,13 +219,21 @@ void CButton::Accent(CGraphicsObject* area, bool alpha)
 {
     accent_ = dragging_ = area;
     hotSpot_->Set(area, alpha);
+    watchLooks();
 }
 
 bool CButton::SetActiveRect(CXRect rect)
 {
     rect_ = rect;
     hotSpot_->SetActiveRect(rect, CWindow::MOUSE_MOVE, 0);
+    watchLooks();
     return true;
+}
+
+void CButton::SYN()
+{
+    const platform::InputPoint pointer = platform::input().pointer();
+    hotSpot_->synchronize(CXPoint(pointer.x, pointer.y));
 }
 
 void CButton::Move(int dx, int dy)
@@ -245,7 +265,7 @@ void CButton::showPressed(bool pressed, bool withSound)
         if (onMove_ != nullptr && onMove_->isVisible() && onClick_ != nullptr)
             onMove_->Hide();
         show(onClick_, true);
-        if (withSound && soundAllowed(onClickSound_))
+        if (withSound && soundAllowed(onClickSound_.get()))
             onClickSound_->play();
     } else {
         show(onClick_, false);
@@ -300,4 +320,38 @@ void CButton::show(CGraphicsObject* graphics, bool visible)
 {
     if (graphics != nullptr)
         graphics->Visible(visible);
+}
+
+void CButton::watchLooks()
+{
+    std::vector<CGraphicsObject*> held;
+    for (CGraphicsObject* graphics : {standard_, onMove_, onClick_, accent_, dragging_, hotSpot_->getGraphics()}) {
+        if (graphics != nullptr && std::find(held.begin(), held.end(), graphics) == held.end())
+            held.push_back(graphics);
+    }
+    for (CGraphicsObject* graphics : watched_) {
+        if (std::find(held.begin(), held.end(), graphics) == held.end())
+            graphics->removeInvalidateObserver(this);
+    }
+    for (CGraphicsObject* graphics : held)
+        graphics->addInvalidateObserver(this);
+    watched_ = std::move(held);
+}
+
+void CButton::unwatchLooks()
+{
+    for (CGraphicsObject* graphics : watched_)
+        graphics->removeInvalidateObserver(this);
+    watched_.clear();
+}
+
+void CButton::onDestroy(CGraphicsObject* graphics)
+{
+    for (CGraphicsObject** held : {&standard_, &onMove_, &onClick_, &accent_, &dragging_}) {
+        if (*held == graphics)
+            *held = nullptr;
+    }
+    if (hotSpot_->getGraphics() == graphics)
+        hotSpot_->Set(nullptr, false);
+    std::erase(watched_, graphics);
 }

@@ -1,11 +1,14 @@
 #pragma once
 
 #include "graphics/CControl.h"
+#include "graphics/CInvalidateObserver.h"
+#include "graphics/CPlayableRef.h"
 
 #include "foundation/CXPoint.h"
 #include "foundation/CXRect.h"
 
 #include <memory>
+#include <vector>
 
 class CButtonHotSpot;
 class CGraphicsObject;
@@ -20,7 +23,10 @@ class CScreenUnit;
 // an area given by a rectangle or by the pixels of a graphics object; an optional drag through the
 // scene unit; and the control notifications of each step. Its mouse input comes from a hot spot
 // of its own. Sounds are any playables.
-class CButton : public CControl {
+//
+// The looks and sounds may belong to others (script objects) who delete them when they like: the
+// button forgets a look the moment it is destroyed, and a sound once it is gone.
+class CButton : public CControl, private CInvalidateObserver {
 public:
     enum _soundtype { SOUND_ON_MOVE = 0, SOUND_ON_CLICK = 1 };
     enum _accent { ACCENT_STANDARD = 0, ACCENT_ON_MOVE = 1, ACCENT_ON_CLICK = 2 };
@@ -48,6 +54,9 @@ public:
     virtual int OnClick(CXPoint point, int flags, void* parent);
     // Off, but the standard look stays.
     virtual void DisableButVisible();
+    // Takes the pointer where it is now into account, as a move there would for this button
+    // alone: entering when it rests over the button, leaving when it left it.
+    void SYN();
 
     bool Set(CGraphicsObject* standard, void* parent, bool removeOld, bool alpha);
     bool SetOnMove(CGraphicsObject* look, CPlayable* sound);
@@ -68,10 +77,10 @@ public:
     CGraphicsObject* GetStandard() const { return standard_; }
     CGraphicsObject* GetOnMove() const { return onMove_; }
     CGraphicsObject* GetOnClick() const { return onClick_; }
-    CPlayable* GetSOOnMove() const { return onMoveSound_; }
-    CPlayable* GetSOOnClick() const { return onClickSound_; }
+    CPlayable* GetSOOnMove() const { return onMoveSound_.get(); }
+    CPlayable* GetSOOnClick() const { return onClickSound_.get(); }
     CGraphicsObject* GetDragging() const { return dragging_; }
-    void SetDragging(CGraphicsObject* dragging) { dragging_ = dragging; }
+    void SetDragging(CGraphicsObject* dragging);
     CXPoint getClick() const { return click_; }
     void SetDeleteFlags(bool graphics, bool sounds);
     void HideStandardWhileOnMove(bool hide) { hideStandardWhileOnMove_ = hide; }
@@ -98,6 +107,12 @@ private:
     static void show(CGraphicsObject* graphics, bool visible);
     // The looks and sounds are this button's alone, not shared with a clone still alive.
     bool ownsMedia() const { return !sharedMedia_ || sharedMedia_.use_count() == 1; }
+    // Hears of exactly the pictures it holds now (looks, accent, dragged, the hot spot's area).
+    void watchLooks();
+    void unwatchLooks();
+    void onInvalidate(CGraphicsObject*, CXRect*) override {}
+    // A picture being destroyed leaves every place of the button.
+    void onDestroy(CGraphicsObject* graphics) override;
 
     CXRect rect_;
     bool pressed_ = false;
@@ -113,12 +128,13 @@ private:
     CGraphicsObject* accent_ = nullptr;
     CGraphicsObject* dragging_ = nullptr;
     CXPoint click_;
-    CPlayable* onMoveSound_ = nullptr;
-    CPlayable* onClickSound_ = nullptr;
+    CPlayableRef<CPlayable> onMoveSound_;
+    CPlayableRef<CPlayable> onClickSound_;
     void* parent_ = nullptr;
     bool playOnlyWhenSilent_ = false;
     bool draggingEnabled_ = false;
     std::unique_ptr<CButtonHotSpot> hotSpot_;
     // Shared by a button and its clones while they use the same looks and sounds.
     mutable std::shared_ptr<void> sharedMedia_;
+    std::vector<CGraphicsObject*> watched_;
 };

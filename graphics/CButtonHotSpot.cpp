@@ -37,7 +37,7 @@ int CButtonHotSpot::OnFocusOn(CXPoint point, int flags, void* parent)
             button_.standard_->Hide();
         button_.onMove_->Show();
     }
-    if (!onMoveSoundStarted_ && button_.soundAllowed(button_.onMoveSound_))
+    if (!onMoveSoundStarted_ && button_.soundAllowed(button_.onMoveSound_.get()))
         button_.onMoveSound_->play();
     onMoveSoundStarted_ = true;
     const std::shared_ptr<const bool> alive = button_.lifeToken();
@@ -57,7 +57,7 @@ int CButtonHotSpot::OnFocusOff(CXPoint point, int flags, void* parent)
                 button_.standard_->Show();
             button_.onMove_->Hide();
         }
-        if (button_.onMoveSound_ != nullptr && button_.onMoveSound_->isPlaying())
+        if (button_.onMoveSound_ && button_.onMoveSound_->isPlaying())
             button_.onMoveSound_->stop(false);
         onMoveSoundStarted_ = false;
     }

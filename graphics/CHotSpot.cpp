@@ -130,6 +130,12 @@ void CHotSpot::endCursor() const
         registryWindow_->EndActiveCursor();
 }
 
+void CHotSpot::beginCursor() const
+{
+    if (cursor_ && registryWindow_ != nullptr)
+        registryWindow_->BeginActiveCursor();
+}
+
 bool CHotSpot::isRegistered(const CHotSpot* spot)
 {
     return list_ && std::find(list_->begin(), list_->end(), spot) != list_->end();
@@ -171,12 +177,9 @@ int CHotSpot::dispatchMove(CXPoint point, int flags)
     int left = 0;
     const std::vector<CHotSpot*> spots = *list_;
     for (CHotSpot* spot : spots) {
-        if (!isRegistered(spot) || !spot->enabled_ || !(spot->inside_ || spot->leavingOwed_) || !spot->inPriorityBand() || spot->TestHit(point))
+        if (!isRegistered(spot) || !spot->enabled_ || !spot->owesLeaving() || !spot->inPriorityBand() || spot->TestHit(point))
             continue;
-        spot->endCursor();
-        spot->inside_ = false;
-        spot->leavingOwed_ = false;
-        left = spot->OnFocusOff(point, flags, spot->parent_);
+        left = spot->leave(point, flags);
         if (left > 0)
             break;
     }
@@ -185,14 +188,39 @@ int CHotSpot::dispatchMove(CXPoint point, int flags)
     CHotSpot* over = findAt(*list_, point);
     if (over == nullptr)
         return left;
-    if (over->unitAllows() && over->cursor_ && registryWindow_ != nullptr)
-        registryWindow_->BeginActiveCursor();
+    if (over->unitAllows())
+        over->beginCursor();
     if (over->inside_)
         return over->OnMouseMove(point, flags, over->parent_);
-    over->inside_ = true;
-    over->leavingOwed_ = false;
-    over->OnMouseMove(point, flags, over->parent_);
-    return isRegistered(over) ? over->OnFocusOn(point, flags, over->parent_) : 0;
+    return over->enter(point, flags);
+}
+
+int CHotSpot::leave(CXPoint point, int flags)
+{
+    endCursor();
+    inside_ = false;
+    leavingOwed_ = false;
+    return OnFocusOff(point, flags, parent_);
+}
+
+int CHotSpot::enter(CXPoint point, int flags)
+{
+    inside_ = true;
+    leavingOwed_ = false;
+    OnMouseMove(point, flags, parent_);
+    return isRegistered(this) ? OnFocusOn(point, flags, parent_) : 0;
+}
+
+int CHotSpot::synchronize(CXPoint point)
+{
+    if (!isRegistered(this) || !enabled_ || !inPriorityBand())
+        return 0;
+    if (owesLeaving() && !TestHit(point))
+        return leave(point, 0);
+    if (inside_ || findAt(*list_, point) != this)
+        return 0;
+    beginCursor();
+    return enter(point, 0);
 }
 
 int CHotSpot::dispatchLeftDown(CXPoint point, int flags)

@@ -102,6 +102,10 @@ public:
     // The window's entry: moves and left-button events go to the spot found, a right press to every
     // spot hit until one takes it; the other events reach no spot. The answer of the spot told.
     static int OnMouseEvent(int event, CXPoint point, int flags);
+    // The pointer at the point, as a move there would tell this spot alone: it enters when it is
+    // the spot a move would find there, and leaves when it is no longer hit. The answer of the
+    // handler told; 0 when nothing changed.
+    int synchronize(CXPoint point);
     // Keys reach no spot.
     static int OnKeyUp(int key, int data) { return 0; }
     static int OnKeyDown(int key, int data) { return 0; }
@@ -112,6 +116,12 @@ private:
     bool inPriorityBand();
     bool unitAllows() const;
     void endCursor() const;
+    void beginCursor() const;
+    // Entered, or left by a release over it and not yet told of leaving.
+    bool owesLeaving() const { return inside_ || leavingOwed_; }
+    // Leaving and entering, told to the spot (entering with a move first).
+    int leave(CXPoint point, int flags);
+    int enter(CXPoint point, int flags);
 
     static bool isRegistered(const CHotSpot* spot);
     static int dispatchMove(CXPoint point, int flags);

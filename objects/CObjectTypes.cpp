@@ -1,17 +1,22 @@
 #include "objects/CObjectTypes.h"
 
+#include "application/CButtonObjectMaker.h"
 #include "graphics/CAnimo6.h"
 #include "graphics/CFrame.h"
 #include "graphics/CImage.h"
 #include "graphics/CMultilineText6.h"
 #include "objects/CMC_Animo.h"
 #include "objects/CMC_Animo_Runner.h"
+#include "objects/CMC_Button.h"
+#include "objects/CMC_Button_Runner.h"
 #include "objects/CMC_Font.h"
 #include "objects/CMC_Font_Runner.h"
 #include "objects/CMC_Image.h"
 #include "objects/CMC_Image_Runner.h"
 #include "objects/CMC_Sequence.h"
 #include "objects/CMC_Sequence_Runner.h"
+#include "objects/CMC_Sound.h"
+#include "objects/CMC_Sound_Runner.h"
 #include "objects/CMC_Text.h"
 #include "objects/CMC_Text_Runner.h"
 #include "objects/CSceneMedia.h"
@@ -66,6 +71,12 @@ void CObjectTypes::registerAll()
     registerType<CMC_Text, CMC_Text_Runner>("TEXT", script::TYPE_TEXT);
     CMC_CreationChain::registerGraphicsAccessor(script::TYPE_TEXT, textOf);
     registerType<CMC_Sequence, CMC_Sequence_Runner>("SEQUENCE", script::TYPE_SEQUENCE);
+    registerType<CMC_Sound, CMC_Sound_Runner>("SOUND", script::TYPE_SOUND);
+    registerType<CMC_Button, CMC_Button_Runner>("BUTTON", script::TYPE_BUTTON);
+    // A scene's CREATEOBJECT wraps the button it makes.
+    CButtonObjectMaker::registerMaker([](CMC_ObjectsContainer* scene, CButton* button, const CXString& name) -> CMC_Object* {
+        return new CMC_Button(scene, button, name);
+    });
     // Sequences and speaking animations find the live scene's ANIMO and SOUND objects through it.
     static CSceneMedia sceneMedia;
     CSceneMediaLink::install(&sceneMedia);

@@ -5,6 +5,7 @@
 #include "graphics/CEngineHost.h"
 #include "graphics/CWindow.h"
 #include "objects/CMC_Animo.h"
+#include "objects/CMC_Sound.h"
 #include "script/CMC_TypeIds.h"
 
 CMC_Scene* CSceneMedia::liveScene(CWindow* window)
@@ -51,8 +52,8 @@ void CSceneMedia::removeSeq(CMC_Object* animo, CPlayable* playable)
         object->removeSeq(playable);
 }
 
-CSound4* CSceneMedia::findSound(CWindow*, const CXString&)
+CSound4* CSceneMedia::findSound(CWindow* window, const CXString& name)
 {
-    // No SOUND objects are made yet: no name finds one.
-    return nullptr;
+    auto* sound = dynamic_cast<CMC_Sound*>(findOfType(window, name, script::TYPE_SOUND));
+    return sound != nullptr ? sound->getSound() : nullptr;
 }

@@ -1,12 +1,12 @@
 #include "objects/CScriptSoundScale.h"
 
 #include <algorithm>
-#include <climits>
 #include <cstdint>
 
 namespace {
 
 constexpr int64_t kSilence = -10000;
+constexpr int64_t kFullVolume = 0;
 constexpr int64_t kFullRight = 10000;
 // Past this the scale gives up: silence, or fully to one side.
 constexpr int64_t kLimit = 3100;
@@ -16,7 +16,8 @@ constexpr int64_t kLimit = 3100;
 int CScriptSoundScale::volume(int value)
 {
     const int64_t buffer = (int64_t(value) - 800) * 3200 / 800;
-    return static_cast<int>(buffer > -kLimit ? std::min<int64_t>(buffer, INT_MAX) : kSilence);
+    // Above 800 the scale would amplify, which no sound buffer takes: full volume is the most.
+    return static_cast<int>(buffer > -kLimit ? std::min<int64_t>(buffer, kFullVolume) : kSilence);
 }
 
 int CScriptSoundScale::panning(int value)

@@ -180,8 +180,9 @@ struct WrappedButton : CMC_Object {
 TEST_F(ScenePause, CreateObjectMakesAButtonThroughTheRegisteredMaker)
 {
     ASSERT_TRUE(startGame());
+    CButtonObjectMaker::registerMaker(nullptr);
     run("S^CREATEOBJECT(BUTTON, B1)");
-    EXPECT_EQ(object("B1"), nullptr) << "no BUTTON type yet";
+    EXPECT_EQ(object("B1"), nullptr) << "no maker";
 
     CMC_ObjectsContainer* madeIn = nullptr;
     CButtonObjectMaker::registerMaker([&madeIn](CMC_ObjectsContainer* scene, CButton* button, const CXString& name) {

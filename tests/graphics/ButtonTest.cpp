@@ -326,5 +326,35 @@ TEST_F(ButtonTest, AButtonAndItsCloneShareLooksAndSoundsAndTheLastOneDeletesThem
     }
 }
 
+TEST_F(ButtonTest, LooksAndSoundsDeletedByOthersAreForgotten)
+{
+    // Owned by someone else: the button deletes nothing, and hears of what goes.
+    button.reset();
+    CButton pixels(window.get(), 1, nullptr);
+    pixels.SetDeleteFlags(false, false);
+    auto standard = std::unique_ptr<CGraphicsObject>(look());
+    auto hover = std::unique_ptr<CGraphicsObject>(look());
+    auto sound = std::make_unique<RecordingSound>(window.get(), log, "own");
+    pixels.Set(standard.get(), nullptr, false, false);
+    pixels.SetOnMove(hover.get(), sound.get());
+    pixels.SetOnClick(nullptr, sound.get());
+    pixels.addNotifier(&notifier);
+
+    hover.reset();
+    sound.reset();
+    log.clear();
+    EXPECT_EQ(pixels.GetOnMove(), nullptr);
+    EXPECT_EQ(pixels.GetSOOnMove(), nullptr);
+    EXPECT_EQ(pixels.GetSOOnClick(), nullptr);
+    EXPECT_EQ(mouse("m 5,5 l+ l- m 20,20", &pixels), "move move focuson clicked released action focusoff | S");
+
+    // The standard look was the area, the accent and what is dragged.
+    standard.reset();
+    EXPECT_EQ(pixels.GetStandard(), nullptr);
+    EXPECT_EQ(pixels.GetDragging(), nullptr);
+    EXPECT_EQ(pixels.getHotSpot()->getGraphics(), nullptr);
+    EXPECT_EQ(mouse("m 5,5 l+ l- m 20,20", &pixels), "| ");
+}
+
 } // namespace
 } // namespace graphicstest
