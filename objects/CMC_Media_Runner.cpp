@@ -15,6 +15,7 @@
 #include "script/CValueList.h"
 
 #include <cstdint>
+#include <memory>
 
 void CMC_Media_Runner::putMethods(std::span<const Method> methods)
 {
@@ -100,6 +101,11 @@ bool CMC_Media_Runner::runShared(Shared method, CMC_GraphicsMedia* object, CMC_O
     return true;
 }
 
+CGraphicsObject* CMC_Media_Runner::pictureNamed(CMC_ObjectsContainer* container, const CXString& name)
+{
+    return container != nullptr ? container->getGraphicsObject(name) : nullptr;
+}
+
 bool CMC_Media_Runner::isNumber(CXVector* arguments, int index)
 {
     CMC_Variable* argument = getParameter(arguments, index);
@@ -163,6 +169,30 @@ void CMC_Media_Runner::setAnchor(CGraphicsObject* picture, CXVector* arguments)
         }
     }
     picture->setAnchor(anchor);
+}
+
+void CMC_Media_Runner::savePicture(CGraphicsObject* picture, CXVector* arguments, bool keepPicture)
+{
+    int count = argumentCount(arguments);
+    CXString file = stringArgument(arguments, 0);
+    double scaleX = count >= 2 ? doubleArgument(arguments, 1) : 1.0;
+    double scaleY = count >= 3 ? doubleArgument(arguments, 2) : 1.0;
+    CXRect part;
+    if (count >= 7)
+        part = CXRect(intArgument(arguments, 3), intArgument(arguments, 4), intArgument(arguments, 5), intArgument(arguments, 6));
+    bool cut = part.left != part.right && part.top != part.bottom;
+    std::unique_ptr<CGraphicsObject> copy;
+    CGraphicsObject* saved = picture;
+    if (cut || keepPicture) {
+        copy = std::make_unique<CGraphicsObject>(picture->getWindow());
+        copy->Copy(picture);
+        if (cut)
+            copy->crop(part);
+        saved = copy.get();
+    }
+    if (scaleX != 1.0 || scaleY != 1.0)
+        saved->Scale(scaleX, scaleY);
+    saved->Save(file, COMPRESSION_NONE);
 }
 
 void CMC_Media_Runner::appendTo(CMC_ObjectsContainer* container, const CXString& name, CMC_Variable* value, int times)

@@ -61,6 +61,8 @@ protected:
     bool runShared(Shared method, CMC_GraphicsMedia* object, CMC_ObjectsContainer* container, CXVector* arguments,
                    CMC_Variable*& result);
 
+    // The graphics object of the container's object of that name; null when none.
+    static CGraphicsObject* pictureNamed(CMC_ObjectsContainer* container, const CXString& name);
     // The argument is an INTEGER (a number), not a name.
     bool isNumber(CXVector* arguments, int index);
 
@@ -94,6 +96,12 @@ protected:
     void replaceColor(CGraphicsObject* picture, CXVector* arguments, int first);
     // FlipH, FlipV or ResetFlips, then the picture is drawn again.
     static void flip(CGraphicsObject* picture, Shared how);
+    // SAVE's arguments: the file [, scaleX [, scaleY [, x1, y1, x2, y2]]], the scales 1.0 when not
+    // given. The picture, or with all four coordinates and x1 != x2 and y1 != y2 a copy of it cut
+    // to (x1, y1, x2, y2), is scaled when a factor is not 1.0 and written as an image file without
+    // compression. Scaling the picture itself leaves it scaled, unless `keepPicture` asks for a
+    // copy in any case.
+    void savePicture(CGraphicsObject* picture, CXVector* arguments, bool keepPicture);
     // A value appended to the named object (an ARRAY), `times` times.
     void appendTo(CMC_ObjectsContainer* container, const CXString& name, CMC_Variable* value, int times = 1);
 };

@@ -2,15 +2,24 @@
 
 #include "application/CButtonObjectMaker.h"
 #include "graphics/CAnimo6.h"
+#include "graphics/CCanvas.h"
 #include "graphics/CFrame.h"
 #include "graphics/CImage.h"
 #include "graphics/CMultilineText6.h"
+#include "graphics/CRefreshScreen.h"
+#include "graphics/CWindow.h"
 #include "objects/CMC_Animo.h"
 #include "objects/CMC_Animo_Runner.h"
 #include "objects/CMC_Button.h"
 #include "objects/CMC_Button_Runner.h"
+#include "objects/CMC_Canvas.h"
+#include "objects/CMC_CanvasObserver.h"
+#include "objects/CMC_CanvasObserver_Runner.h"
+#include "objects/CMC_Canvas_Runner.h"
 #include "objects/CMC_Font.h"
 #include "objects/CMC_Font_Runner.h"
+#include "objects/CMC_GrBuffer.h"
+#include "objects/CMC_GrBuffer_Runner.h"
 #include "objects/CMC_Image.h"
 #include "objects/CMC_Image_Runner.h"
 #include "objects/CMC_Sequence.h"
@@ -21,6 +30,7 @@
 #include "objects/CMC_Text_Runner.h"
 #include "objects/CSceneMedia.h"
 #include "script/CMC_CreationChain.h"
+#include "script/CMC_ObjectsContainer.h"
 #include "script/CMC_RunnerFactory.h"
 #include "script/CMC_TypeIds.h"
 
@@ -59,6 +69,19 @@ CGraphicsObject* textOf(CMC_Object* object, CMC_ObjectsContainer*, const CXStrin
     return text != nullptr ? text->getText() : nullptr;
 }
 
+CGraphicsObject* canvasOf(CMC_Object* object, CMC_ObjectsContainer*, const CXString*)
+{
+    auto* canvas = dynamic_cast<CMC_Canvas*>(object);
+    return canvas != nullptr ? canvas->getCanvas() : nullptr;
+}
+
+// The screen of the container's window.
+CGraphicsObject* screenOf(CMC_Object*, CMC_ObjectsContainer* container, const CXString*)
+{
+    CWindow* window = CMC_ObjectsContainer::windowOf(container);
+    return window != nullptr ? window->GetRefreshScreenInterface() : nullptr;
+}
+
 } // namespace
 
 void CObjectTypes::registerAll()
@@ -80,4 +103,13 @@ void CObjectTypes::registerAll()
     // Sequences and speaking animations find the live scene's ANIMO and SOUND objects through it.
     static CSceneMedia sceneMedia;
     CSceneMediaLink::install(&sceneMedia);
+    registerType<CMC_Canvas, CMC_Canvas_Runner>("CANVAS", script::TYPE_CANVAS);
+    CMC_CreationChain::registerGraphicsAccessor(script::TYPE_CANVAS, canvasOf);
+    registerType<CMC_CanvasObserver, CMC_CanvasObserver_Runner>("CANVAS_OBSERVER", script::TYPE_CANVASOBSERVER);
+    CMC_CreationChain::registerGraphicsAccessor(script::TYPE_CANVASOBSERVER, screenOf);
+    // Made from definitions only: it has no stored record.
+    CMC_CreationChain::registerCreator("GRBUFFER", [](CMC_ObjectsContainer* container, CMElement* element) -> CMC_Object* {
+        return new CMC_GrBuffer(container, element);
+    });
+    CMC_RunnerFactory::registerRunner(script::TYPE_GRBUFFER, [] { return new CMC_GrBuffer_Runner(); });
 }
