@@ -6,6 +6,7 @@
 #include "application/CMC_Scene_Runner.h"
 #include "application/CMC_StructureParser.h"
 #include "application/CMC_System_Runner.h"
+#include "application/CNetworkTurnLink.h"
 #include "application/CUnit6.h"
 #include "foundation/CCommandLine6.h"
 #include "foundation/CConfig.h"
@@ -16,7 +17,6 @@
 #include "graphics/CAnimationManager.h"
 #include "graphics/CHotSpot.h"
 #include "graphics/CWindow.h"
-#include "network/CXSocket.h"
 #include "platform/Drives.h"
 #include "platform/Files.h"
 #include "script/CMC_RunnerFactory.h"
@@ -51,7 +51,6 @@ CApplication::CApplication(CWindow* window, const CXString& iniName, const CXStr
     CSoundManager::install(soundManager_.get());
     CSoundCodec::init_codecs();
     registerApplicationRunners();
-    CXSocket::initialize();
     if (dataArchiveName_.IsString())
         CFile::openBigFile(dataArchiveName_);
     if (window_ != nullptr)
@@ -76,7 +75,6 @@ CApplication::~CApplication()
     soundManager_.reset();
     CFile::closeBigFile();
     CHotSpot::done();
-    CXSocket::done();
     CScreenUnitLink::install(nullptr);
     CMusicLoopLink::install(nullptr);
     CCommandLineSource::install(nullptr);
@@ -147,6 +145,9 @@ void CApplication::deleteTree()
 
 bool CApplication::domodal()
 {
+    // Received messages first, so the scene's turn sees what they changed.
+    if (CNetworkTurnLink* network = CNetworkTurnLink::installed())
+        network->domodal();
     if (application_ != nullptr && application_->domodal())
         switchToGame(application_->getNextGame());
     return false;

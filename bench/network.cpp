@@ -3,27 +3,23 @@
 // "cut": 10^6 frames of 15 bytes (a command with two arguments) pushed into a frame cutter in the
 // 64 KiB reads a socket makes, every frame cut out as a message; beside one memcpy of the same
 // stream. "big frame": one 16 MiB frame pushed in 1 KiB pieces and cut; beside memcpy of it.
-// "transfer": a 64 MiB file asked for by a receiver manager and sent by a sender manager over a
-// loopback connection, every frame cut and dispatched; beside a raw copy of the same 64 MiB over
-// another loopback connection in 64 KiB writes and reads. The program then prints the ratios and
-// the transfer's throughput.
-#include "network/CFileReceiver_Entry.h"
-#include "network/CFileReceiver_Listener.h"
-#include "network/CFileReceiver_Manager.h"
-#include "network/CFileSender_Manager.h"
+// "transfer": a 64 MiB file asked for by a client peer of a server peer over a loopback
+// connection and saved, both peers stepped back to back as engine turns run them (the receiver
+// threads cut and queue, the steps dispatch, answer, collect and send their share of the file);
+// beside a raw copy of the same 64 MiB over another loopback connection in 64 KiB writes and
+// reads. The program then prints the ratios and the transfer's throughput.
 #include "network/CMessageStack.h"
-#include "network/CNetFileRequestMessage.h"
 #include "network/CNetMessage.h"
-#include "network/CNetMessageProcessor.h"
+#include "network/CNetworkClient.h"
+#include "network/CNetworkServer.h"
 #include "platform/TcpSocket.h"
-#include "tests/network/NetworkHarness.h"
+#include "tests/network/FrameBytes.h"
 #include "tests/platform/TempFolder.h"
 
 #include "bench/RatioReporter.h"
 
 #include <benchmark/benchmark.h>
 
-#include <atomic>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -127,54 +123,22 @@ private:
     std::filesystem::path saved_;
 };
 
-// Tells the waiting side that the file is whole; the bytes are not saved.
-struct Arrival : CFileReceiver_Listener {
-    bool onFileReceived(CFileReceiver_Entry* entry) override
-    {
-        arrived = entry->getReceived() == int(kFileSize);
-        return true;
-    }
-    bool arrived = false;
-};
-
-// The answering engine: takes the request its end of the connection receives and ticks the
-// sender until the transfer is done.
-void answer(CXSocket& server, CFileSender_Manager& sender)
-{
-    Messages request = receiveFrames(server, 1);
-    std::unique_ptr<CNetMessage> typed(CNetMessageProcessor::makeTyped(request.at(0).get()));
-    auto* asked = static_cast<CNetFileRequestMessage*>(typed.get());
-    sender.add_file(&server, asked->getRequestId(), asked->getFirstFolder(), asked->getSecondFolder(),
-                    asked->getFileName());
-    while (sender.getCount() > 0)
-        sender.tick();
-}
-
-void transferBetweenManagers(benchmark::State& state)
+void transferBetweenPeers(benchmark::State& state)
 {
     static FileFolder folder;
-    SocketPair pair;
-    if (!pair.isUp()) {
+    CNetworkServer server(nullptr);
+    CNetworkClient client(nullptr);
+    if (!server.start(0) || !client.connect("127.0.0.1", server.getPort())) {
         state.SkipWithError("no loopback connection");
         return;
     }
-    Arrival arrival;
-    CFileReceiver_Manager receiver(&arrival);
-    CFileSender_Manager sender;
     for (auto _ : state) {
-        arrival.arrived = false;
-        receiver.add_file(&pair.client, "", "", "big.bin");
-        std::thread answering([&] { answer(*pair.server, sender); });
-        while (!arrival.arrived && !pair.client.isClosed()) {
-            CXArray* received = pair.client.receive();
-            for (int i = 0; i < received->getSize(); ++i) {
-                std::unique_ptr<CNetMessage> raw(static_cast<CNetMessage*>((*received)[i]));
-                std::unique_ptr<CNetMessage> typed(CNetMessageProcessor::makeTyped(raw.get()));
-                receiver.received(typed.get());
-            }
+        client.downlnoad_file("got", "", "big.bin");
+        while (client.getFileReceiver().getCount() > 0 && client.isConnected()) {
+            server.tick();
+            client.tick();
         }
-        answering.join();
-        if (!arrival.arrived)
+        if (!client.isConnected() || std::filesystem::file_size("got/big.bin") != kFileSize)
             state.SkipWithError("the file did not arrive");
     }
     state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(kFileSize));
@@ -218,7 +182,7 @@ BENCHMARK(cutFrames)->Name("cut/10^6 frames of 15 bytes")->Unit(benchmark::kMill
 BENCHMARK(copyFrames)->Name("cut/memcpy of the stream")->Unit(benchmark::kMillisecond);
 BENCHMARK(cutBigFrame)->Name("big frame/16 MiB in 1 KiB pieces")->Unit(benchmark::kMillisecond);
 BENCHMARK(copyBigFrame)->Name("big frame/memcpy")->Unit(benchmark::kMillisecond);
-BENCHMARK(transferBetweenManagers)->Name("transfer/64 MiB between the managers")->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(transferBetweenPeers)->Name("transfer/64 MiB between peers")->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(rawSocketCopy)->Name("transfer/64 MiB raw socket copy")->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char** argv)
@@ -233,7 +197,7 @@ int main(int argc, char** argv)
     } pairs[] = {
         {"cut/10^6 frames of 15 bytes", "cut/memcpy of the stream"},
         {"big frame/16 MiB in 1 KiB pieces", "big frame/memcpy"},
-        {"transfer/64 MiB between the managers/real_time", "transfer/64 MiB raw socket copy/real_time"},
+        {"transfer/64 MiB between peers/real_time", "transfer/64 MiB raw socket copy/real_time"},
     };
     for (const auto& pair : pairs) {
         double ratio = reporter.ratio(pair.ours, pair.peer);
@@ -241,10 +205,10 @@ int main(int argc, char** argv)
             std::printf("%-48s / %-40s = %.2f\n", pair.ours, pair.peer, ratio);
     }
     const double megabytes = double(kFileSize) / 1e6;
-    const double managersMs = reporter.realTime("transfer/64 MiB between the managers/real_time");
+    const double peersMs = reporter.realTime("transfer/64 MiB between peers/real_time");
     const double rawMs = reporter.realTime("transfer/64 MiB raw socket copy/real_time");
-    if (managersMs > 0.0 && rawMs > 0.0)
-        std::printf("transfer: managers %.0f MB/s, raw socket copy %.0f MB/s\n", megabytes / managersMs * 1000.0,
+    if (peersMs > 0.0 && rawMs > 0.0)
+        std::printf("transfer: peers %.0f MB/s, raw socket copy %.0f MB/s\n", megabytes / peersMs * 1000.0,
                     megabytes / rawMs * 1000.0);
     benchmark::Shutdown();
     return 0;

@@ -1,5 +1,6 @@
 // Writes the seed corpora of the network fuzz targets into the folder given: frames of every
-// type, streams of several, and damaged ones; file transfers whole, refused and out of order.
+// type, streams of several, and damaged ones; file transfers whole, refused and out of order;
+// what a server object is sent by its players.
 // The corpora under fuzz/corpus/ are its output; a test keeps them equal.
 #include "tests/network/FrameBytes.h"
 
@@ -20,13 +21,18 @@ void seed(const std::string& target, const std::string& name, const Bytes& bytes
         .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
 }
 
-// A net_frames input: the byte that seeds the splits, then the stream.
-void stream(const std::string& name, uint8_t splitSeed, const std::vector<Bytes>& frames)
+// An input of a target that cuts a stream: the byte that seeds the splits, then the stream.
+void stream(const std::string& target, const std::string& name, uint8_t splitSeed, const std::vector<Bytes>& frames)
 {
     Bytes input{splitSeed};
     Bytes joinedFrames = joined(frames);
     input.insert(input.end(), joinedFrames.begin(), joinedFrames.end());
-    seed("net_frames", name, input);
+    seed(target, name, input);
+}
+
+void stream(const std::string& name, uint8_t splitSeed, const std::vector<Bytes>& frames)
+{
+    stream("net_frames", name, splitSeed, frames);
 }
 
 void frameSeeds()
@@ -74,6 +80,33 @@ void transferSeeds()
                  Payload().word(9).word(-1).text("").text("").text("C:\\a.txt").frame(8)}));
 }
 
+Bytes command(const std::vector<std::string>& words)
+{
+    Payload payload;
+    for (const std::string& word : words)
+        payload.text(word);
+    return payload.frame(1);
+}
+
+void scriptSeeds()
+{
+    const std::string target = "net_script";
+    stream(target, "commands", 1,
+           {command({"GO", "a", "2"}), command({"GO"}), command({"SET", "x", "y", "z"}), command({"OTHER", "1"})});
+    stream(target, "variables", 2,
+           {Payload().text("N").word(1).word(5).frame(2), Payload().text("N").word(2).text("7").frame(2),
+            Payload().text("D").word(4).real(0.25).frame(2), Payload().text("B").word(3).byte(1).frame(2),
+            Payload().text("LOG").word(9).frame(2), Payload().text("onText").word(1).word(1).frame(2),
+            Payload().text("NOBODY").word(1).word(1).frame(2)});
+    stream(target, "behaviours", 3,
+           {Payload().text("N^INC();LOG^ADD(N);").frame(3), Payload().text("NETSERVER^SENDTEXT(\"x\");").frame(3),
+            Payload().text("@WHILE(1,_,1,{N^INC();});").frame(3), Payload().text("NETSERVER^SENDCMD(GO,1);").frame(3)});
+    stream(target, "texts_and_players", 4,
+           {Payload().text("hi").frame(5), Payload().text("Ala").frame(7), Payload().frame(4),
+            Payload().word(1).word(0).zeros(1008).frame(6)});
+    stream(target, "damaged", 5, {Payload().raw("GO").frame(1), Payload().raw("N").frame(2), Payload().zeros(8).frame(3, 4)});
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -83,5 +116,6 @@ int main(int argc, char** argv)
     root = argv[1];
     frameSeeds();
     transferSeeds();
+    scriptSeeds();
     return 0;
 }

@@ -59,3 +59,8 @@ void CFileReceiver_Manager::remove_file(int id)
 {
     entries_.remove(id);
 }
+
+void CFileReceiver_Manager::remove_connection(CXSocket* socket)
+{
+    entries_.removeOn(socket);
+}

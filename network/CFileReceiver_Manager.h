@@ -25,6 +25,8 @@ public:
     void received(CNetMessage* message);
     // Ends a transfer; an unknown id does nothing.
     void remove_file(int id);
+    // Ends every transfer on the socket (a connection that is going).
+    void remove_connection(CXSocket* socket);
 
     CFileReceiver_Entry* find(int id) const { return entries_.find(id); }
     int getCount() const { return entries_.getCount(); }

@@ -23,15 +23,25 @@ int CFileSender_Manager::add_file(CXSocket* socket, int requestId, const CXStrin
     return id;
 }
 
-void CFileSender_Manager::tick()
+int CFileSender_Manager::tick()
 {
+    int dataSent = 0;
     for (CFileSender_Entry* entry : entries_.snapshot()) {
+        int before = entry->getSent();
         if (!entry->send())
             remove_file(entry->getId());
+        else
+            dataSent += entry->getSent() - before;
     }
+    return dataSent;
 }
 
 void CFileSender_Manager::remove_file(int id)
 {
     entries_.remove(id);
+}
+
+void CFileSender_Manager::remove_connection(CXSocket* socket)
+{
+    entries_.removeOn(socket);
 }

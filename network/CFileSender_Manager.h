@@ -22,9 +22,12 @@ public:
     // The folders only travel with the transfer. The new transfer's id, or 0 when refused.
     int add_file(CXSocket* socket, int requestId, const CXString& firstFolder, const CXString& secondFolder,
                  const CXString& fileName);
-    void tick();
+    // The bytes of file data it sent.
+    int tick();
     // Ends a transfer; an unknown id does nothing.
     void remove_file(int id);
+    // Ends every transfer on the socket (a connection that is going).
+    void remove_connection(CXSocket* socket);
 
     CFileSender_Entry* find(int id) const { return entries_.find(id); }
     int getCount() const { return entries_.getCount(); }

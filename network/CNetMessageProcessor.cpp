@@ -56,12 +56,18 @@ CNetMessage* CNetMessageProcessor::makeTyped(const CNetMessage* raw)
 
 void CNetMessageProcessor::process(CNetMessage* raw, CXArray* listeners)
 {
+    process(raw, [listeners](CNetMessage* told) {
+        for (int i = 0; listeners != nullptr && i < listeners->getSize(); ++i)
+            static_cast<CNetListener*>((*listeners)[i])->onMessage(told);
+    });
+}
+
+void CNetMessageProcessor::process(CNetMessage* raw, const std::function<void(CNetMessage*)>& deliver)
+{
     if (raw == nullptr)
         return;
     std::unique_ptr<CNetMessage> typed(makeTyped(raw));
     if (auto* ping = dynamic_cast<CNetPingMessage*>(typed.get()))
         answerPing(ping);
-    CNetMessage* told = typed != nullptr ? typed.get() : raw;
-    for (int i = 0; listeners != nullptr && i < listeners->getSize(); ++i)
-        static_cast<CNetListener*>((*listeners)[i])->onMessage(told);
+    deliver(typed != nullptr ? typed.get() : raw);
 }

@@ -6,6 +6,8 @@
 
 #include <vector>
 
+class CXSocket;
+
 // The running transfers of a file-transfer manager by their ids. The table owns its entries and
 // deletes those still held when it goes.
 template <class Entry>
@@ -35,6 +37,14 @@ public:
         return entry;
     }
     void remove(int id) { delete take(id); }
+    // Removes the entries of transfers on the socket.
+    void removeOn(const CXSocket* socket)
+    {
+        for (Entry* entry : snapshot()) {
+            if (entry->getSocket() == socket)
+                remove(entry->getId());
+        }
+    }
     // The entries now, in table order: a list that later changes of the table leave alone.
     std::vector<Entry*> snapshot() const
     {

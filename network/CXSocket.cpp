@@ -37,6 +37,7 @@ CXSocket::CXSocket(CWindow* window, int handle)
     : window_(window), socket_(std::make_unique<platform::TcpSocket>(handle)),
       stack_(std::make_unique<CMessageStack>(this)), received_(std::make_unique<CXArray>(101, 0.75f))
 {
+    socket_->setSendTimeout(getSendTimeout());
 }
 
 CXSocket::~CXSocket()
@@ -108,21 +109,23 @@ bool CXSocket::connect(const CXString& host, int port)
         setErrorCode(CONNECT_FAILED);
         return false;
     }
+    socket_->setSendTimeout(getSendTimeout());
     return true;
 }
 
 bool CXSocket::send(CNetMessage* message)
 {
-    if (message == nullptr)
+    std::unique_ptr<CNetMessage> owned(message);
+    // A listening socket has no stream to write to.
+    if (owned == nullptr || owned->getBuffer() == nullptr || acceptThread_.joinable())
         return false;
-    bool sent;
-    {
-        platform::CriticalSection::Scoped hold(sendLock_);
-        sent = message->getBuffer() != nullptr
-            && socket_->sendAll(message->getBuffer(), static_cast<size_t>(message->getBufferLen()));
-    }
-    delete message;
-    return sent;
+    platform::CriticalSection::Scoped hold(sendLock_);
+    if (isClosed())
+        return false;
+    if (socket_->sendAll(owned->getBuffer(), static_cast<size_t>(owned->getBufferLen())))
+        return true;
+    markClosed(0);
+    return false;
 }
 
 CXArray* CXSocket::receive()
@@ -176,6 +179,13 @@ void CXSocket::initialize()
 void CXSocket::done()
 {
     hostname = CXString();
+}
+
+CXString CXSocket::getHostName()
+{
+    if (!hostname.IsString())
+        initialize();
+    return hostname;
 }
 
 bool CXSocket::is_ipaddr(const CXString& text)

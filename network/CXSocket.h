@@ -24,8 +24,9 @@ struct Ipv4Address;
 // frames.
 //
 // One thread may receive while others send (a send lock keeps frames whole) and another calls
-// shutdown to wake it. A connection that closes, fails or carries a frame that cannot be one is
-// closed for good: receive then returns the empty list at once, every time.
+// shutdown to wake it. A connection that closes, fails, carries a frame that cannot be one or
+// takes no byte of a send for the send timeout is closed for good: receive then returns the empty
+// list at once, every time, and sends fail.
 class CXSocket : public CXObject {
 public:
     // Error codes.
@@ -39,6 +40,7 @@ public:
     // The most one receive reads.
     static constexpr int RECEIVE_BUFFER = 64 * 1024;
     static constexpr uint32_t CONNECT_TIMEOUT_MS = 5000;
+    static constexpr uint32_t SEND_TIMEOUT_MS = 5000;
 
     // A new unconnected IPv4 stream socket; getHandle() is -1 when none could be made.
     explicit CXSocket(CWindow* window);
@@ -60,7 +62,7 @@ public:
     // connection is made within CONNECT_TIMEOUT_MS.
     virtual bool connect(const CXString& host, int port);
     // Sends the whole frame and deletes the message, whatever happens; true when every byte
-    // went out.
+    // went out. A send that fails closes the connection: a frame cut short cannot be followed.
     virtual bool send(CNetMessage* message);
     // Waits for bytes and returns the socket's list of the frames they completed, in stream
     // order; the caller takes the messages before the next call. Empty once the connection has
@@ -75,7 +77,7 @@ public:
     int getPort() const;
     bool isClosed() const { return closed_.load(std::memory_order_acquire); }
 
-    // The socket layer of the process: the host's name is read once here.
+    // The host's name, read here or on first use, and forgotten again by done.
     static void initialize();
     static void done();
     // Four "."-separated numbers whose weighted sum is not 0; the numbers are not range-checked.
@@ -83,7 +85,12 @@ public:
     // The host's first IPv4 address in dotted form; empty when it does not resolve.
     static CXString resolve_ip(const CXString& name);
     static CXString toIP(const platform::Ipv4Address& address);
-    static CXString getHostName() { return hostname; }
+    // Main thread.
+    static CXString getHostName();
+    // How long connections made from now on wait for a send to move (SEND_TIMEOUT_MS unless
+    // changed); tests shorten it.
+    static void setSendTimeout(uint32_t ms) { sendTimeoutMs.store(ms, std::memory_order_relaxed); }
+    static uint32_t getSendTimeout() { return sendTimeoutMs.load(std::memory_order_relaxed); }
 
     static CXString hostname;
 
@@ -103,4 +110,6 @@ private:
     platform::Thread acceptThread_;
     CConnectionAcceptor* acceptor_ = nullptr;
     std::atomic<bool> closed_{false};
+
+    static inline std::atomic<uint32_t> sendTimeoutMs{SEND_TIMEOUT_MS};
 };

@@ -10,6 +10,7 @@
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
+#include <sys/time.h>
 #include <unistd.h>
 
 namespace platform {
@@ -47,6 +48,14 @@ bool finishConnect(int handle, uint32_t timeoutMs)
     int error = 0;
     socklen_t length = sizeof error;
     return ::getsockopt(handle, SOL_SOCKET, SO_ERROR, &error, &length) == 0 && error == 0;
+}
+
+bool setTimeout(int handle, int option, uint32_t ms)
+{
+    timeval timeout{};
+    timeout.tv_sec = static_cast<time_t>(ms / 1000);
+    timeout.tv_usec = static_cast<suseconds_t>(ms % 1000) * 1000;
+    return handle >= 0 && ::setsockopt(handle, SOL_SOCKET, option, &timeout, sizeof timeout) == 0;
 }
 
 // Failures after which the socket still listens: this one connection, or the process's limits.
@@ -160,6 +169,16 @@ AcceptResult TcpSocket::accept(int& acceptedHandle, Ipv4Address& peer)
     return AcceptResult::Accepted;
 }
 
+bool TcpSocket::setSendTimeout(uint32_t ms)
+{
+    return setTimeout(handle_, SO_SNDTIMEO, ms);
+}
+
+bool TcpSocket::setReceiveTimeout(uint32_t ms)
+{
+    return setTimeout(handle_, SO_RCVTIMEO, ms);
+}
+
 bool TcpSocket::sendAll(const void* data, size_t size)
 {
     const auto* next = static_cast<const uint8_t*>(data);
@@ -181,6 +200,8 @@ int64_t TcpSocket::receive(void* buffer, size_t capacity)
     do
         received = ::recv(handle_, buffer, capacity, 0);
     while (received < 0 && errno == EINTR);
+    if (received < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
+        return TIMED_OUT;
     return received;
 }
 

@@ -49,11 +49,18 @@ public:
     uint16_t localPort() const;
     // Waits for a connection; on success the new connected handle and the peer's address.
     AcceptResult accept(int& acceptedHandle, Ipv4Address& peer);
-    // Writes every byte, however many calls it takes; false when the connection failed first.
+    // A send that can put no byte out for ms milliseconds (the other side reads nothing) fails;
+    // 0 waits for ever.
+    bool setSendTimeout(uint32_t ms);
+    // The same for a receive that gets no byte.
+    bool setReceiveTimeout(uint32_t ms);
+    // Writes every byte, however many calls it takes; false when the connection failed or stalled
+    // past the send timeout first.
     bool sendAll(const void* data, size_t size);
     // Waits for bytes: the count read (at most capacity), 0 when the other side closed, -1 when
-    // the connection failed or was shut down.
+    // the connection failed or was shut down, TIMED_OUT when the receive timeout passed first.
     int64_t receive(void* buffer, size_t capacity);
+    static constexpr int64_t TIMED_OUT = -2;
     // Ends both directions; a blocked receive or accept returns.
     void shutdown();
     // Releases the handle; no other thread may be using the socket.

@@ -13,6 +13,7 @@
 #include "foundation/CXVersion.h"
 #include "graphics/CIconFile.h"
 #include "graphics/CWindow.h"
+#include "network/CNetworkTypes.h"
 #include "objects/CObjectTypes.h"
 #include "platform/Clock.h"
 #include "platform/ProgramLauncher.h"
@@ -209,6 +210,7 @@ void CPlayer::createEngineHost(bool demo)
 {
     // The engine host makes the runners and the scene's objects: every type must be known first.
     CObjectTypes::registerAll();
+    CNetworkTypes::registerAll();
     host_ = std::make_unique<CApplication>(window_.get(), iniName_, kDataArchive, commandLine_.get());
     host_->preinitializeApplication(demo);
 }

@@ -14,27 +14,24 @@ headers='^[[:space:]]*#[[:space:]]*include[[:space:]]*[<"]((SDL2?/)?SDL[^>"]*|cu
 calls='(^|[^A-Za-z0-9_.>:])(fopen|_wfopen|opendir|chdir|_chdir)[[:space:]]*\('
 # Folders whose code the graphics layer must not include: everything above it.
 above_graphics='^[[:space:]]*#[[:space:]]*include[[:space:]]*"(sound|application|objects|network|player|plugins)/'
+# ... and what the application layer must not include.
+above_application='^[[:space:]]*#[[:space:]]*include[[:space:]]*"(objects|network|player|plugins)/'
 
 status=0
-dirs=$(existing "${engine_dirs[@]}")
-if [ -n "$dirs" ]; then
-  found=$(grep -rnIE --include='*.h' --include='*.hpp' --include='*.cpp' --include='*.c' "$headers" $dirs)
+# forbid <pattern> <message> <folder>...: reports every line of the existing folders that matches.
+forbid() {
+  local pattern=$1 message=$2 dirs found
+  shift 2
+  dirs=$(existing "$@")
+  [ -n "$dirs" ] || return
+  found=$(grep -rnIE --include='*.h' --include='*.hpp' --include='*.cpp' --include='*.c' "$pattern" $dirs)
   if [ -n "$found" ]; then
-    echo "Operating-system or library headers outside platform/:"; echo "$found"; status=1
+    echo "$message"; echo "$found"; status=1
   fi
-fi
-dirs=$(existing "${above_foundation[@]}")
-if [ -n "$dirs" ]; then
-  found=$(grep -rnIE --include='*.h' --include='*.hpp' --include='*.cpp' --include='*.c' "$calls" $dirs)
-  if [ -n "$found" ]; then
-    echo "File-system calls outside platform/ and foundation/:"; echo "$found"; status=1
-  fi
-fi
-if [ -d graphics ]; then
-  found=$(grep -rnIE --include='*.h' --include='*.hpp' --include='*.cpp' --include='*.c' "$above_graphics" graphics)
-  if [ -n "$found" ]; then
-    echo "Upper layers included from graphics/:"; echo "$found"; status=1
-  fi
-fi
+}
+forbid "$headers" "Operating-system or library headers outside platform/:" "${engine_dirs[@]}"
+forbid "$calls" "File-system calls outside platform/ and foundation/:" "${above_foundation[@]}"
+forbid "$above_graphics" "Upper layers included from graphics/:" graphics
+forbid "$above_application" "Upper layers included from application/:" application
 [ $status = 0 ] && echo "layers ok"
 exit $status

@@ -36,4 +36,7 @@ expect fail graphics/Bad.h '  #  include "application/CApplication.h"'
 expect fail graphics/Bad.cpp '#include "objects/CMC_Mouse.h"'
 expect pass graphics/Fine.cpp '#include "script/CMC_Object.h"'
 expect pass sound/Fine.cpp '#include "graphics/CWindow.h"'
+expect fail application/Bad.cpp '#include "network/CXSocket.h"'
+expect fail application/Bad.h '#include "objects/CMC_Animo.h"'
+expect pass network/Fine.cpp '#include "application/CMC_Application.h"'
 echo "layer check self-test ok"

@@ -1,0 +1,93 @@
+#include "network/CMC_NetServer.h"
+
+#include "network/CNetHelloMessage.h"
+#include "network/CNetPlayerInfo.h"
+#include "network/CNetworkServer.h"
+#include "network/CXSocket.h"
+#include "script/CMC_TypeIds.h"
+
+CMC_NetServer::CMC_NetServer(CWindow* window, CMC_Application* application)
+    : CMC_NetPeer("NETSERVER", script::TYPE_NETSERVER, application), server_(std::make_unique<CNetworkServer>(window))
+{
+    server_->addNotifier(this);
+    initializeBehaviours(nullptr, nullptr);
+}
+
+CMC_NetServer::~CMC_NetServer()
+{
+    beginDestruction();
+    server_.reset();
+}
+
+CXString** CMC_NetServer::getBehavioursList()
+{
+    return makeSignalList({"ONINIT", "ONDONE", "ONSIGNAL", "ONNEWPLAYER", "ONDESTROYPLAYER", "ONCOMMAND", "ONTEXT"});
+}
+
+bool CMC_NetServer::canSendVariables()
+{
+    return server_->isStarted();
+}
+
+void CMC_NetServer::sendTo(const CXString& target, const Builder& build)
+{
+    if (!target.IsString()) {
+        for (CNetPlayerInfo* player : server_->getClients())
+            player->getHandle()->send(build(player->getHandle()));
+    } else if (CNetPlayerInfo* player = server_->find(target)) {
+        player->getHandle()->send(build(player->getHandle()));
+    }
+}
+
+void CMC_NetServer::onMessage(CNetMessage* message)
+{
+    switch (message->getType()) {
+    case CNetMessage::LEAVE:
+        if (CNetPlayerInfo* player = server_->findByConnection(message->getHandle()))
+            server_->removePlayer(player);
+        break;
+    case CNetMessage::HELLO: {
+        auto* hello = dynamic_cast<CNetHelloMessage*>(message);
+        CNetPlayerInfo* player = server_->findByConnection(message->getHandle());
+        if (hello != nullptr && player != nullptr) {
+            player->setName(hello->getName());
+            server_->newPlayer(player);
+        }
+        break;
+    }
+    default:
+        CMC_NetPeer::onMessage(message);
+        break;
+    }
+}
+
+void CMC_NetServer::onNewPlayer(CNetPlayerInfo* player)
+{
+    loggedPlayerName_ = player->getName();
+    onSignal("ONNEWPLAYER");
+}
+
+void CMC_NetServer::onDestroyPlayer(CNetPlayerInfo*)
+{
+    onSignal("ONDESTROYPLAYER");
+}
+
+bool CMC_NetServer::start()
+{
+    return server_->start(getPort());
+}
+
+void CMC_NetServer::stop()
+{
+    server_->stop(true);
+}
+
+int CMC_NetServer::getPlayersNo()
+{
+    return server_->getPlayersNo();
+}
+
+CNetPlayerInfo* CMC_NetServer::getPlayer(int index)
+{
+    return server_->getPlayer(index);
+}
