@@ -4,27 +4,19 @@
 // variables, behaviour code runs (under the interpreter's caps) and texts are taken; hellos and
 // leaves name no player of it. Then the scene is unloaded; whatever the bytes, everything made is
 // deleted.
-#include "foundation/CMElements.h"
-#include "foundation/CMElementsLoader.h"
-#include "foundation/CTextFileReader.h"
+#include "fuzz/ScriptWorld.h"
 #include "network/CMC_NetServer.h"
 #include "network/CMessageStack.h"
 #include "network/CNetMessage.h"
 #include "network/CNetMessageProcessor.h"
 #include "network/CNetworkTypes.h"
 #include "network/CXSocket.h"
-#include "platform/Clock.h"
-#include "platform/ManualClock.h"
-#include "script/CMC_Behaviour.h"
-#include "script/CMC_ObjectsContainer.h"
-#include "script/CMC_RunnerFactory.h"
-#include "script/CMC_TypeIds.h"
-#include "script/CMC_VariableFactory.h"
-#include "tests/script/TestWindowServices.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
-#include <string>
+
+using namespace fuzzing;
 
 namespace {
 
@@ -39,31 +31,19 @@ const char kScript[] = "OBJECT=LOG\nLOG:TYPE=STRING\n"
                        "OBJECT=onText\nonText:TYPE=BEHAVIOUR\nonText:CODE={LOG^SET(NETSERVER^GETLATESTTEXT());}\n"
                        "OBJECT=onPlayer\nonPlayer:TYPE=BEHAVIOUR\nonPlayer:CODE={LOG^ADD(NETSERVER^GETPLAYERSNO());}\n";
 
-class Scene : public CMC_ObjectsContainer {
-public:
-    Scene() : CMC_ObjectsContainer(nullptr, nullptr, CXString("SCENE"), script::TYPE_SCENE) { setScene(this); }
-    ~Scene() override { beginDestruction(); }
-    CXString** getBehavioursList() override { return makeSignalList({"ONINIT", "ONDONE", "ONSIGNAL"}); }
-};
-
-struct World {
+// The script world with the network's runners.
+struct World : ScriptWorld {
     World()
     {
-        platform::setClock(&clock);
-        CWindowServices::install(&window);
-        CMC_VariableFactory::initialize();
         CNetworkTypes::registerAll();
         CMC_RunnerFactory::initialize();
-        CMC_Behaviour::initTrash();
     }
 
-    platform::ManualClock clock;
-    scripttest::TestWindowServices window;
     // Never connected: the answers to pings fail to go out.
     CXSocket socket{nullptr};
 };
 
-CMC_NetServer* addServer(Scene* scene)
+CMC_NetServer* addServer(CMC_ObjectsContainer* scene)
 {
     auto* server = new CMC_NetServer(nullptr, nullptr);
     server->setPort(0);
@@ -83,13 +63,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     static World world;
     if (size == 0)
         return 0;
-    std::unique_ptr<CMElements> elements(
-        CMElementsLoader::load(nullptr, new CTextFileReader(nullptr, kScript, static_cast<int>(sizeof kScript - 1))));
-    auto* scene = new Scene();
-    CMC_ObjectRef alive(scene);
-    delete scene->resolveObjects(elements.get());
-    for (int i = 0; i < scene->getElementsNo(); ++i)
-        scene->getObject(i)->init();
+    CMC_ObjectRef alive = loadScene(kScript);
+    auto* scene = static_cast<CMC_ObjectsContainer*>(alive.get());
     CMC_ObjectRef server(addServer(scene));
 
     CMessageStack stack(&world.socket, 200);
@@ -108,16 +83,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                 if (auto* listener = dynamic_cast<CMC_NetServer*>(server.get()))
                     listener->onMessage(told);
             });
-            CMC_Behaviour::flushTrash();
-            CMC_VariableFactory::clearPool();
+            world.turn();
         }
     }
-    if (alive.isAlive()) {
-        scene->unload();
-        CMC_Object::destroy(scene);
-    }
-    world.window.emptyTrash();
-    CMC_Behaviour::flushTrash();
-    CMC_VariableFactory::clearPool();
+    world.finish(alive);
     return 0;
 }

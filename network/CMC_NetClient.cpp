@@ -4,16 +4,14 @@
 #include "script/CMC_TypeIds.h"
 
 CMC_NetClient::CMC_NetClient(CWindow* window, CMC_Application* application)
-    : CMC_NetPeer("NETCLIENT", script::TYPE_NETCLIENT, application), client_(std::make_unique<CNetworkClient>(window))
+    : CMC_NetPeer("NETCLIENT", script::TYPE_NETCLIENT, application, std::make_unique<CNetworkClient>(window))
 {
-    client_->addNotifier(this);
     initializeBehaviours(nullptr, nullptr);
 }
 
-CMC_NetClient::~CMC_NetClient()
+CNetworkClient* CMC_NetClient::getClientIfc() const
 {
-    beginDestruction();
-    client_.reset();
+    return static_cast<CNetworkClient*>(getPeer());
 }
 
 CXString** CMC_NetClient::getBehavioursList()
@@ -24,7 +22,7 @@ CXString** CMC_NetClient::getBehavioursList()
 void CMC_NetClient::sendTo(const CXString&, const Builder& build)
 {
     if (isConnected())
-        client_->send(build(client_->getHandle()));
+        getClientIfc()->send(build(getClientIfc()->getHandle()));
 }
 
 void CMC_NetClient::onConnected(CXString)
@@ -39,15 +37,15 @@ void CMC_NetClient::onConnectionClosed()
 
 bool CMC_NetClient::connect(const CXString& host)
 {
-    return client_->connect(host, getPort());
+    return getClientIfc()->connect(host, getPort());
 }
 
 void CMC_NetClient::disconnect()
 {
-    client_->disconnect(true);
+    getClientIfc()->disconnect(true);
 }
 
 bool CMC_NetClient::isConnected() const
 {
-    return client_->isConnected();
+    return getClientIfc()->isConnected();
 }

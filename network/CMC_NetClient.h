@@ -2,8 +2,6 @@
 
 #include "network/CMC_NetPeer.h"
 
-#include <memory>
-
 class CNetworkClient;
 class CWindow;
 
@@ -13,8 +11,6 @@ class CWindow;
 class CMC_NetClient : public CMC_NetPeer {
 public:
     CMC_NetClient(CWindow* window, CMC_Application* application);
-    // Disconnects, with a leave message.
-    ~CMC_NetClient() override;
 
     // "ONINIT", "ONDONE", "ONSIGNAL", "ONCONNECTED", "ONCOMMAND", "ONCONNECTIONCLOSED".
     CXString** getBehavioursList() override;
@@ -27,11 +23,8 @@ public:
     bool connect(const CXString& host);
     void disconnect();
     bool isConnected() const;
-    CNetworkClient* getClientIfc() const { return client_.get(); }
+    CNetworkClient* getClientIfc() const;
 
 protected:
     void sendTo(const CXString& target, const Builder& build) override;
-
-private:
-    std::unique_ptr<CNetworkClient> client_;
 };

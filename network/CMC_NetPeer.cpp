@@ -5,14 +5,22 @@
 #include "network/CNetCmdMessage.h"
 #include "network/CNetTextMessage.h"
 #include "network/CNetVariableMessage.h"
+#include "network/CNetworkPeer.h"
 #include "script/CMC_Behaviour.h"
 #include "script/CMC_Variable.h"
 
 #include <memory>
 
-CMC_NetPeer::CMC_NetPeer(const CXString& name, int type, CMC_Application* application)
-    : CMC_Object(name, type), application_(application)
+CMC_NetPeer::CMC_NetPeer(const CXString& name, int type, CMC_Application* application, std::unique_ptr<CNetworkPeer> peer)
+    : CMC_Object(name, type), peer_(std::move(peer)), application_(application)
 {
+    peer_->addNotifier(this);
+}
+
+CMC_NetPeer::~CMC_NetPeer()
+{
+    beginDestruction();
+    peer_.reset();
 }
 
 void CMC_NetPeer::sendCmd(const CXString& target, const CXString& command, CXArray* arguments)

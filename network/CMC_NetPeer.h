@@ -5,6 +5,7 @@
 #include "script/CVariableSender.h"
 
 #include <functional>
+#include <memory>
 
 class CMC_Application;
 class CMC_Behaviour;
@@ -13,6 +14,7 @@ class CNetBehaviourMessage;
 class CNetCmdMessage;
 class CNetTextMessage;
 class CNetVariableMessage;
+class CNetworkPeer;
 class CXArray;
 class CXSocket;
 
@@ -29,7 +31,10 @@ public:
     // The port NETSERVER listens on and NETCLIENT connects to.
     static constexpr int DEFAULT_PORT = 4661;
 
-    CMC_NetPeer(const CXString& name, int type, CMC_Application* application);
+    // Listens to the peer, which it owns; the type binds its handlers then.
+    CMC_NetPeer(const CXString& name, int type, CMC_Application* application, std::unique_ptr<CNetworkPeer> peer);
+    // The peer goes (a client disconnects with a leave, a server stops with one to every player).
+    ~CMC_NetPeer() override;
 
     // An empty target means every connected party. Nothing is sent while there is no connection.
     // arguments: CXString*, copied; null sends the command alone.
@@ -46,6 +51,7 @@ public:
     void setPort(int port) { port_ = port; }
 
 protected:
+    CNetworkPeer* getPeer() const { return peer_.get(); }
     using Builder = std::function<CNetMessage*(CXSocket* connection)>;
     // Sends a message built for each connection the target names.
     virtual void sendTo(const CXString& target, const Builder& build) = 0;
@@ -58,6 +64,7 @@ private:
     void receiveBehaviour(CNetBehaviourMessage* message);
     void receiveText(CNetTextMessage* message);
 
+    std::unique_ptr<CNetworkPeer> peer_;
     CMC_Application* application_;
     CXString latestText_;
     int port_ = DEFAULT_PORT;

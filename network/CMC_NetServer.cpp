@@ -7,16 +7,20 @@
 #include "script/CMC_TypeIds.h"
 
 CMC_NetServer::CMC_NetServer(CWindow* window, CMC_Application* application)
-    : CMC_NetPeer("NETSERVER", script::TYPE_NETSERVER, application), server_(std::make_unique<CNetworkServer>(window))
+    : CMC_NetPeer("NETSERVER", script::TYPE_NETSERVER, application, std::make_unique<CNetworkServer>(window))
 {
-    server_->addNotifier(this);
     initializeBehaviours(nullptr, nullptr);
 }
 
 CMC_NetServer::~CMC_NetServer()
 {
+    // Handlers of ONDONE may still ask for the logged player name.
     beginDestruction();
-    server_.reset();
+}
+
+CNetworkServer* CMC_NetServer::getServerIfc() const
+{
+    return static_cast<CNetworkServer*>(getPeer());
 }
 
 CXString** CMC_NetServer::getBehavioursList()
@@ -26,15 +30,15 @@ CXString** CMC_NetServer::getBehavioursList()
 
 bool CMC_NetServer::canSendVariables()
 {
-    return server_->isStarted();
+    return getServerIfc()->isStarted();
 }
 
 void CMC_NetServer::sendTo(const CXString& target, const Builder& build)
 {
     if (!target.IsString()) {
-        for (CNetPlayerInfo* player : server_->getClients())
+        for (CNetPlayerInfo* player : getServerIfc()->getClients())
             player->getHandle()->send(build(player->getHandle()));
-    } else if (CNetPlayerInfo* player = server_->find(target)) {
+    } else if (CNetPlayerInfo* player = getServerIfc()->find(target)) {
         player->getHandle()->send(build(player->getHandle()));
     }
 }
@@ -43,15 +47,15 @@ void CMC_NetServer::onMessage(CNetMessage* message)
 {
     switch (message->getType()) {
     case CNetMessage::LEAVE:
-        if (CNetPlayerInfo* player = server_->findByConnection(message->getHandle()))
-            server_->removePlayer(player);
+        if (CNetPlayerInfo* player = getServerIfc()->findByConnection(message->getHandle()))
+            getServerIfc()->removePlayer(player);
         break;
     case CNetMessage::HELLO: {
         auto* hello = dynamic_cast<CNetHelloMessage*>(message);
-        CNetPlayerInfo* player = server_->findByConnection(message->getHandle());
+        CNetPlayerInfo* player = getServerIfc()->findByConnection(message->getHandle());
         if (hello != nullptr && player != nullptr) {
             player->setName(hello->getName());
-            server_->newPlayer(player);
+            getServerIfc()->newPlayer(player);
         }
         break;
     }
@@ -74,20 +78,20 @@ void CMC_NetServer::onDestroyPlayer(CNetPlayerInfo*)
 
 bool CMC_NetServer::start()
 {
-    return server_->start(getPort());
+    return getServerIfc()->start(getPort());
 }
 
 void CMC_NetServer::stop()
 {
-    server_->stop(true);
+    getServerIfc()->stop(true);
 }
 
 int CMC_NetServer::getPlayersNo()
 {
-    return server_->getPlayersNo();
+    return getServerIfc()->getPlayersNo();
 }
 
 CNetPlayerInfo* CMC_NetServer::getPlayer(int index)
 {
-    return server_->getPlayer(index);
+    return getServerIfc()->getPlayer(index);
 }

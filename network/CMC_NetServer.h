@@ -2,8 +2,6 @@
 
 #include "network/CMC_NetPeer.h"
 
-#include <memory>
-
 class CNetPlayerInfo;
 class CNetworkServer;
 class CWindow;
@@ -15,7 +13,6 @@ class CWindow;
 class CMC_NetServer : public CMC_NetPeer {
 public:
     CMC_NetServer(CWindow* window, CMC_Application* application);
-    // Stops, with a leave message to every player.
     ~CMC_NetServer() override;
 
     // "ONINIT", "ONDONE", "ONSIGNAL", "ONNEWPLAYER", "ONDESTROYPLAYER", "ONCOMMAND", "ONTEXT".
@@ -33,7 +30,7 @@ public:
     int getPlayersNo();
     // Null outside the player list.
     CNetPlayerInfo* getPlayer(int index);
-    CNetworkServer* getServerIfc() const { return server_.get(); }
+    CNetworkServer* getServerIfc() const;
     // The name of the player whose hello came last.
     const CXString& getLoggedPlayerName() const { return loggedPlayerName_; }
 
@@ -41,6 +38,5 @@ protected:
     void sendTo(const CXString& target, const Builder& build) override;
 
 private:
-    std::unique_ptr<CNetworkServer> server_;
     CXString loggedPlayerName_;
 };

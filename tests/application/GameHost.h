@@ -29,6 +29,7 @@
 #include "foundation/CLanguageOSVer.h"
 #include "foundation/CXVector.h"
 #include "graphics/CWindow.h"
+#include "network/CNetworkTypes.h"
 #include "objects/CObjectTypes.h"
 #include "platform/Clock.h"
 #include "platform/Display.h"
@@ -115,6 +116,7 @@ protected:
         window_->OnActivateApp(true);
         window_->CreateSurface();
         CObjectTypes::registerAll();
+        CNetworkTypes::registerAll();
         host_ = std::make_unique<CApplication>(window_.get(), kIniName, "", commandLine_.get());
         host_->preinitializeApplication(true);
         return application() != nullptr;

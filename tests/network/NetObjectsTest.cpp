@@ -3,7 +3,6 @@
 #include "network/CMC_NetServer.h"
 #include "network/CNetworkClient.h"
 #include "network/CNetworkServer.h"
-#include "network/CNetworkTypes.h"
 #include "tests/network/PeerHarness.h"
 
 #include <gtest/gtest.h>
@@ -22,12 +21,6 @@ namespace {
 // write what they saw into the scene's LOG; turns run the peers' steps through the engine host.
 class NetObjects : public apptest::GameHost {
 protected:
-    void SetUp() override
-    {
-        GameHost::SetUp();
-        CNetworkTypes::registerAll();
-    }
-
     // The scene: LOG, a behaviour "on<Signal>" that adds "<signal>;" to it for each signal, and
     // the rest of the script.
     bool startGame(const std::string& script)

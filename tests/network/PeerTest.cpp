@@ -51,6 +51,17 @@ Bytes leave()
     return Payload().frame(CNetMessage::LEAVE);
 }
 
+TEST(Peer, AServerStartsOnceAndIsNotStartedWhereItCannotListen)
+{
+    Server server;
+    EXPECT_TRUE(server.peer.start(0));
+    EXPECT_EQ(server.peer.getPort(), server.port());
+    CNetworkServer second(nullptr);
+    EXPECT_FALSE(second.start(server.port()));
+    EXPECT_FALSE(second.isStarted());
+    EXPECT_EQ(second.getPort(), 0);
+}
+
 TEST(Peer, AClientSaysHelloFirstWithTheHostNameWhenNoPlayerNameIsConfigured)
 {
     Listener listener;
