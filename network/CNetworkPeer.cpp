@@ -134,7 +134,8 @@ void CNetworkPeer::transferFiles(CNetMessage* message)
 {
     switch (message->getType()) {
     case CNetMessage::FILE_REQUEST:
-        if (auto* request = dynamic_cast<CNetFileRequestMessage*>(message); request != nullptr && request->isWellFormed())
+        if (auto* request = dynamic_cast<CNetFileRequestMessage*>(message);
+            request != nullptr && request->isWellFormed() && fileSender_.getCount() < MAX_FILES_SENT)
             fileSender_.add_file(message->getHandle(), request->getRequestId(), request->getFirstFolder(),
                                  request->getSecondFolder(), request->getFileName());
         break;

@@ -21,8 +21,10 @@ class CXSocket;
 // listeners the processing step hands each queued message to, on the main thread, once per engine
 // turn (every live peer is stepped by the engine host's turn; tests and tools call tick).
 //
-// The step also drives file transfer: a peer answers file requests that reach it, collects the
-// files it asked for (downlnoad_file), and sends at most FILE_BYTES_PER_TURN of file data a step.
+// The step also drives file transfer: a peer answers file requests that reach it (up to
+// MAX_FILES_SENT at once: each file is held whole while it goes; more requests are passed over),
+// collects the files it asked for (downlnoad_file), and sends at most FILE_BYTES_PER_TURN of file
+// data a step.
 //
 // Listeners may do anything in their calls, also delete the peer: the step then ends at once. A
 // connection that goes is retired: its receiver is stopped, what it queued and its transfers are
@@ -30,6 +32,7 @@ class CXSocket;
 class CNetworkPeer : public CXObject {
 public:
     static constexpr int FILE_BYTES_PER_TURN = 256 * 1024;
+    static constexpr int MAX_FILES_SENT = 4;
 
     explicit CNetworkPeer(CWindow* window);
     // Drops what is still queued; the listeners are not deleted.

@@ -300,12 +300,22 @@ TEST(Peer, AFileAskedForArrivesFromTheOtherSideAFewStepsAtATime)
     EXPECT_EQ(client.getFileReceiver().getCount(), 1);
     ASSERT_TRUE(stepUntil([&] { return server.peer.getFileSender().getCount() == 1; }, {&server.peer}));
     // One step sends at most its share.
-    int sentInOneStep = server.peer.getFileSender().find(CFileSender_Manager::unique_id)->getSent();
+    const int first = CFileSender_Manager::unique_id;
+    int sentInOneStep = server.peer.getFileSender().find(first)->getSent();
     EXPECT_GT(sentInOneStep, 0);
     EXPECT_LT(sentInOneStep, static_cast<int>(bytes.size()));
     ASSERT_TRUE(stepUntil([&] { return client.getFileReceiver().getCount() == 0; }, {&client, &server.peer}));
     EXPECT_EQ(folder.read("got/here/source.bin"), bytes);
     EXPECT_EQ(server.peer.getFileSender().getCount(), 0);
+
+    // A few files go at once; requests past them are passed over.
+    for (int i = 0; i < CNetworkPeer::MAX_FILES_SENT + 2; ++i)
+        ASSERT_TRUE(client.downlnoad_file("again", std::to_string(i).c_str(), "source.bin"));
+    ASSERT_TRUE(stepUntil([&] { return CFileSender_Manager::unique_id == first + CNetworkPeer::MAX_FILES_SENT; },
+                          {&server.peer}));
+    for (int i = 0; i < 5; ++i)
+        server.peer.tick();
+    EXPECT_EQ(CFileSender_Manager::unique_id, first + CNetworkPeer::MAX_FILES_SENT);
     std::filesystem::current_path(saved);
 }
 
