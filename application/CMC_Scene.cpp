@@ -353,6 +353,7 @@ void CMC_Scene::unload(CMC_Scene* next)
     unload();
     if (unit_ != nullptr) {
         unit_->done(this, next != nullptr ? defaultUnit : nullptr);
+        unit_->flushEditBoxes();
         unit_->setUnitName(previousUnitName_);
     }
     if (next == nullptr || !next->getMusicFilename().equalsIgnoreCase(getMusicFilename()))

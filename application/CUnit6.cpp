@@ -6,10 +6,15 @@
 #include "foundation/CResourcesManager.h"
 #include "graphics/CAnimo6.h"
 #include "graphics/CControl.h"
+#include "graphics/CEditBox6.h"
+#include "graphics/CKeyboard.h"
 #include "graphics/CGraphicsObject.h"
 #include "graphics/CRefreshScreen.h"
 #include "graphics/CWindow.h"
+#include "platform/KeyCodes.h"
 #include "sound/CRandomPlayable.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -32,6 +37,7 @@ CUnit6::CUnit6(CWindow* window, const CXString& name)
 CUnit6::~CUnit6()
 {
     stopListening();
+    flushEditBoxes();
     // Leaves the managers it was nested in by itself.
     delete resources_;
 }
@@ -304,4 +310,116 @@ CResourcesManager* CUnit6::getResourcesManager()
 CMElements* CUnit6::resolveObjects(CMC_Scene*, CMElements* elements)
 {
     return elements;
+}
+
+// ---- edit boxes -------------------------------------------------------------------------------
+
+void CUnit6::setCursor(CGraphicsObject* cursor)
+{
+    cursor_.reset(cursor);
+}
+
+CEditBox6* CUnit6::addEditBox(CSimpleFont6* font, CXRect rect, int priority, const CXString& text)
+{
+    if (window_ == nullptr)
+        return nullptr;
+    auto box = std::make_unique<CEditBox6>(window_, this, font, rect, priority, text);
+    if (cursor_.get() != nullptr)
+        box->setCursor(cursor_.get());
+    editBoxes_.push_back(std::move(box));
+    return editBoxes_.back().get();
+}
+
+CEditBox6* CUnit6::getEditBox(int index) const
+{
+    return index >= 0 && index < getEditBoxCount() ? editBoxes_[size_t(index)].get() : nullptr;
+}
+
+int CUnit6::indexOf(const CEditBox6* box) const
+{
+    for (size_t i = 0; i < editBoxes_.size(); ++i) {
+        if (editBoxes_[i].get() == box)
+            return int(i);
+    }
+    return -1;
+}
+
+void CUnit6::activateEditBox(CEditBox6* box)
+{
+    CEditBox6* previous = activeEditBox_;
+    activeEditBox_ = box;
+    // A box disabled or switched off meanwhile was told already.
+    if (previous != nullptr && previous != box && indexOf(previous) >= 0 && previous->isActive())
+        previous->activate(false);
+    if (box != nullptr && activeEditBox_ == box && indexOf(box) >= 0)
+        box->activate(true);
+}
+
+void CUnit6::removeEditBox(CEditBox6* box)
+{
+    int index = indexOf(box);
+    if (index < 0)
+        return;
+    if (activeEditBox_ == box)
+        activeEditBox_ = nullptr;
+    (void)editBoxes_[size_t(index)].release();
+    editBoxes_.erase(editBoxes_.begin() + index);
+}
+
+void CUnit6::releaseEditBox(CEditBox6* box)
+{
+    if (indexOf(box) < 0)
+        return;
+    removeEditBox(box);
+    delete box;
+}
+
+void CUnit6::flushEditBoxes()
+{
+    activeEditBox_ = nullptr;
+    // Off the list before they go: a box tells of its lost focus as it is deleted.
+    std::vector<std::unique_ptr<CEditBox6>> boxes = std::move(editBoxes_);
+    editBoxes_.clear();
+    boxes.clear();
+}
+
+int CUnit6::getCurrentEditBoxIndex()
+{
+    return activeEditBox_ != nullptr ? indexOf(activeEditBox_) : -1;
+}
+
+void CUnit6::nextEditBox()
+{
+    stepEditBox(1);
+}
+
+void CUnit6::prevEditBox()
+{
+    stepEditBox(-1);
+}
+
+void CUnit6::stepEditBox(int step)
+{
+    const int start = getCurrentEditBoxIndex();
+    if (start < 0)
+        return;
+    const int count = getEditBoxCount();
+    int index = start;
+    do {
+        index = (index + step + count) % count;
+    } while (index != start && !editBoxes_[size_t(index)]->isEnabled());
+    if (index != start)
+        activateEditBox(editBoxes_[size_t(index)].get());
+}
+
+void CUnit6::onKeyDown(int key)
+{
+    if (key != platform::key::Tab)
+        return;
+    CKeyboard* keyboard = window_ != nullptr ? window_->getKeyboardInterface() : nullptr;
+    bool backwards = keyboard != nullptr && (keyboard->isKeyPressed("lshift") || keyboard->isKeyPressed("rshift"));
+    if (backwards)
+        prevEditBox();
+    else
+        nextEditBox();
 }

@@ -4,6 +4,8 @@
 #include "foundation/CXArray.h"
 #include "foundation/CXObject.h"
 #include "graphics/CControlNotifier.h"
+#include "graphics/CEditBoxUnit.h"
+#include "graphics/CGraphicsRef.h"
 #include "graphics/CKeyListener.h"
 #include "graphics/CMouseListener.h"
 #include "graphics/CPlayableObserver.h"
@@ -13,10 +15,12 @@
 #include "foundation/CXPoint.h"
 
 #include <memory>
+#include <vector>
 
 class CAnimo6;
 class CApplication;
 class CControl;
+class CEditBox6;
 class CGraphicsObject;
 class CMC_Scene;
 class CMElement;
@@ -31,8 +35,9 @@ class CWindow;
 // background and music, its random playables, its resources manager and the return path scene
 // scripts keep, shows the background and starts the music at the scene's first redraw, and
 // listens to the window's mouse and keys (priority 100000) while a scene is live, to carry a
-// control that is being dragged. One unit, named "Default", serves every scene: each scene
-// initialises it when it becomes live and tells it done when it unloads. Main thread only.
+// control that is being dragged and to move the keyboard focus between its edit boxes with Tab
+// (Shift+Tab backwards). One unit, named "Default", serves every scene: each scene initialises it
+// when it becomes live and tells it done when it unloads. Main thread only.
 class CUnit6 : public CXObject,
                public CControlNotifier,
                public CPlayableObserver,
@@ -40,7 +45,8 @@ class CUnit6 : public CXObject,
                public CMouseListener,
                public CRandomPlayableNotifier,
                public CScreenUnit,
-               public CUnitTimerTarget {
+               public CUnitTimerTarget,
+               public CEditBoxUnit {
 public:
     // Its own resources manager joins the engine host's, so media fall back on the host's.
     CUnit6(CWindow* window, const CXString& name);
@@ -114,6 +120,29 @@ public:
     // A chance to rewrite a scene's elements before they become objects: they stay as they are.
     virtual CMElements* resolveObjects(CMC_Scene* scene, CMElements* elements);
 
+    // Edit boxes. The unit owns the boxes it lists; one of them at most has the keyboard focus.
+    // The cursor graphic given to the boxes made from now on (not owned).
+    virtual void setCursor(CGraphicsObject* cursor);
+    // A new box, listed last; null without a window.
+    CEditBox6* addEditBox(CSimpleFont6* font, CXRect rect, int priority, const CXString& text) override;
+    // The box that had the focus loses it (unless it lost it meanwhile), the box gets it.
+    void activateEditBox(CEditBox6* box) override;
+    // Takes the box off the list without deleting it.
+    virtual void removeEditBox(CEditBox6* box);
+    void releaseEditBox(CEditBox6* box) override;
+    // Deletes every box.
+    virtual void flushEditBoxes();
+    // The index of the box with the focus; -1 when none.
+    virtual int getCurrentEditBoxIndex();
+    // From the box with the focus to the next enabled one, cyclically (the previous one).
+    virtual void nextEditBox();
+    virtual void prevEditBox();
+    CScreenUnit* getScreenUnit() override { return this; }
+    int getEditBoxCount() const { return int(editBoxes_.size()); }
+    CEditBox6* getEditBox(int index) const;
+    // Tab moves the focus.
+    void onKeyDown(int key) override;
+
     void setUnitName(const CXString& name) { name_ = name; }
     CXString getUnitName() const { return name_; }
     void setBackgroundFileName(const CXString& name) { background_ = name; }
@@ -138,6 +167,9 @@ private:
     CControl* draggedControl() const;
     // A control was dragged and is gone.
     bool dragTargetGone() const;
+    int indexOf(const CEditBox6* box) const;
+    // The focus goes `step` boxes on from the box that has it, past disabled ones.
+    void stepEditBox(int step);
 
     CXString name_;
     bool dragging_ = false;
@@ -159,4 +191,7 @@ private:
     std::unique_ptr<CRandomPlayable> randomPlayables_;
     CXArray returnPath_;
     CXString music_;
+    CGraphicsRef cursor_;
+    std::vector<std::unique_ptr<CEditBox6>> editBoxes_;
+    CEditBox6* activeEditBox_ = nullptr;
 };

@@ -1,9 +1,9 @@
 // Stored records of media objects from hostile bytes: the first byte picks ANIMO, IMAGE, FONT,
-// TEXT, SEQUENCE, SOUND, BUTTON, CANVAS or CANVASOBSERVER, the rest is read back into a fresh
-// object of a scene. What it then stores, read and stored again, must come out the very same bytes
-// (a record cut short leaves its object without a picture, so the first store may differ). The
-// file a record names is looked for in a file system that has no files: nothing outside the data
-// is ever opened.
+// TEXT, SEQUENCE, SOUND, BUTTON, CANVAS, CANVASOBSERVER, EDITBOX or DIALOG, the rest is read back
+// into a fresh object of a scene. What it then stores, read and stored again, must come out the
+// very same bytes (a record cut short leaves its object without a picture, so the first store may
+// differ). The file a record names is looked for in a file system that has no files: nothing
+// outside the data is ever opened.
 #include "foundation/CFile_Stream.h"
 #include "foundation/CXArchive.h"
 #include "fuzz/StoringSink.h"
@@ -11,6 +11,8 @@
 #include "objects/CMC_Button.h"
 #include "objects/CMC_Canvas.h"
 #include "objects/CMC_CanvasObserver.h"
+#include "objects/CMC_Dialog.h"
+#include "objects/CMC_EditBox.h"
 #include "objects/CMC_Font.h"
 #include "objects/CMC_Image.h"
 #include "objects/CMC_Sequence.h"
@@ -58,6 +60,8 @@ const Maker kMakers[] = {
     [](CMC_ObjectsContainer* scene) { return new CMC_Button(scene); },
     [](CMC_ObjectsContainer* scene) { return new CMC_Canvas(scene); },
     [](CMC_ObjectsContainer* scene) { return new CMC_CanvasObserver(scene); },
+    [](CMC_ObjectsContainer* scene) { return new CMC_EditBox(scene); },
+    [](CMC_ObjectsContainer* scene) { return new CMC_Dialog(scene); },
 };
 
 std::string readAndStore(const Maker& make, CMC_ObjectsContainer* scene, const std::string& bytes)

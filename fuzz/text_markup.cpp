@@ -36,6 +36,8 @@ struct Fonts {
 struct CountingUnit : CEditBoxUnit {
     CEditBox6* addEditBox(CSimpleFont6*, CXRect, int, const CXString&) override { return reinterpret_cast<CEditBox6*>(++made); }
     void releaseEditBox(CEditBox6*) override { ++released; }
+    void activateEditBox(CEditBox6*) override {}
+    CScreenUnit* getScreenUnit() override { return nullptr; }
     intptr_t made = 0;
     intptr_t released = 0;
 };

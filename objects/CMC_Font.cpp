@@ -46,6 +46,12 @@ CMC_Font::~CMC_Font()
     fonts_.clear();
 }
 
+CFontCollection* CMC_Font::collectionNamed(CMC_ObjectsContainer* container, const CXString& name)
+{
+    auto* font = container != nullptr ? dynamic_cast<CMC_Font*>(container->getObject(name.c_str())) : nullptr;
+    return font != nullptr ? font->getFont() : nullptr;
+}
+
 CXString** CMC_Font::getBehavioursList()
 {
     return signalList().make();

@@ -21,6 +21,8 @@ class CMC_Font : public CMC_Object {
 public:
     // "ONINIT", "ONDONE", "ONSIGNAL".
     static const CSignalList& signalList();
+    // The collection of the container's FONT object of that name; null when none.
+    static CFontCollection* collectionNamed(CMC_ObjectsContainer* container, const CXString& name);
 
     // Empty, to be restored from the scene archive or made by CREATE.
     explicit CMC_Font(CMC_ObjectsContainer* container);

@@ -66,9 +66,7 @@ CXString** CMC_Text::getBehavioursList()
 
 CFontCollection* CMC_Text::fontNamed(const CXString& name)
 {
-    CMC_ObjectsContainer* scene = getScene();
-    auto* font = scene != nullptr ? dynamic_cast<CMC_Font*>(scene->getObject(name.c_str())) : nullptr;
-    return font != nullptr ? font->getFont() : nullptr;
+    return CMC_Font::collectionNamed(getScene(), name);
 }
 
 CXRect CMC_Text::rectangle()

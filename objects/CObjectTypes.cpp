@@ -16,6 +16,10 @@
 #include "objects/CMC_CanvasObserver.h"
 #include "objects/CMC_CanvasObserver_Runner.h"
 #include "objects/CMC_Canvas_Runner.h"
+#include "objects/CMC_Dialog.h"
+#include "objects/CMC_Dialog_Runner.h"
+#include "objects/CMC_EditBox.h"
+#include "objects/CMC_EditBox_Runner.h"
 #include "objects/CMC_Font.h"
 #include "objects/CMC_Font_Runner.h"
 #include "objects/CMC_GrBuffer.h"
@@ -112,4 +116,6 @@ void CObjectTypes::registerAll()
         return new CMC_GrBuffer(container, element);
     });
     CMC_RunnerFactory::registerRunner(script::TYPE_GRBUFFER, [] { return new CMC_GrBuffer_Runner(); });
+    registerType<CMC_EditBox, CMC_EditBox_Runner>("EDITBOX", script::TYPE_EDITBOX);
+    registerType<CMC_Dialog, CMC_Dialog_Runner>("DIALOG", script::TYPE_DIALOG);
 }

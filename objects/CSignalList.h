@@ -16,6 +16,11 @@ public:
     CXString** make() const;
     // The position of the signal; -1 when the type has no such signal.
     int positionOf(const char* signal) const;
+    // The signal at the position; the empty text outside the list.
+    const char* nameAt(int position) const
+    {
+        return position >= 0 && static_cast<size_t>(position) < names_.size() ? names_[static_cast<size_t>(position)] : "";
+    }
 
 private:
     std::vector<const char*> names_;

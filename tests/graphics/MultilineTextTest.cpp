@@ -33,6 +33,8 @@ struct RecordingUnit : CEditBoxUnit {
         return reinterpret_cast<CEditBox6*>(&made.back() - &made.front() + 1);
     }
     void releaseEditBox(CEditBox6* box) override { released.push_back(reinterpret_cast<intptr_t>(box)); }
+    void activateEditBox(CEditBox6*) override {}
+    CScreenUnit* getScreenUnit() override { return nullptr; }
 
     struct Box {
         CSimpleFont6* font;

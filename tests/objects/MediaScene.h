@@ -1,11 +1,12 @@
 #pragma once
 
 // A live scene of media objects: the engine-host harness with picture files written into the
-// game's data folder, script text for ANIMO and IMAGE objects, and the pointer driven through
-// the window as the mouse poller would.
+// game's data folder, script text for ANIMO and IMAGE objects, the pointer driven through the
+// window as the mouse poller would, and keys typed as the keyboard would.
 
-#include "application/GameHost.h"
+#include "application/TypingHost.h"
 #include "graphics/AnimationBytes.h"
+#include "graphics/FontBytes.h"
 #include "graphics/ImageBytes.h"
 
 #include "foundation/CFile.h"
@@ -58,7 +59,7 @@ inline graphicstest::AnimationFile animationOf(int frames, int x, int y, std::ve
     return file;
 }
 
-class MediaScene : public apptest::GameHost {
+class MediaScene : public apptest::TypingHost {
 protected:
     // A still picture in the data folder standing at (x, y).
     void writePicture(const std::string& file, int width, int height, uint16_t pixel, int alpha = -1, int x = 0, int y = 0)
@@ -73,6 +74,11 @@ protected:
     void writeAnimation(const std::string& file, const graphicstest::AnimationFile& animation)
     {
         Bytes bytes = animation.bytes();
+        writeFile(gameFolder + "Dane/" + file, std::string(bytes.begin(), bytes.end()));
+    }
+    void writeFont(const std::string& file, const graphicstest::FontFile& font)
+    {
+        Bytes bytes = font.bytes();
         writeFile(gameFolder + "Dane/" + file, std::string(bytes.begin(), bytes.end()));
     }
 

@@ -2,8 +2,6 @@
 // their rectangles and drawn on the screen, both method tables, and their stored records.
 #include "MediaScene.h"
 
-#include "graphics/FontBytes.h"
-
 #include "foundation/CMElement.h"
 #include "graphics/CColor.h"
 #include "graphics/CFontCollection.h"
@@ -27,11 +25,6 @@ protected:
         MediaScene::SetUp();
         writeFont("PLAIN.FNT", graphicstest::blockFont(2, 8, 4));
         writeFont("BOLD.FNT", graphicstest::blockFont(3, 8, 4));
-    }
-    void writeFont(const std::string& file, const graphicstest::FontFile& font)
-    {
-        Bytes bytes = font.bytes();
-        writeFile(gameFolder + "Dane/" + file, std::string(bytes.begin(), bytes.end()));
     }
 
     CMC_Font* font(const std::string& name) { return dynamic_cast<CMC_Font*>(object(name)); }
