@@ -66,7 +66,7 @@ void CMC_Dialog_Runner::setBackground(CXDialog* dialog, CMC_Object* named)
 void CMC_Dialog_Runner::add(CXDialog* dialog, CMC_Object* named)
 {
     if (auto* text = dynamic_cast<CMC_Text*>(named)) {
-        dialog->add(static_cast<CGraphicsObject*>(text->getText()));
+        dialog->add(text->getText());
         return;
     }
     if (CGraphicsObject* picture = pictureOf(named))
