@@ -24,9 +24,9 @@ CXRect stripOver(CGraphicsObject* background)
 
 } // namespace
 
-// The strip may not outlive its picture.
+// Without its picture the strip is no handle.
 CXDialog::CXDialog(CMC_ObjectsContainer* owner)
-    : window_(CMC_ObjectsContainer::windowOf(owner)), background_(nullptr, [this] { title_.reset(); })
+    : window_(CMC_ObjectsContainer::windowOf(owner)), background_(nullptr, [this] { enableStrip(false); })
 {
 }
 
@@ -113,7 +113,7 @@ std::vector<CGraphicsObject*> CXDialog::liveGraphics() const
 void CXDialog::enableStrip(bool enabled)
 {
     if (title_ != nullptr)
-        title_->getHotSpot()->Enable(enabled);
+        title_->getHotSpot()->Enable(enabled && background_.get() != nullptr);
 }
 
 void CXDialog::show()

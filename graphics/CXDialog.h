@@ -21,8 +21,8 @@ class CWindow;
 // button of the dialog's own, whose drag the live scene's unit carries (the background moves as
 // its picture) while the dialog moves the rest. The background stands at 100000 on the screen,
 // and the members' pictures above it. The dialog owns only its strip; pictures and buttons stay
-// their owners', and one that goes leaves the dialog (the strip goes with the background). Main
-// thread only.
+// their owners', and one that goes leaves the dialog (the strip takes no clicks without its
+// background). Main thread only.
 class CXDialog : public CXObject, public CControlNotifier {
 public:
     static constexpr int titleHeight = 30;
@@ -56,7 +56,7 @@ public:
     void onEndDragging(CControl* control, CXPoint point) override;
 
     CGraphicsObject* getBackground() const { return background_.get(); }
-    // Null without a background.
+    // Null before the first background.
     CButton* getTitleButton() const { return title_.get(); }
 
 private:

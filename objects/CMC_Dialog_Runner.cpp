@@ -5,6 +5,7 @@
 #include "graphics/CMultilineText6.h"
 #include "graphics/CXDialog.h"
 #include "objects/CMC_Animo.h"
+#include "objects/CMC_Button.h"
 #include "objects/CMC_Dialog.h"
 #include "objects/CMC_Image.h"
 #include "objects/CMC_Text.h"
@@ -65,6 +66,10 @@ void CMC_Dialog_Runner::setBackground(CXDialog* dialog, CMC_Object* named)
 
 void CMC_Dialog_Runner::add(CXDialog* dialog, CMC_Object* named)
 {
+    if (auto* button = dynamic_cast<CMC_Button*>(named)) {
+        dialog->add(button->getButton());
+        return;
+    }
     if (auto* text = dynamic_cast<CMC_Text*>(named)) {
         dialog->add(text->getText());
         return;

@@ -50,7 +50,6 @@ class ButtonObject : public MediaScene {
 protected:
     void SetUp() override
     {
-        platform::setInput(&input);
         MediaScene::SetUp();
         writePicture("STD.IMG", 40, 20, 0xF800, 255, 100, 100);
         writePicture("MOVE.IMG", 40, 20, 0x07E0, 255, 100, 100);
@@ -63,7 +62,6 @@ protected:
     {
         end();
         MediaScene::TearDown();
-        platform::setInput(nullptr);
     }
 
     // The scene with its first frame drawn, the mouse read from the input device.
@@ -112,7 +110,6 @@ protected:
     CImage* look(const std::string& name) { return image(name)->getImage(); }
     static void destroy(CMC_Object* object) { CMC_Object::destroy(object); }
 
-    platform::HeadlessInput input;
     std::unique_ptr<CDXMouse> mouse;
 };
 

@@ -1,6 +1,7 @@
 // DIALOG objects in a live scene: a panel put together from the scene's pictures, animations and
 // texts, shown, hidden and dragged as one by the strip along the top of its background.
 #include "MediaScene.h"
+#include "sound/SoundFixture.h"
 
 #include "graphics/CAnimo6.h"
 #include "graphics/CButton.h"
@@ -9,6 +10,7 @@
 #include "graphics/CMultilineText6.h"
 #include "graphics/CRefreshScreen.h"
 #include "graphics/CXDialog.h"
+#include "objects/CMC_Button.h"
 #include "objects/CMC_Dialog.h"
 #include "objects/CMC_Text.h"
 
@@ -26,9 +28,13 @@ protected:
         writePicture("PIC.IMG", 10, 10, 0x2222, -1, 120, 140);
         writeAnimation("A.ANN", animationOf(1, 150, 140, {graphicstest::AnimationEvent("still", {{0}})}));
         writePicture("OTHER.IMG", 5, 5, 0x3333);
+        writePicture("KEY.IMG", 20, 10, 0x4444, 255, 170, 110);
+        writePicture("KEYLIT.IMG", 20, 10, 0x5555, 255, 170, 110);
+        writeFile(gameFolder + "Wavs/BEEP.WAV", soundtest::wave({.data = soundtest::samples(soundtest::ramp(800))}));
     }
     // A background 100 x 60 at (100, 100) on the screen at 2, a picture at (120, 140) at 3, an
-    // animation playing at (150, 140) at 1 and a text at (110, 170), not yet on the screen.
+    // animation playing at (150, 140) at 1, a text at (110, 170), not yet on the screen, a button
+    // of 20 x 10 at (170, 110) whose looks stand at 6 and 7, and a sound.
     bool startPanel()
     {
         return startWith(declared("F", "FONT", {"DEF_BLOCK_STANDARD_10=PLAIN.FNT"}) +
@@ -36,6 +42,10 @@ protected:
                          declared("PIC", "IMAGE", {"FILENAME=PIC.IMG", "TOCANVAS=TRUE", "PRIORITY=3", "VISIBLE=TRUE"}) +
                          declared("A", "ANIMO", {"FILENAME=A.ANN", "TOCANVAS=TRUE", "PRIORITY=1", "VISIBLE=TRUE"}) +
                          declared("T", "TEXT", {"TEXT=ab", "FONT=F", "RECT=110,170,190,180", "HJUSTIFY=LEFT", "VJUSTIFY=TOP"}) +
+                         declared("KEY", "IMAGE", {"FILENAME=KEY.IMG", "TOCANVAS=TRUE", "PRIORITY=6", "VISIBLE=TRUE"}) +
+                         declared("KEYLIT", "IMAGE", {"FILENAME=KEYLIT.IMG", "TOCANVAS=TRUE", "PRIORITY=7"}) +
+                         declared("B", "BUTTON", {"GFXSTANDARD=KEY", "GFXONMOVE=KEYLIT", "ENABLE=TRUE"}) +
+                         declared("SND", "SOUND", {"FILENAME=BEEP.WAV"}) +
                          declared("D", "DIALOG")) &&
                run("A^PLAY(\"still\")") == "none";
     }
@@ -49,6 +59,7 @@ protected:
     CGraphicsObject* picture() { return image("PIC")->getImage(); }
     CGraphicsObject* animation() { return animo("A")->getAnimo(); }
     CGraphicsObject* text() { return dynamic_cast<CMC_Text*>(object("T"))->getText(); }
+    CButton* button() { return dynamic_cast<CMC_Button*>(object("B"))->getButton(); }
     int priority(CGraphicsObject* graphics) { return window()->GetRefreshScreenInterface()->GetPriority(graphics); }
     static std::string at(CGraphicsObject* graphics)
     {
@@ -63,7 +74,7 @@ protected:
     }
 };
 
-TEST_F(DialogObject, OnlyPicturesAndTextsJoinTheDialogAndOnlyOnce)
+TEST_F(DialogObject, OnlyButtonsPicturesAndTextsJoinTheDialogAndOnlyOnce)
 {
     ASSERT_TRUE(startPanel());
     run("D^SETBACKGROUND(\"T\")");
@@ -73,16 +84,21 @@ TEST_F(DialogObject, OnlyPicturesAndTextsJoinTheDialogAndOnlyOnce)
     EXPECT_EQ(dialog()->getBackground(), background());
     EXPECT_EQ(priority(background()), CXDialog::backgroundPriority);
 
-    for (const char* name : {"PIC", "PIC", "A", "T", "LOG", "F", "D", "NOBODY"})
+    for (const char* name : {"PIC", "PIC", "A", "T", "B", "B", "SND", "LOG", "F", "D", "NOBODY"})
         run("D^ADD(\"" + std::string(name) + "\")");
     EXPECT_EQ(priority(picture()), 3 + CXDialog::memberRaise) << "added twice, raised once";
+    EXPECT_EQ(priority(button()->GetStandard()), 6 + CXDialog::memberRaise);
+    EXPECT_EQ(priority(button()->GetOnMove()), 7 + CXDialog::memberRaise);
     EXPECT_EQ(priority(animation()), 1 + CXDialog::memberRaise);
     EXPECT_EQ(priority(text()), -1 + CXDialog::memberRaise);
 
     run("D^HIDE()");
-    EXPECT_FALSE(picture()->isVisible() || animation()->isVisible() || text()->isVisible() || background()->isVisible());
+    EXPECT_FALSE(picture()->isVisible() || animation()->isVisible() || text()->isVisible() || background()->isVisible() ||
+                 button()->GetStandard()->isVisible());
+    EXPECT_FALSE(button()->IsEnabled());
     run("D^SHOW()");
-    EXPECT_TRUE(picture()->isVisible() && animation()->isVisible() && text()->isVisible());
+    EXPECT_TRUE(picture()->isVisible() && animation()->isVisible() && text()->isVisible() && button()->GetStandard()->isVisible());
+    EXPECT_TRUE(button()->IsEnabled());
     EXPECT_FALSE(background()->isVisible()) << "showing leaves the background as it is";
 }
 
@@ -93,12 +109,14 @@ TEST_F(DialogObject, DraggingTheStripMovesTheWholePanelAndTheStripFollows)
     run("D^ADD(\"PIC\")");
     run("D^ADD(\"A\")");
     run("D^ADD(\"T\")");
+    run("D^ADD(\"B\")");
     turn();
     CButton* strip = dialog()->getTitleButton();
     ASSERT_NE(strip, nullptr);
     EXPECT_EQ(strip->getHotSpot()->getActiveRect(), CXRect(100, 100, 200, 130));
 
-    const std::vector<CGraphicsObject*> panel{background(), picture(), animation(), text()};
+    const std::vector<CGraphicsObject*> panel{background(), picture(), animation(), text(), button()->GetStandard(),
+                                              button()->GetOnMove()};
     std::vector<CXRect> before;
     for (CGraphicsObject* member : panel)
         before.push_back(member->GetBoundingBox());
@@ -129,16 +147,19 @@ TEST_F(DialogObject, MembersThatGoLeaveTheDialog)
     run("D^SETBACKGROUND(\"BG\")");
     run("D^ADD(\"PIC\")");
     run("D^ADD(\"A\")");
+    run("D^ADD(\"B\")");
     turn();
+    CMC_Object::destroy(object("B"));
     // Loading another file deletes the picture each had.
     run("PIC^LOAD(\"OTHER.IMG\")");
     run("D^HIDE()");
     EXPECT_FALSE(animation()->isVisible());
     EXPECT_TRUE(picture()->isVisible()) << "the new picture is no member";
     run("BG^LOAD(\"OTHER.IMG\")");
-    EXPECT_EQ(dialog()->getTitleButton(), nullptr) << "the strip goes with its picture";
+    EXPECT_FALSE(dialog()->getTitleButton()->getHotSpot()->IsEnabled()) << "the strip is no handle without its picture";
     CXRect before = animation()->GetBoundingBox();
     run("D^SHOW()");
+    EXPECT_FALSE(dialog()->getTitleButton()->getHotSpot()->IsEnabled());
     drag(CXPoint(110, 105), CXPoint(120, 110));
     EXPECT_TRUE(animation()->isVisible());
     EXPECT_EQ(animation()->GetBoundingBox(), before);
