@@ -5,6 +5,7 @@
 
 #include "application/CMC_Episode.h"
 #include "application/CUnit6.h"
+#include "graphics/CColor.h"
 #include "graphics/CEditBox6.h"
 #include "graphics/CImage.h"
 #include "graphics/CMultilineText6.h"
@@ -53,6 +54,28 @@ TEST_F(EditBoxObject, TheFieldIsMadeInTheUnitFromItsDefinition)
     type("xy");
     EXPECT_EQ(run("NOFONT^GETTEXT()"), "xy");
     EXPECT_FALSE(box("E")->isActive()) << "a script's focus moves through the unit";
+}
+
+TEST_F(EditBoxObject, TheTextIsDrawnWithinTheField)
+{
+    ASSERT_TRUE(startWith(kFont + declared("E", "EDITBOX", {"FONT=F", "RECT=100,50,120,90", "TEXT=abcdefgh", "PRIORITY=3"})));
+    CColor black(0, 0, 0);
+    window()->SetBackground(&black);
+    run("F^SETCOLOR(255, 255, 255)");
+    turn();
+    auto inked = [this](int left, int right) {
+        const uint16_t* pixels = reinterpret_cast<const uint16_t*>(display.primary()->pixels());
+        int count = 0;
+        for (int y = 50; y < 90; ++y)
+            for (int x = left; x < right; ++x)
+                count += pixels[y * 800 + x] == 0xFFFF;
+        return count;
+    };
+    EXPECT_GT(inked(100, 120), 0);
+    EXPECT_EQ(inked(120, 140), 0) << "a text wider than the field is cut at its edge";
+    run("E^SETTEXT(\"\")");
+    turn();
+    EXPECT_EQ(inked(100, 140), 0);
 }
 
 TEST_F(EditBoxObject, HandledSignalsAreRaisedAsThePlayerTypes)
