@@ -45,7 +45,8 @@ public:
     // Finds the game's data (the CD search unless skipped), builds the application tree from the
     // definition and enters its first scene. Without an application the error code is 3000.
     virtual void preinitializeApplication(bool skipCdSearch);
-    // The application's turn, then a switch to the next game it named; always false.
+    // The network's turn (messages received become signals), the application's turn, then a switch
+    // to the next game it named; always false.
     bool domodal() override;
     bool OnExit() override;
     virtual void OnWindowCommand(int command);

@@ -100,7 +100,7 @@ void scriptSeeds()
             Payload().text("NOBODY").word(1).word(1).frame(2)});
     stream(target, "behaviours", 3,
            {Payload().text("N^INC();LOG^ADD(N);").frame(3), Payload().text("NETSERVER^SENDTEXT(\"x\");").frame(3),
-            Payload().text("@WHILE(1,_,1,{N^INC();});").frame(3), Payload().text("NETSERVER^SENDCMD(GO,1);").frame(3)});
+            Payload().text("@LOOP({N^INC();},0,5,1);").frame(3), Payload().text("NETSERVER^SENDCMD(GO,1);").frame(3)});
     stream(target, "texts_and_players", 4,
            {Payload().text("hi").frame(5), Payload().text("Ala").frame(7), Payload().frame(4),
             Payload().word(1).word(0).zeros(1008).frame(6)});
