@@ -21,6 +21,7 @@
 #include "platform/Files.h"
 #include "script/CMC_RunnerFactory.h"
 #include "script/CMC_TypeIds.h"
+#include "script/CMC_VariableFactory.h"
 #include "sound/CSoundCodec.h"
 #include "sound/CSoundManager.h"
 
@@ -109,12 +110,18 @@ void CApplication::preinitializeApplication(bool skipCdSearch)
     if (path.IsString())
         CFile::chDir(path);
     enterGameFolder();
-    loadDefinition();
+    bool compiled = (commandLine_ == nullptr || !commandLine_->isForceCNV()) && CFile::fileExists(CMC_Application::kTreeFile);
+    if (compiled)
+        loadCompiled();
+    else
+        loadDefinition();
     if (application_ == nullptr)
         return;
     // Writing the compiled form is a tool's run: no scene is entered.
-    if (commandLine_ != nullptr && commandLine_->is2Bin())
+    if (commandLine_ != nullptr && commandLine_->is2Bin()) {
+        application_->storeBinary();
         return;
+    }
     application_->initialize(nullptr);
 }
 
@@ -135,12 +142,31 @@ void CApplication::loadDefinition()
         setErrorCode(kNoApplication);
 }
 
+void CApplication::loadCompiled()
+{
+    // What the parser does for a tree it builds.
+    CMC_VariableFactory::initialize();
+    CMC_RunnerFactory::initialize();
+    compiledFactories_ = true;
+    application_ = new CMC_Application(window_);
+    if (application_->LastError() == 0)
+        return;
+    CMC_Object::destroySilently(application_);
+    application_ = nullptr;
+    setErrorCode(kNoApplication);
+}
+
 void CApplication::deleteTree()
 {
     CMC_Object::destroySilently(application_);
     application_ = nullptr;
     // After the application: the parser ends the factories its teardown still used.
     parser_.reset();
+    if (compiledFactories_) {
+        CMC_VariableFactory::done();
+        CMC_RunnerFactory::done();
+        compiledFactories_ = false;
+    }
 }
 
 bool CApplication::domodal()

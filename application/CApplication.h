@@ -77,6 +77,8 @@ private:
     void enterGameFolder();
     // Builds the tree from the definition of the current folder; the error code when none.
     void loadDefinition();
+    // Reads the tree from the compiled file of the current folder; the error code when it cannot.
+    void loadCompiled();
     void deleteTree();
     void switchToGame(const CXString& folder);
 
@@ -91,4 +93,6 @@ private:
     CXString dataArchiveName_;
     CMC_Application* application_ = nullptr;
     std::unique_ptr<CMC_StructureParser> parser_;
+    // The script factories were started for a compiled tree, which has no parser to end them.
+    bool compiledFactories_ = false;
 };

@@ -1,10 +1,16 @@
 #include "application/CMC_Application.h"
 
+#include "application/CMC_Episode.h"
+#include "application/CMC_ObjectFile.h"
 #include "application/CMC_System.h"
 #include "foundation/CCommandLine6.h"
+#include "foundation/CFile.h"
+#include "foundation/CFolder.h"
 #include "foundation/CMElement.h"
+#include "foundation/CPath.h"
 #include "foundation/CTamzoraWEB.h"
 #include "foundation/CWindowLink.h"
+#include "foundation/CXArchive.h"
 #include "foundation/CXVector.h"
 #include "foundation/CXVersion.h"
 #include "graphics/CWindow.h"
@@ -14,11 +20,19 @@
 #include "script/CMC_VariableFactory.h"
 #include "sound/CSoundCodec_ADPCM.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 
 const char kEngineKey[] = "Software\\Halvremont\\TamzoraWeb";
 
+// An episode's part of the tree file: its object record, PATH, scene count and start index.
+constexpr int kSmallestEpisodeRecord = CMC_ObjectFile::kSmallestObjectRecord + 12;
+
 } // namespace
+
+const char CMC_Application::kTreeFile[] = "application.bin";
 
 CMC_Application::CMC_Application(CWindow* window, CMC_StructureParser* parser, CMElement* element, CCommandLine6* commandLine)
     : CMC_Scene(window, nullptr, element, script::TYPE_APPLICATION), window_(window), commandLine_(commandLine),
@@ -35,6 +49,25 @@ CMC_Application::CMC_Application(CWindow* window, CMC_StructureParser* parser, C
     }
     startChild_ = startChild(element->getPropertyValue("STARTWITH"));
     enterDataFolder(CWindowLink::cdPath());
+    loadCnv();
+}
+
+CMC_Application::CMC_Application(CWindow* window) : CMC_Scene(window, script::TYPE_APPLICATION), window_(window)
+{
+    CSoundCodec_ADPCM::initialize(window);
+    CMC_Behaviour::initTrash();
+    CFile file(window, kTreeFile, CFile::READ | CFile::BINARY);
+    if (file.LastError() != 0) {
+        setErrorCode(file.LastError());
+        return;
+    }
+    CXArchive archive(&file, false);
+    serialize(&archive);
+    file.Close();
+    if (archive.LastError() != 0) {
+        setErrorCode(archive.LastError());
+        return;
+    }
     loadCnv();
 }
 
@@ -59,6 +92,67 @@ void CMC_Application::adoptEpisode(CMC_Scene* episode)
     CXVector* scenes = episode->getSubScenes();
     for (int i = 0; i < scenes->getSize(); ++i)
         addObject(static_cast<CMC_Scene*>(scenes->at(i)));
+}
+
+void CMC_Application::serialize(CXArchive* archive)
+{
+    if (archive == nullptr)
+        return;
+    CMC_Scene::serialize(archive);
+    if (archive->isStoring())
+        storeEpisodes(archive);
+    else
+        readEpisodes(archive);
+}
+
+void CMC_Application::readEpisodes(CXArchive* archive)
+{
+    int count = 0;
+    int start = -1;
+    *archive >> &count >> &start;
+    count = CMC_ObjectFile::checkedCount(archive, count, kSmallestEpisodeRecord);
+    for (int i = 0; i < count && archive->LastError() == 0; ++i) {
+        auto* episode = new CMC_Episode(window_);
+        episode->serialize(archive);
+        // Held as the definition's road holds them: the episode's scenes by name.
+        adoptEpisode(episode);
+    }
+    startChild_ = childAt(start);
+}
+
+void CMC_Application::storeEpisodes(CXArchive* archive)
+{
+    // The reader takes every child for an episode.
+    std::vector<CMC_Scene*> episodes;
+    CXVector* children = getSubScenes();
+    for (int i = 0; i < children->getSize(); ++i) {
+        auto* child = static_cast<CMC_Scene*>(children->at(i));
+        if (child->getType() == script::TYPE_EPISODE)
+            episodes.push_back(child);
+        else
+            log((CXString("A scene under the application is left out of the compiled form: ") + child->getName()).c_str(), false);
+    }
+    auto start = std::find(episodes.begin(), episodes.end(), startChild_);
+    *archive << static_cast<int>(episodes.size()) << (start != episodes.end() ? static_cast<int>(start - episodes.begin()) : -1);
+    for (CMC_Scene* episode : episodes)
+        episode->storeCompiled(archive);
+}
+
+void CMC_Application::storeBinary()
+{
+    CXString saved = CFile::getCurrentDirectory();
+    CXString path = CPath::getFullPath(CWindowLink::rootPath() + CFolder::DATA_FOLDER, kTreeFile);
+    CFile file(window_, path, CFile::BINARY);
+    if (file.LastError() == 0) {
+        CXArchive archive(&file, true);
+        serialize(&archive);
+        file.Close();
+        if (archive.LastError() != 0)
+            log((CXString("The compiled form was not written whole: ") + path).c_str(), false);
+    } else {
+        log((CXString("The compiled form cannot be written: ") + path).c_str(), false);
+    }
+    CFile::chDir(saved);
 }
 
 void CMC_Application::recordVersion(const CXString& version)

@@ -93,9 +93,11 @@ CMC_Variable* CMC_Application_Runner::runApplicationMethod(int id, CMC_Applicati
         CCommandLine6* commandLine = application->getCommandLine();
         return CMC_VariableFactory::makeString(commandLine != nullptr ? commandLine->getPlayer() : CXString());
     }
+    case STOREBINARY:
+        application->storeBinary();
+        return nullptr;
     default:
-        // PRINT and STOREBINARY: screen printing and the compiled application file are not built
-        // yet, so they do nothing.
+        // PRINT: screen printing is not built yet, so it does nothing.
         return nullptr;
     }
 }

@@ -1,9 +1,18 @@
 #include "application/CMC_Episode.h"
 
+#include "application/CMC_ObjectFile.h"
 #include "foundation/CMElement.h"
 #include "foundation/CWindowLink.h"
+#include "foundation/CXArchive.h"
 #include "foundation/CXVector.h"
 #include "script/CMC_TypeIds.h"
+
+namespace {
+
+// A scene's record in the tree file: its object record and PATH.
+constexpr int kSmallestSceneRecord = CMC_ObjectFile::kSmallestObjectRecord + 4;
+
+} // namespace
 
 CMC_Episode::CMC_Episode(CWindow* window, CMC_StructureParser* parser, CMElement* element)
     : CMC_Scene(window, nullptr, element, script::TYPE_EPISODE)
@@ -13,6 +22,10 @@ CMC_Episode::CMC_Episode(CWindow* window, CMC_StructureParser* parser, CMElement
         addObject(scene);
     }
     startScene_ = startChild(element->getPropertyValue("STARTWITH"));
+}
+
+CMC_Episode::CMC_Episode(CWindow* window) : CMC_Scene(window, script::TYPE_EPISODE)
+{
 }
 
 CMC_Episode::~CMC_Episode()
@@ -27,6 +40,8 @@ CMC_Episode::~CMC_Episode()
 bool CMC_Episode::initialize(CMC_Scene*)
 {
     enterDataFolder(CWindowLink::cdPath());
+    if (getDlls().IsString())
+        resolveDLLs(getDlls());
     loadCnv();
     onInit();
     runInitBehaviour();
@@ -36,6 +51,36 @@ bool CMC_Episode::initialize(CMC_Scene*)
     }
     _goto(startScene_, nullptr);
     return true;
+}
+
+void CMC_Episode::serialize(CXArchive* archive)
+{
+    if (archive == nullptr)
+        return;
+    CMC_Scene::serialize(archive);
+    if (!archive->isStoring()) {
+        readScenes(archive);
+        return;
+    }
+    CXVector* scenes = getSubScenes();
+    *archive << scenes->getSize() << getSubId(startScene_);
+    for (int i = 0; i < scenes->getSize(); ++i)
+        childAt(i)->storeCompiled(archive);
+}
+
+void CMC_Episode::readScenes(CXArchive* archive)
+{
+    int count = 0;
+    int start = -1;
+    *archive >> &count >> &start;
+    count = CMC_ObjectFile::checkedCount(archive, count, kSmallestSceneRecord);
+    for (int i = 0; i < count && archive->LastError() == 0; ++i) {
+        auto* scene = new CMC_Scene(getWindow(), script::TYPE_SCENE);
+        scene->serialize(archive);
+        adoptChild(scene);
+        addObject(scene);
+    }
+    startScene_ = childAt(start);
 }
 
 void CMC_Episode::unload(CMC_Scene* next)

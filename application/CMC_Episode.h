@@ -13,10 +13,16 @@ public:
     // Takes the scenes "SCENES" names (", " between names) from the parser; the start scene is
     // the one "STARTWITH" names, else the first.
     CMC_Episode(CWindow* window, CMC_StructureParser* parser, CMElement* element);
+    // A binary episode, to be read from the tree file with its scenes.
+    explicit CMC_Episode(CWindow* window);
     ~CMC_Episode() override;
 
-    // Folder, script, objects, "__INIT__", then the start scene at once. False without scenes.
+    // Folder, plug-in modules, script, objects, "__INIT__", then the start scene at once. False
+    // without scenes.
     bool initialize(CMC_Scene* previous) override;
+    // The container's part, the scene count, the start scene's index and each scene's record;
+    // storing writes every scene's objects into its own file as well.
+    void serialize(CXArchive* archive) override;
     // The live scene is unloaded ("ONDONE" of the episode first) and remembered as the latest.
     void unload(CMC_Scene* next) override;
     using CMC_Scene::unload;
@@ -30,6 +36,7 @@ public:
     CMC_Scene* getStartScene() const { return startScene_; }
 
 private:
+    void readScenes(CXArchive* archive);
     // Requests the child at index i + step of the live one's index i, when there is one.
     void step(int offset);
 

@@ -1,18 +1,23 @@
 #include "application/CMC_Scene.h"
 
 #include "application/CButtonObjectMaker.h"
+#include "application/CMC_DLLExModuleInterface.h"
+#include "application/CMC_ObjectFile.h"
 #include "application/CMC_StructureParser.h"
 #include "application/CSequenceHolder.h"
 #include "application/CPerTurnObject.h"
 #include "application/CUnit6.h"
 #include "foundation/CConfig.h"
 #include "foundation/CFile.h"
+#include "foundation/CFile_Stream.h"
 #include "foundation/CFolder.h"
 #include "foundation/CMElement.h"
 #include "foundation/CMElements.h"
 #include "foundation/CMElementsLoader.h"
 #include "foundation/CStringTokenizer.h"
+#include "foundation/CPath.h"
 #include "foundation/CWindowLink.h"
+#include "foundation/CXArchive.h"
 #include "foundation/CXVector.h"
 #include "graphics/CAnimoHolder.h"
 #include "graphics/CButton.h"
@@ -62,10 +67,22 @@ CMC_Scene::CMC_Scene(CWindow* window, CMC_Scene* parent, CMElement* element, int
       background_(element->getPropertyValue("BACKGROUND")), music_(element->getPropertyValue("MUSIC")),
       children_(makeSceneList()), history_(makeSceneList()), deamon_(element->getPropertyBoolValue("DEAMON"))
 {
-    if (defaultUnit == nullptr)
-        defaultUnit = new CUnit6(window, "Default");
     if (parent != nullptr)
         setParent(parent);
+    registerSelf(window);
+}
+
+CMC_Scene::CMC_Scene(CWindow* window, int type)
+    : CMC_ObjectsContainer(window, nullptr, CXString(), type), children_(makeSceneList()), history_(makeSceneList()),
+      binary_(true)
+{
+    registerSelf(window);
+}
+
+void CMC_Scene::registerSelf(CWindow* window)
+{
+    if (defaultUnit == nullptr)
+        defaultUnit = new CUnit6(window, "Default");
     setScene(this);
     addObject(this);
 }
@@ -74,6 +91,10 @@ CMC_Scene::~CMC_Scene()
 {
     beginDestruction();
     unload(nullptr);
+    // A container being destroyed keeps its objects through the unload: they go here, before the
+    // modules that made some of them.
+    deleteHeldObjects();
+    doneDLLs();
     delete children_;
     delete history_;
     CCollisionInspector* inspector = collisionInspector();
@@ -144,7 +165,9 @@ CMC_Scene* CMC_Scene::startChild(const CXString& name)
 
 CMC_Scene* CMC_Scene::childAt(int index) const
 {
-    return static_cast<CMC_Scene*>((*children_)[index]);
+    if (index < 0 || index >= children_->getSize())
+        return nullptr;
+    return static_cast<CMC_Scene*>(children_->at(index));
 }
 
 int CMC_Scene::getSubId(CMC_Scene* child) const
@@ -267,6 +290,8 @@ bool CMC_Scene::initialize(CMC_Scene* previous)
     if (window != nullptr)
         window->BeginWaitCursor();
     unit_ = getDefUnit();
+    if (dlls_.IsString())
+        resolveDLLs(dlls_);
     enterSceneFolder();
     if (unit_ != nullptr) {
         previousUnitName_ = unit_->getUnitName();
@@ -319,6 +344,11 @@ void CMC_Scene::applyMusicRule(CMC_Scene* previous)
 
 bool CMC_Scene::loadCnv()
 {
+    // The objects are this container's own, made with its own modules, whatever scene was live
+    // below it last (the live scene becomes its parents' scene).
+    setScene(this);
+    if (binary_)
+        return loadObjectFile();
     CXString file = getName() + ".cnv";
     if (!CFile::fileExists(file))
         return false;
@@ -351,6 +381,8 @@ void CMC_Scene::unload(CMC_Scene* next)
     CMouseObjectLink::resetMouseObject(true);
     flushBehList();
     unload();
+    if (!isDestroying())
+        doneDLLs();
     if (unit_ != nullptr) {
         unit_->done(this, next != nullptr ? defaultUnit : nullptr);
         unit_->flushEditBoxes();
@@ -384,6 +416,156 @@ void CMC_Scene::saveStats()
     int seconds = static_cast<int>((startTick_ % 1000 + elapsed) / 1000);
     config->PutInt(getName(), "Time", config->GetInt(getName(), "Time") + seconds);
     config->PutInt(getName(), "Played", config->GetInt(getName(), "Played") + 1);
+}
+
+// ---- plug-in modules -------------------------------------------------------------------------
+
+void CMC_Scene::resolveDLLs(const CXString& list)
+{
+    doneDLLs();
+    CStringTokenizer names(list, ",");
+    while (names.hasMoreTokens()) {
+        CXString name = names.nextToken();
+        name.AllTrim(' ');
+        if (name.IsString())
+            modules_.push_back(std::make_unique<CMC_DLLExModuleInterface>(name, this));
+    }
+}
+
+void CMC_Scene::doneDLLs()
+{
+    // In list order; the vector is emptied only after, as a module's teardown may look at it.
+    for (std::unique_ptr<CMC_DLLExModuleInterface>& module : modules_)
+        module.reset();
+    modules_.clear();
+}
+
+CMC_Object* CMC_Scene::resolveEx(CMElement* element)
+{
+    for (const std::unique_ptr<CMC_DLLExModuleInterface>& module : modules_) {
+        if (CMC_Object* made = module->resolve(this, element))
+            return made;
+    }
+    return nullptr;
+}
+
+CMC_Object* CMC_Scene::serializeEx(CXArchive* archive, int typeId)
+{
+    for (const std::unique_ptr<CMC_DLLExModuleInterface>& module : modules_) {
+        if (CMC_Object* made = module->serialize(typeId, archive))
+            return made;
+    }
+    return nullptr;
+}
+
+// ---- compiled form ----------------------------------------------------------------------------
+
+bool CMC_Scene::isBinary()
+{
+    return binary_;
+}
+
+bool CMC_Scene::isLive()
+{
+    CMC_Scene* parent = parentScene();
+    if (parent == nullptr)
+        return getType() == script::TYPE_APPLICATION;
+    return parent->getCurrentScene() == this && parent->isLive();
+}
+
+void CMC_Scene::serialize(CXArchive* archive)
+{
+    if (archive == nullptr)
+        return;
+    if (!archive->isStoring()) {
+        readRecord(archive);
+        return;
+    }
+    CMC_Object::serialize(archive);
+    *archive << path_;
+    storeObjectFile();
+}
+
+void CMC_Scene::readRecord(CXArchive* archive)
+{
+    CFile* file = archive->GetFileHandle();
+    int start = file->Tell();
+    CMC_Object::serialize(archive);
+    int end = file->Tell();
+    storedRecord_.assign(static_cast<size_t>(std::max(end - start, 0)), '\0');
+    file->Seek(start, 0);
+    file->Read(storedRecord_.data(), static_cast<int>(storedRecord_.size()));
+    file->Seek(end, 0);
+    *archive >> &path_;
+    // Filed again under the name just read.
+    addObject(this);
+}
+
+void CMC_Scene::restoreOwnHandlers()
+{
+    if (storedRecord_.empty())
+        return;
+    CFile_Stream record(storedRecord_.data(), static_cast<int>(storedRecord_.size()));
+    CXArchive archive(&record, false);
+    CMC_Object::serialize(&archive);
+}
+
+CXString CMC_Scene::objectFilePath()
+{
+    return CPath::getFullPath(CWindowLink::rootPath() + CFolder::DATA_FOLDER, path_, getName() + ".bin");
+}
+
+void CMC_Scene::storeObjectFile()
+{
+    CMC_ObjectFile file(getWindow(), objectFilePath(), true);
+    if (!file.isOpen()) {
+        log((CXString("Compiled objects not written: ") + objectFilePath()).c_str(), false);
+        return;
+    }
+    *file.archive() << dlls_ << background_ << music_;
+    file.writeRecords(this);
+}
+
+bool CMC_Scene::loadObjectFile()
+{
+    enterDataFolder(CWindowLink::rootPath());
+    CMC_ObjectFile file(getWindow(), getName() + ".bin", false);
+    if (!file.isOpen())
+        return true;
+    *file.archive() >> &dlls_ >> &background_ >> &music_;
+    // The modules make their objects' records too; the application loads none.
+    if (dlls_.IsString() && modules_.empty() && getType() != script::TYPE_APPLICATION)
+        resolveDLLs(dlls_);
+    restoreOwnHandlers();
+    CMC_ObjectRef self(this);
+    std::vector<CMC_ObjectRef> read = file.readRecords(this);
+    if (!self.isAlive())
+        return true;
+    // Handlers are bound by name once every object of the file exists.
+    initializeBehaviours(this, nullptr);
+    for (const CMC_ObjectRef& held : read) {
+        if (CMC_Object* object = held.get())
+            object->initializeBehaviours(this, nullptr);
+    }
+    return true;
+}
+
+void CMC_Scene::storeCompiled(CXArchive* archive)
+{
+    bool loadHere = !isLive();
+    bool hadModules = !modules_.empty();
+    if (loadHere) {
+        enterDataFolder(CWindowLink::cdPath());
+        if (dlls_.IsString() && !hadModules)
+            resolveDLLs(dlls_);
+        loadCnv();
+    }
+    serialize(archive);
+    if (!loadHere)
+        return;
+    CMC_Scene::unload();
+    if (!hadModules)
+        doneDLLs();
 }
 
 // ---- music ------------------------------------------------------------------------------------

@@ -3,6 +3,8 @@
 #include "script/CMC_ObjectsContainer.h"
 
 #include <cstdint>
+#include <memory>
+#include <string>
 #include <vector>
 
 class CCollisionInspector;
@@ -10,6 +12,7 @@ class CCollisionObserver;
 class CGraphicsObject;
 class CMC_Application;
 class CMC_Array;
+class CMC_DLLExModuleInterface;
 class CMC_Groupped;
 class CMC_StructureParser;
 class CUnit6;
@@ -24,11 +27,22 @@ class CXVector;
 // As a container of children (application -> episodes -> scenes) it keeps the live child, a change
 // requested for the next turn and the children entered so far. A container owns the children it
 // is the parent of. Only one scene per episode is live; the others hold their properties only.
+//
+// A scene or an episode loads the plug-in libraries its "DLLS" names when it becomes live; their
+// modules make the objects of TYPE words and type identifiers the engine does not know. A scene
+// releases them once its objects are gone; an episode keeps them until it is entered again or
+// destroyed.
+//
+// Compiled form: the tree file "application.bin" holds each container's record (name and own
+// handlers) and PATH; each container's objects are in its own "<name>.bin" (CMC_ObjectFile). A
+// container read from the tree is binary: its loadCnv reads that file instead of its script.
 // Main thread only.
 class CMC_Scene : public CMC_ObjectsContainer {
 public:
     // Properties from the element; with a parent, made its child by name.
     CMC_Scene(CWindow* window, CMC_Scene* parent, CMElement* element, int type);
+    // A binary container with empty properties, to be read from the tree file.
+    CMC_Scene(CWindow* window, int type);
     ~CMC_Scene() override;
 
     // "ONINIT", "ONDONE", "ONSIGNAL", "ONDOMODAL", "ONRESTART", "ONMUSICLOOPED", "ONACTIVATE",
@@ -41,6 +55,20 @@ public:
     // The objects are told done and deleted as any container does; the application tree's objects
     // it holds by name (itself, its parents) are let go first, so their own ONDONE is theirs alone.
     void unload() override;
+    // Storing: the record and PATH into the tree file, then the objects into the container's own
+    // file. Loading: the record and PATH.
+    void serialize(CXArchive* archive) override;
+    // The object the first plug-in module that makes it makes from the element; null when none.
+    CMC_Object* resolveEx(CMElement* element) override;
+
+    // Loads the libraries of a "," list in order (an earlier list is released first).
+    virtual void resolveDLLs(const CXString& list);
+    // Releases the modules and unloads their libraries, in list order, deleting first any object
+    // of theirs still alive.
+    virtual void doneDLLs();
+    // The empty object of a type identifier that the first module making it makes; null when none.
+    virtual CMC_Object* serializeEx(CXArchive* archive, int typeId);
+    virtual bool isBinary();
 
     // Adds Time and Played of a visit to the scene's section of the game's INI file.
     virtual void saveStats();
@@ -59,7 +87,8 @@ public:
     // MUSIC, else the parent's, else "".
     virtual CXString getMusicFilename();
     virtual bool shouldMusicBeStarted();
-    // Reads "<name>.cnv" of the current folder into objects; false (the text road).
+    // Reads "<name>.cnv" of the current folder into objects; false (the text road). A binary
+    // container reads its compiled object file instead; true.
     virtual bool loadCnv();
     // The application above (the application itself for the application); null outside a tree.
     virtual CMC_Application* getMCApplication();
@@ -93,6 +122,13 @@ public:
     // Every object held is told init, in order. Of the application tree's objects only an episode
     // or the application itself is: a scene raises its own ONINIT once its "__INIT__" ran.
     virtual void onInit();
+
+    // Writes the container's compiled form (serialize). One that is not live has its plug-in
+    // modules and its objects loaded for the writing and unloaded after it; a live one (the
+    // application, the live episode and scene) is written as it stands, undisturbed.
+    void storeCompiled(CXArchive* archive);
+    // The application, and every child its live parent has entered and not left.
+    bool isLive();
 
     CXString getDesc() const { return description_; }
     CXString getBackground() const { return background_; }
@@ -145,6 +181,15 @@ private:
     CMC_Object* makeButtonObject(const CXString& name);
     void initializeUnit();
     void applyMusicRule(CMC_Scene* previous);
+    void registerSelf(CWindow* window);
+    // The compiled object file: its full path, reading it, writing it.
+    CXString objectFilePath();
+    bool loadObjectFile();
+    void storeObjectFile();
+    // The record read from the tree file, name and own handlers, kept as its bytes: the handlers
+    // are bound anew at every visit, as the script's are.
+    void readRecord(CXArchive* archive);
+    void restoreOwnHandlers();
 
     CXString dlls_;
     CXString description_;
@@ -163,8 +208,11 @@ private:
     std::vector<CGraphicsObject*> monitored_;
     CXString draggedName_;
     CXString previousUnitName_;
+    std::vector<std::unique_ptr<CMC_DLLExModuleInterface>> modules_;
+    std::string storedRecord_;
     bool musicFlag_ = true;
-    bool deamon_;
+    bool binary_ = false;
+    bool deamon_ = false;
     // Whether the scene is live, and the tick count it became live at.
     bool visiting_ = false;
     uint32_t startTick_ = 0;

@@ -5,22 +5,10 @@
 // trash, the container turn), with the clock one millisecond on, as the player paces its turns.
 // The goal is a physical budget rather than a peer: under 0.2 ms of CPU time per turn, printed as
 // the turn's share of it after the table.
-#include "application/CApplication.h"
-#include "foundation/CCommandLine6.h"
-#include "foundation/CFile.h"
 #include "graphics/CGraphicsObject.h"
 #include "graphics/CRefreshScreen.h"
-#include "graphics/CWindow.h"
-#include "platform/Clock.h"
-#include "platform/DriveMap.h"
-#include "platform/Drives.h"
-#include "platform/Display.h"
-#include "platform/HeadlessDisplay.h"
-#include "platform/HeadlessHostWindow.h"
-#include "platform/HeadlessWindowSystem.h"
-#include "platform/ManualClock.h"
+#include "tests/application/HeadlessGame.h"
 #include "tests/graphics/ImageBytes.h"
-#include "tests/platform/TempFolder.h"
 
 #include "bench/RatioReporter.h"
 
@@ -67,48 +55,25 @@ void idleTurn(benchmark::State& state)
 {
     TempFolder folder;
     writeGame(folder);
-    platform::DriveMap drives;
-    drives.set('T', folder.path(), platform::DriveType::Fixed);
-    platform::setDrives(&drives);
-    platform::ManualClock clock(1000);
-    platform::setClock(&clock);
-    platform::HeadlessWindowSystem windowSystem;
-    platform::setWindowSystem(&windowSystem);
-    platform::HeadlessHostWindow hostWindow{platform::WindowSettings{}};
-    platform::HeadlessDisplay display;
-    platform::setDisplay(&display);
-    CCommandLine6 commandLine("");
-    CFile::chDir("T:\\");
-    {
-        CWindow window(&hostWindow, &commandLine, nullptr, CXSize(800, 600), platform::CursorShape::Arrow, "T:\\", true);
-        window.OnCreate();
-        window.OnActivateApp(true);
-        window.CreateSurface();
-        CApplication host(&window, "GAME.ini", "", &commandLine);
-        host.preinitializeApplication(true);
-        if (host.getMCApplicationIfc() == nullptr)
-            state.SkipWithError("the game did not start");
-        std::vector<std::unique_ptr<CGraphicsObject>> pictures;
-        for (int i = 0; i < kStillPictures; ++i) {
-            pictures.push_back(std::make_unique<CGraphicsObject>(&window, CXSize(64, 64), 16));
-            pictures.back()->SetPosition(100 + 120 * i, 200 + 40 * i);
-            window.GetRefreshScreenInterface()->put(pictures.back().get(), i);
-        }
-        // The scene's first frames: the whole screen once, then nothing is dirty.
-        for (int i = 0; i < 3; ++i) {
-            clock.advance(1);
-            window.domodal();
-        }
-        for (auto _ : state) {
-            clock.advance(1);
-            benchmark::DoNotOptimize(window.domodal());
-        }
+    HeadlessGame game(folder, "");
+    if (game.application() == nullptr)
+        state.SkipWithError("the game did not start");
+    CWindow& window = game.window();
+    std::vector<std::unique_ptr<CGraphicsObject>> pictures;
+    for (int i = 0; i < kStillPictures; ++i) {
+        pictures.push_back(std::make_unique<CGraphicsObject>(&window, CXSize(64, 64), 16));
+        pictures.back()->SetPosition(100 + 120 * i, 200 + 40 * i);
+        window.GetRefreshScreenInterface()->put(pictures.back().get(), i);
     }
-    CWindow::resetStatics();
-    platform::setDisplay(nullptr);
-    platform::setWindowSystem(nullptr);
-    platform::setClock(nullptr);
-    platform::setDrives(nullptr);
+    // The scene's first frames: the whole screen once, then nothing is dirty.
+    for (int i = 0; i < 3; ++i) {
+        game.clock.advance(1);
+        window.domodal();
+    }
+    for (auto _ : state) {
+        game.clock.advance(1);
+        benchmark::DoNotOptimize(window.domodal());
+    }
 }
 
 } // namespace

@@ -93,6 +93,20 @@ CMC_Object* makeVariable(CMC_ObjectsContainer* container, CMElement* element)
     return new Variable(container, element);
 }
 
+// The empty objects of the script core's types that have a stored form, as a compiled scene's
+// reader builds them before each reads its record.
+template <typename Value>
+CMC_Object* makeEmptyValue(CMC_ObjectsContainer*)
+{
+    return new Value(CXString());
+}
+
+template <typename Object>
+CMC_Object* makeEmptyIn(CMC_ObjectsContainer* container)
+{
+    return new Object(container);
+}
+
 struct Registry {
     std::map<std::string, CMC_CreationChain::Creator> creators;
     std::map<std::string, CMC_CreationChain::EmptyCreator> emptyCreators;
@@ -123,6 +137,20 @@ struct Registry {
         creators["LIFO"] = makeVariable<CMC_Lifo>;
         creators["VECTOR"] = makeVariable<CMC_Vector>;
         emptyCreators.clear();
+        emptyCreators["INTEGER"] = makeEmptyValue<CMC_Integer>;
+        emptyCreators["STRING"] = makeEmptyValue<CMC_String>;
+        emptyCreators["BOOL"] = makeEmptyValue<CMC_Bool>;
+        emptyCreators["DOUBLE"] = makeEmptyValue<CMC_Double>;
+        emptyCreators["CONDITION"] = makeEmptyIn<CMC_Condition>;
+        emptyCreators["COMPLEXCONDITION"] = makeEmptyIn<CMC_ComplexCondition>;
+        emptyCreators["EXPRESSION"] = [](CMC_ObjectsContainer* container) { return new CMC_Expression(container, CXString()); };
+        emptyCreators["BEHAVIOUR"] = makeEmptyIn<CMC_Behaviour>;
+        emptyCreators["TIMER"] = makeEmptyIn<CMC_Timer>;
+        emptyCreators["VECTOR"] = [](CMC_ObjectsContainer*) { return new CMC_Vector(nullptr); };
+        emptyCreators["FIFO"] = makeEmptyIn<CMC_Fifo>;
+        emptyCreators["LIFO"] = makeEmptyIn<CMC_Lifo>;
+        emptyCreators["GROUP"] = [](CMC_ObjectsContainer* container) { return new CMC_Groupped(CXString(), container); };
+        emptyCreators["ARRAY"] = [](CMC_ObjectsContainer* container) { return new CMC_Array(container, CXString("temp")); };
         inlineBehaviourMaker = [](CMC_ObjectsContainer* container, const CXString& name, const CXString& code) {
             return new CMC_Behaviour(container, name, code);
         };
@@ -189,6 +217,12 @@ bool CMC_CreationChain::registerEmptyCreator(const CXString& word, EmptyCreator 
         return false;
     registry().emptyCreators[word.c_str()] = std::move(creator);
     return true;
+}
+
+bool CMC_CreationChain::hasEmptyCreator(const CXString& word)
+{
+    auto found = registry().emptyCreators.find(word.c_str());
+    return found != registry().emptyCreators.end() && found->second;
 }
 
 CMC_Object* CMC_CreationChain::createEmpty(const CXString& word, CMC_ObjectsContainer* container)

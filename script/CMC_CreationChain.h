@@ -20,7 +20,9 @@ class CMElement;
 class CMC_CreationChain {
 public:
     using Creator = std::function<CMC_Object*(CMC_ObjectsContainer* container, CMElement* element)>;
-    // An empty object of the word's type, not yet named nor added (what the statement CREATE makes).
+    // An empty object of the word's type, not yet named nor added: what the statement CREATE makes,
+    // and what a compiled scene's reader builds before the object reads its record. The script
+    // core's types with a stored form have theirs built in.
     using EmptyCreator = std::function<CMC_Object*(CMC_ObjectsContainer* container)>;
     using InlineBehaviourMaker =
         std::function<CMC_Object*(CMC_ObjectsContainer* container, const CXString& name, const CXString& code)>;
@@ -45,6 +47,7 @@ public:
 
     // Sets the maker of empty objects of a word the chain knows; false (nothing set) for any other.
     static bool registerEmptyCreator(const CXString& word, EmptyCreator creator);
+    static bool hasEmptyCreator(const CXString& word);
     // The empty object, or null when the word has no such maker.
     static CMC_Object* createEmpty(const CXString& word, CMC_ObjectsContainer* container);
 
@@ -56,7 +59,7 @@ public:
     static bool hasGraphicsAccessor(int type);
     static CGraphicsObject* graphicsOf(CMC_Object* object, CMC_ObjectsContainer* container, const CXString* part);
 
-    // Back to the built-in creators and inline behaviours only: no empty-object makers, no graphics
+    // Back to the built-in creators, empty-object makers and inline behaviours only: no graphics
     // accessors.
     static void reset();
 };

@@ -88,6 +88,9 @@ public:
 protected:
     // This container's own object of exactly that name; null when none.
     CMC_Object* findOwn(const CXString& name);
+    // Deletes every held object but application, episode and scene objects, without signals: what
+    // a container being destroyed does instead of unloading.
+    void deleteHeldObjects();
 
 private:
     CMC_Object* findObject(const CXString& name, int depth);
@@ -96,7 +99,6 @@ private:
     CMC_ObjectsContainer* sceneOrThis();
     void resolveBehaviourConditions();
     void doneWhere(const std::vector<CMC_ObjectRef>& objects, int pass);
-    void deleteHeldObjects();
     std::vector<CMC_ObjectRef> heldObjects() const;
     void addInlineBehavioursToGroup(CMC_Object* object, CMemberList* group);
 

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "foundation/CFile.h"
+#include "foundation/CXArchive.h"
+#include "script/CMC_ObjectRef.h"
+
+#include <vector>
+
+class CMC_Object;
+class CMC_ObjectsContainer;
+class CMC_Scene;
+class CWindow;
+
+// The compiled object file of one container of the application tree ("<name>.bin" in its folder):
+// its DLLS, BACKGROUND and MUSIC texts, a record count, then the records, each a type identifier
+// followed by what the object's own serialize writes. Nothing in the file gives a record's length,
+// so a reader can only go on past records it knows how to build: the writer writes only those.
+//
+// The reader builds the types of its table through the creation chain's empty objects (a type
+// joins by registering its empty maker and having its record); every other identifier goes to the
+// scene's plug-in modules.
+class CMC_ObjectFile {
+public:
+    // Opens the file for reading, or creates (truncates) it for writing.
+    CMC_ObjectFile(CWindow* window, const CXString& path, bool storing);
+
+    bool isOpen() const { return open_; }
+    CXArchive* archive() { return &archive_; }
+
+    // The records of the container's objects whose types a reader builds again; the others are
+    // left out, each with a log line, so that the file stays readable to its end.
+    void writeRecords(CMC_ObjectsContainer* container);
+    // The records, each object given the scene, read and added to it, until the count is reached,
+    // the data ends or a record's type has no maker (nothing after it can be read). The objects
+    // read, in file order.
+    std::vector<CMC_ObjectRef> readRecords(CMC_Scene* scene);
+
+    // Whether objects of the type are written: application-tree objects and the engine's own
+    // objects never are, and of the rest those a reader builds again.
+    static bool isStoredType(int type);
+    // At most as many records as the bytes left could hold, each at least `smallest` bytes; 0 for
+    // a negative count.
+    static int boundedCount(CXArchive* archive, int count, int smallest);
+    // The count itself when the bytes left can hold that many records; otherwise the archive is
+    // marked damaged and the answer is 0 (the tree file is read whole or not at all).
+    static int checkedCount(CXArchive* archive, int count, int smallest);
+    // The smallest object record: a name and a handler count.
+    static constexpr int kSmallestObjectRecord = 8;
+
+private:
+    // The empty object of a type of the reader's table, or the scene's plug-in modules' object.
+    static CMC_Object* build(int type, CMC_Scene* scene, CXArchive* archive);
+
+    CFile file_;
+    bool open_;
+    CXArchive archive_;
+};
