@@ -1,7 +1,7 @@
 #include "application/CMC_Application.h"
 
 #include "application/CMC_Episode.h"
-#include "application/CMC_ObjectFile.h"
+#include "application/CMC_CompiledFile.h"
 #include "application/CMC_System.h"
 #include "foundation/CCommandLine6.h"
 #include "foundation/CFile.h"
@@ -28,7 +28,7 @@ namespace {
 const char kEngineKey[] = "Software\\Halvremont\\TamzoraWeb";
 
 // An episode's part of the tree file: its object record, PATH, scene count and start index.
-constexpr int kSmallestEpisodeRecord = CMC_ObjectFile::kSmallestObjectRecord + 12;
+constexpr int kSmallestEpisodeRecord = CMC_CompiledFile::kSmallestObjectRecord + 12;
 
 } // namespace
 
@@ -56,16 +56,14 @@ CMC_Application::CMC_Application(CWindow* window) : CMC_Scene(window, script::TY
 {
     CSoundCodec_ADPCM::initialize(window);
     CMC_Behaviour::initTrash();
-    CFile file(window, kTreeFile, CFile::READ | CFile::BINARY);
-    if (file.LastError() != 0) {
-        setErrorCode(file.LastError());
+    CMC_CompiledFile tree(window, kTreeFile, false);
+    if (!tree.isOpen()) {
+        setErrorCode(CFile::NOT_FOUND);
         return;
     }
-    CXArchive archive(&file, false);
-    serialize(&archive);
-    file.Close();
-    if (archive.LastError() != 0) {
-        setErrorCode(archive.LastError());
+    serialize(tree.archive());
+    if (tree.archive()->LastError() != 0) {
+        setErrorCode(tree.archive()->LastError());
         return;
     }
     loadCnv();
@@ -110,7 +108,7 @@ void CMC_Application::readEpisodes(CXArchive* archive)
     int count = 0;
     int start = -1;
     *archive >> &count >> &start;
-    count = CMC_ObjectFile::checkedCount(archive, count, kSmallestEpisodeRecord);
+    count = CMC_CompiledFile::checkedCount(archive, count, kSmallestEpisodeRecord);
     for (int i = 0; i < count && archive->LastError() == 0; ++i) {
         auto* episode = new CMC_Episode(window_);
         episode->serialize(archive);
@@ -142,15 +140,12 @@ void CMC_Application::storeBinary()
 {
     CXString saved = CFile::getCurrentDirectory();
     CXString path = CPath::getFullPath(CWindowLink::rootPath() + CFolder::DATA_FOLDER, kTreeFile);
-    CFile file(window_, path, CFile::BINARY);
-    if (file.LastError() == 0) {
-        CXArchive archive(&file, true);
-        serialize(&archive);
-        file.Close();
-        if (archive.LastError() != 0)
+    {
+        CMC_CompiledFile tree(window_, path, true);
+        if (tree.isOpen())
+            serialize(tree.archive());
+        if (!tree.isOpen() || tree.archive()->LastError() != 0)
             log((CXString("The compiled form was not written whole: ") + path).c_str(), false);
-    } else {
-        log((CXString("The compiled form cannot be written: ") + path).c_str(), false);
     }
     CFile::chDir(saved);
 }

@@ -1,6 +1,6 @@
 #include "application/CMC_Episode.h"
 
-#include "application/CMC_ObjectFile.h"
+#include "application/CMC_CompiledFile.h"
 #include "foundation/CMElement.h"
 #include "foundation/CWindowLink.h"
 #include "foundation/CXArchive.h"
@@ -10,7 +10,7 @@
 namespace {
 
 // A scene's record in the tree file: its object record and PATH.
-constexpr int kSmallestSceneRecord = CMC_ObjectFile::kSmallestObjectRecord + 4;
+constexpr int kSmallestSceneRecord = CMC_CompiledFile::kSmallestObjectRecord + 4;
 
 } // namespace
 
@@ -73,7 +73,7 @@ void CMC_Episode::readScenes(CXArchive* archive)
     int count = 0;
     int start = -1;
     *archive >> &count >> &start;
-    count = CMC_ObjectFile::checkedCount(archive, count, kSmallestSceneRecord);
+    count = CMC_CompiledFile::checkedCount(archive, count, kSmallestSceneRecord);
     for (int i = 0; i < count && archive->LastError() == 0; ++i) {
         auto* scene = new CMC_Scene(getWindow(), script::TYPE_SCENE);
         scene->serialize(archive);

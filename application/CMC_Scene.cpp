@@ -2,7 +2,7 @@
 
 #include "application/CButtonObjectMaker.h"
 #include "application/CMC_DLLExModuleInterface.h"
-#include "application/CMC_ObjectFile.h"
+#include "application/CMC_CompiledFile.h"
 #include "application/CMC_StructureParser.h"
 #include "application/CSequenceHolder.h"
 #include "application/CPerTurnObject.h"
@@ -440,22 +440,23 @@ void CMC_Scene::doneDLLs()
     modules_.clear();
 }
 
-CMC_Object* CMC_Scene::resolveEx(CMElement* element)
+CMC_Object* CMC_Scene::firstMadeByModules(const std::function<CMC_Object*(CMC_DLLExModuleInterface&)>& make)
 {
     for (const std::unique_ptr<CMC_DLLExModuleInterface>& module : modules_) {
-        if (CMC_Object* made = module->resolve(this, element))
+        if (CMC_Object* made = make(*module))
             return made;
     }
     return nullptr;
 }
 
+CMC_Object* CMC_Scene::resolveEx(CMElement* element)
+{
+    return firstMadeByModules([&](CMC_DLLExModuleInterface& module) { return module.resolve(this, element); });
+}
+
 CMC_Object* CMC_Scene::serializeEx(CXArchive* archive, int typeId)
 {
-    for (const std::unique_ptr<CMC_DLLExModuleInterface>& module : modules_) {
-        if (CMC_Object* made = module->serialize(typeId, archive))
-            return made;
-    }
-    return nullptr;
+    return firstMadeByModules([&](CMC_DLLExModuleInterface& module) { return module.serialize(typeId, archive); });
 }
 
 // ---- compiled form ----------------------------------------------------------------------------
@@ -517,7 +518,7 @@ CXString CMC_Scene::objectFilePath()
 
 void CMC_Scene::storeObjectFile()
 {
-    CMC_ObjectFile file(getWindow(), objectFilePath(), true);
+    CMC_CompiledFile file(getWindow(), objectFilePath(), true);
     if (!file.isOpen()) {
         log((CXString("Compiled objects not written: ") + objectFilePath()).c_str(), false);
         return;
@@ -529,7 +530,7 @@ void CMC_Scene::storeObjectFile()
 bool CMC_Scene::loadObjectFile()
 {
     enterDataFolder(CWindowLink::rootPath());
-    CMC_ObjectFile file(getWindow(), getName() + ".bin", false);
+    CMC_CompiledFile file(getWindow(), getName() + ".bin", false);
     if (!file.isOpen())
         return true;
     *file.archive() >> &dlls_ >> &background_ >> &music_;

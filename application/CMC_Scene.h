@@ -3,6 +3,7 @@
 #include "script/CMC_ObjectsContainer.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -34,7 +35,7 @@ class CXVector;
 // destroyed.
 //
 // Compiled form: the tree file "application.bin" holds each container's record (name and own
-// handlers) and PATH; each container's objects are in its own "<name>.bin" (CMC_ObjectFile). A
+// handlers) and PATH; each container's objects are in its own "<name>.bin" (CMC_CompiledFile). A
 // container read from the tree is binary: its loadCnv reads that file instead of its script.
 // Main thread only.
 class CMC_Scene : public CMC_ObjectsContainer {
@@ -182,6 +183,8 @@ private:
     void initializeUnit();
     void applyMusicRule(CMC_Scene* previous);
     void registerSelf(CWindow* window);
+    // The first object a module makes, asked in list order; null when none makes one.
+    CMC_Object* firstMadeByModules(const std::function<CMC_Object*(CMC_DLLExModuleInterface&)>& make);
     // The compiled object file: its full path, reading it, writing it.
     CXString objectFilePath();
     bool loadObjectFile();

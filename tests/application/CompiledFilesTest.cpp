@@ -6,8 +6,10 @@
 #include "GameHost.h"
 #include "LogLines.h"
 
+#include "foundation/CBigFile.h"
 #include "foundation/CXArray.h"
 #include "script/CMC_HandlerTable.h"
+#include "tests/graphics/ImageBytes.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -23,10 +25,12 @@ using Files = std::map<std::string, std::string>;
 class CompiledFiles : public GameHost {
 protected:
     // GAME with its own objects; E1 (in EP1, with objects) holding S1 (in EP1, one object of every
-    // stored script type, handlers by name, with arguments and inline, its own ONINIT) and S2; E2
-    // holding S3 (in EP2).
+    // stored script type, handlers by name, with arguments and inline, its own ONINIT, and a
+    // picture) and S2; E2 holding S3 (in EP2).
     void writeRichGame()
     {
+        graphicstest::Bytes picture = graphicstest::StillImage(8, 8, graphicstest::colourPlane(8, 8)).pik();
+        writeFile("Dane/EP1/BOX.IMG", std::string(picture.begin(), picture.end()));
         writeDefinition(treeElement("GAME", "APPLICATION", {"EPISODES=E1, E2"}) +
                         treeElement("E1", "EPISODE", {"SCENES=S1, S2", "PATH=EP1"}) + treeElement("E2", "EPISODE", {"SCENES=S3"}) +
                         treeElement("S1", "SCENE", {"PATH=EP1"}) + treeElement("S2", "SCENE", {}) +
@@ -44,7 +48,8 @@ protected:
                       declared("X", "EXPRESSION", {"OPERAND1=N", "OPERATOR=ADD", "OPERAND2=1"}) +
                       declared("T", "TIMER", {"ELAPSE=1000", "TICKS=3"}) + declared("V", "VECTOR", {"SIZE=3", "VALUE=1,2,3"}) +
                       declared("Q", "FIFO") + declared("L", "LIFO") + declared("G", "GROUP") +
-                      declared("A", "ARRAY", {"SENDONCHANGE=TRUE"}) + declared("ST", "STRUCT", {"FIELDS=ID<INTEGER>"}));
+                      declared("A", "ARRAY", {"SENDONCHANGE=TRUE"}) + declared("ST", "STRUCT", {"FIELDS=ID<INTEGER>"}) +
+                      declared("BOX", "IMAGE", {"FILENAME=BOX.IMG", "TOCANVAS=TRUE", "PRELOAD=TRUE", "VISIBLE=TRUE", "PRIORITY=4"}));
         writeScript("S2", declared("M", "INTEGER", {"VALUE=9"}));
         writeFile("Dane/EP2/S3.cnv", declared("W", "STRING", {"VALUE=three"}));
     }
@@ -134,6 +139,7 @@ TEST_F(CompiledFiles, AGameWrittenAndReadBackIsTheSameGame)
     const std::vector<std::string> sceneObjects = objectsOf(liveScene());
     const std::vector<std::string> episodeObjects = objectsOf(episode("E1"));
     const std::vector<std::string> gameObjects = objectsOf(application());
+    const std::string picture = run("BOX^GETWIDTH()") + " " + run("BOX^GETPRIORITY()") + " " + run("BOX^ISVISIBLE()");
     stop();
 
     ASSERT_TRUE(start("-2bin"));
@@ -161,6 +167,8 @@ TEST_F(CompiledFiles, AGameWrittenAndReadBackIsTheSameGame)
     EXPECT_EQ(value("D"), "1.50000");
     EXPECT_EQ(value("EPCOUNT"), "3");
     EXPECT_EQ(value("APPNOTE"), "app");
+    EXPECT_EQ(picture, "8 4 TRUE");
+    EXPECT_EQ(run("BOX^GETWIDTH()") + " " + run("BOX^GETPRIORITY()") + " " + run("BOX^ISVISIBLE()"), picture);
     EXPECT_EQ(handlerOf(object("N"), "ONCHANGED"), "NCHANGED(1,2)");
     EXPECT_EQ(handlerOf(object("EPCOUNT"), "ONCHANGED"), "EPBEH");
     EXPECT_EQ(handlerOf(object("TXT"), "ONCHANGED").rfind("beh_", 0), 0u);
@@ -188,6 +196,22 @@ TEST_F(CompiledFiles, TheBytesOfATinyGame)
     // A container that holds only itself.
     EXPECT_EQ(files["Dane/E.bin"], CompiledBytes().objectFile(0).bytes);
     EXPECT_EQ(files["Dane/GAME.bin"], CompiledBytes().objectFile(0).bytes);
+}
+
+TEST_F(CompiledFiles, ADataArchiveHoldsTheCompiledFiles)
+{
+    writeTinyGame();
+    ASSERT_TRUE(start("-2bin"));
+    stop();
+    CBigFile writer(false);
+    ASSERT_TRUE(writer.Create("T:\\Dane", "data.bf", "T:\\data.bf"));
+    for (const auto& [path, bytes] : compiledFiles())
+        std::filesystem::remove(folder.temp / path);
+    ASSERT_TRUE(CFile::openBigFile("T:\\data.bf"));
+    ASSERT_TRUE(start());
+    EXPECT_TRUE(application()->isBinary());
+    EXPECT_EQ(liveSceneName(), "S");
+    EXPECT_EQ(value("N"), "5");
 }
 
 TEST_F(CompiledFiles, StoreBinaryLeavesTheRunningGameAsItIs)

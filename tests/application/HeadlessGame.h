@@ -3,7 +3,8 @@
 // A game folder started through the engine host headless, outside a test fixture (benchmarks,
 // seed generators): the folder as drive T: (the game's folder and its data root), the manual
 // clock, the headless window system and display, a window host (active) and the engine host on the
-// command line given, with no CD search. Everything is taken down again with the object.
+// command line given, with no CD search and no INI file (no statistics are written). Everything is
+// taken down again with the object.
 
 #include "application/CApplication.h"
 #include "application/CMC_Application.h"
@@ -37,7 +38,7 @@ public:
         window_->OnCreate();
         window_->OnActivateApp(true);
         window_->CreateSurface();
-        host_ = std::make_unique<CApplication>(window_.get(), "GAME.ini", "", &commandLine_);
+        host_ = std::make_unique<CApplication>(window_.get(), "", "", &commandLine_);
         host_->preinitializeApplication(true);
     }
     ~HeadlessGame()

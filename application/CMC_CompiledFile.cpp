@@ -1,6 +1,7 @@
-#include "application/CMC_ObjectFile.h"
+#include "application/CMC_CompiledFile.h"
 
 #include "application/CMC_Scene.h"
+#include "foundation/CArchiveFileSystem.h"
 #include "foundation/CXVector.h"
 #include "script/CMC_CreationChain.h"
 #include "script/CMC_Object.h"
@@ -70,6 +71,14 @@ bool isNeverStored(int type)
            type == script::TYPE_CNVLOADER;
 }
 
+// At most `size` bytes from the file's position on.
+std::string bytesOf(CFile& file, int size)
+{
+    std::string bytes(static_cast<size_t>(std::max(size, 0)), '\0');
+    bytes.resize(static_cast<size_t>(std::max(file.Read(bytes.data(), static_cast<int>(bytes.size())), 0)));
+    return bytes;
+}
+
 int bytesLeft(CXArchive* archive)
 {
     CFile* file = archive->GetFileHandle();
@@ -78,13 +87,33 @@ int bytesLeft(CXArchive* archive)
 
 } // namespace
 
-CMC_ObjectFile::CMC_ObjectFile(CWindow* window, const CXString& path, bool storing)
-    : file_(window, path, storing ? CFile::BINARY : CFile::READ | CFile::BINARY), open_(file_.LastError() == 0),
-      archive_(&file_, storing)
+CMC_CompiledFile::CMC_CompiledFile(CWindow* window, const CXString& path, bool storing) : archive_(&written_, storing)
 {
+    if (storing) {
+        open_ = written_.Open(window, path, CFile::BINARY) == 0;
+        return;
+    }
+    open_ = readWhole(window, path, read_);
+    stream_ = std::make_unique<CFile_Stream>(read_.data(), static_cast<int>(read_.size()));
+    archive_ = CXArchive(stream_.get(), false);
 }
 
-bool CMC_ObjectFile::isStoredType(int type)
+bool CMC_CompiledFile::readWhole(CWindow* window, const CXString& path, std::string& bytes)
+{
+    CFile file(window, path, CFile::READ | CFile::BINARY);
+    if (file.LastError() == 0) {
+        bytes = bytesOf(file, file.Length());
+        return true;
+    }
+    CArchiveFileSystem* archive = CFile::getBigFileIfc();
+    std::unique_ptr<CFile> member = archive != nullptr ? archive->OpenMember(path) : nullptr;
+    if (member == nullptr)
+        return false;
+    bytes = bytesOf(*member, archive->GetSize(path));
+    return true;
+}
+
+bool CMC_CompiledFile::isStoredType(int type)
 {
     if (isNeverStored(type))
         return false;
@@ -94,14 +123,14 @@ bool CMC_ObjectFile::isStoredType(int type)
     return type >= script::TYPE_PLUGIN_FIRST;
 }
 
-int CMC_ObjectFile::boundedCount(CXArchive* archive, int count, int smallest)
+int CMC_CompiledFile::boundedCount(CXArchive* archive, int count, int smallest)
 {
     if (count <= 0)
         return 0;
     return static_cast<int>(std::min<int64_t>(count, bytesLeft(archive) / std::max(smallest, 1)));
 }
 
-int CMC_ObjectFile::checkedCount(CXArchive* archive, int count, int smallest)
+int CMC_CompiledFile::checkedCount(CXArchive* archive, int count, int smallest)
 {
     if (count >= 0 && boundedCount(archive, count, smallest) == count)
         return count;
@@ -109,7 +138,7 @@ int CMC_ObjectFile::checkedCount(CXArchive* archive, int count, int smallest)
     return 0;
 }
 
-void CMC_ObjectFile::writeRecords(CMC_ObjectsContainer* container)
+void CMC_CompiledFile::writeRecords(CMC_ObjectsContainer* container)
 {
     std::vector<CMC_Object*> stored;
     CXVector* objects = container->getObjects();
@@ -130,7 +159,7 @@ void CMC_ObjectFile::writeRecords(CMC_ObjectsContainer* container)
     }
 }
 
-std::vector<CMC_ObjectRef> CMC_ObjectFile::readRecords(CMC_Scene* scene)
+std::vector<CMC_ObjectRef> CMC_CompiledFile::readRecords(CMC_Scene* scene)
 {
     std::vector<CMC_ObjectRef> read;
     int count = 0;
@@ -164,7 +193,7 @@ std::vector<CMC_ObjectRef> CMC_ObjectFile::readRecords(CMC_Scene* scene)
     return read;
 }
 
-CMC_Object* CMC_ObjectFile::build(int type, CMC_Scene* scene, CXArchive* archive)
+CMC_Object* CMC_CompiledFile::build(int type, CMC_Scene* scene, CXArchive* archive)
 {
     if (const ReaderRow* row = readerRowOf(type))
         return CMC_CreationChain::createEmpty(row->word, scene);

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "foundation/CFile.h"
+#include "foundation/CFile_Stream.h"
 #include "foundation/CXArchive.h"
 #include "script/CMC_ObjectRef.h"
 
+#include <memory>
+#include <string>
 #include <vector>
 
 class CMC_Object;
@@ -11,18 +14,22 @@ class CMC_ObjectsContainer;
 class CMC_Scene;
 class CWindow;
 
-// The compiled object file of one container of the application tree ("<name>.bin" in its folder):
-// its DLLS, BACKGROUND and MUSIC texts, a record count, then the records, each a type identifier
-// followed by what the object's own serialize writes. Nothing in the file gives a record's length,
-// so a reader can only go on past records it knows how to build: the writer writes only those.
+// A file of the application tree's compiled form: the tree file "application.bin", or the object
+// file of one container ("<name>.bin" in its folder): its DLLS, BACKGROUND and MUSIC texts, a record
+// count, then the records, each a type identifier followed by what the object's own serialize
+// writes. Nothing in the file gives a record's length, so a reader can only go on past records it
+// knows how to build: the writer writes only those.
+//
+// A file read is read whole first, from the disk or else from the open data archive: its fields
+// are then taken from memory.
 //
 // The reader builds the types of its table through the creation chain's empty objects (a type
 // joins by registering its empty maker and having its record); every other identifier goes to the
 // scene's plug-in modules.
-class CMC_ObjectFile {
+class CMC_CompiledFile {
 public:
-    // Opens the file for reading, or creates (truncates) it for writing.
-    CMC_ObjectFile(CWindow* window, const CXString& path, bool storing);
+    // Reads the file, or creates (truncates) it for writing.
+    CMC_CompiledFile(CWindow* window, const CXString& path, bool storing);
 
     bool isOpen() const { return open_; }
     CXArchive* archive() { return &archive_; }
@@ -51,7 +58,12 @@ private:
     // The empty object of a type of the reader's table, or the scene's plug-in modules' object.
     static CMC_Object* build(int type, CMC_Scene* scene, CXArchive* archive);
 
-    CFile file_;
-    bool open_;
+    // The bytes of a file on the disk or in the data archive; false when it is in neither.
+    static bool readWhole(CWindow* window, const CXString& path, std::string& bytes);
+
+    CFile written_;
+    std::string read_;
+    std::unique_ptr<CFile_Stream> stream_;
     CXArchive archive_;
+    bool open_ = false;
 };
