@@ -378,7 +378,7 @@ void CMC_Scene::unload(CMC_Scene* next)
     if (CMC_ObjectsContainer* parent = getParent())
         parent->onSubSceneDone(this);
     saveStats();
-    CMouseObjectLink::resetMouseObject(true);
+    CMouseObjectLink::resetMouseObject(windowOf(this), true);
     flushBehList();
     unload();
     if (!isDestroying())

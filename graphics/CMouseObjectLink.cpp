@@ -1,13 +1,13 @@
 #include "graphics/CMouseObjectLink.h"
 
-void CMouseObjectLink::resetMouseObject(bool clear)
+void CMouseObjectLink::resetMouseObject(CWindow* window, bool clear)
 {
     if (installed() != nullptr)
-        installed()->reset(clear);
+        installed()->reset(window, clear);
 }
 
-void CMouseObjectLink::restoreMouseObject()
+void CMouseObjectLink::restoreMouseObject(CWindow* window)
 {
     if (installed() != nullptr)
-        installed()->restore();
+        installed()->restore(window);
 }

@@ -27,6 +27,7 @@
 #include "graphics/CWindowSoundLink.h"
 #include "platform/Clock.h"
 #include "platform/Display.h"
+#include "platform/Input.h"
 #include "platform/WindowSystem.h"
 #include "script/CMC_Object.h"
 
@@ -287,9 +288,9 @@ int CWindow::OnActivateApp(bool active)
             screen_->onFocusOff();
     }
     if (active)
-        CMouseObjectLink::restoreMouseObject();
+        CMouseObjectLink::restoreMouseObject(this);
     else
-        CMouseObjectLink::resetMouseObject(false);
+        CMouseObjectLink::resetMouseObject(this, false);
     return 0;
 }
 
@@ -692,6 +693,39 @@ void CWindow::enableMouse(bool enabled)
         EndActiveCursor();
     else
         BeginWaitCursor();
+}
+
+CXPoint CWindow::GetCursorPos() const
+{
+    const platform::InputPoint pointer = platform::input().pointer();
+    return CXPoint(pointer.x, pointer.y);
+}
+
+void CWindow::SetCursorPos(CXPoint clientPoint)
+{
+    if (hostWindow_ != nullptr)
+        hostWindow_->warpCursor(platform::ScreenPoint{clientPoint.x, clientPoint.y});
+}
+
+void CWindow::ClipCursor(const CXRect* desktopRect)
+{
+    if (hostWindow_ == nullptr)
+        return;
+    if (desktopRect == nullptr) {
+        hostWindow_->confineCursor(nullptr);
+        return;
+    }
+    // The desktop's rectangle into the client area's.
+    const platform::ScreenPoint origin = hostWindow_->clientOrigin();
+    const CXRect rect = *desktopRect - CXPoint(origin.x, origin.y);
+    const platform::ScreenRect client{std::min(rect.left, rect.right), std::min(rect.top, rect.bottom),
+                                      std::max(rect.left, rect.right), std::max(rect.top, rect.bottom)};
+    hostWindow_->confineCursor(&client);
+}
+
+bool CWindow::isMouseButtonDown(int button)
+{
+    return platform::input().buttonHeld(button);
 }
 
 void CWindow::startDraggingWindow(CXPoint catchPoint)

@@ -193,6 +193,15 @@ public:
     // While off, every mouse handler answers 0 at once and the wait cursor shows.
     void enableMouse(bool enabled);
     bool isMouseEnabled() const { return mouseEnabled_; }
+    // The pointer in client coordinates, as last seen.
+    CXPoint GetCursorPos() const;
+    // Puts the pointer at a point of the client area.
+    void SetCursorPos(CXPoint clientPoint);
+    // Keeps the pointer within a rectangle of the desktop (where the screen stands on it, as the
+    // screen's position says); null frees it.
+    void ClipCursor(const CXRect* desktopRect);
+    // Whether a mouse button (0 left, 1 right, 2 middle) is held now.
+    static bool isMouseButtonDown(int button);
 
     // Window dragging in window mode: mouse moves carry the window while dragged.
     void startDraggingWindow(CXPoint catchPoint);

@@ -1,6 +1,7 @@
 #include "objects/CMC_PointerTarget.h"
 
 #include "graphics/CWindow.h"
+#include "objects/CMC_Mouse.h"
 #include "script/CMC_ObjectsContainer.h"
 
 CMC_PointerTarget::CMC_PointerTarget(CMC_ObjectsContainer* container, const CXString& name, int type, PointerRules rules)
@@ -19,12 +20,6 @@ CMC_PointerTarget::~CMC_PointerTarget()
     beginDestruction();
     if (listening_ && window_ != nullptr)
         window_->removeMouseListener(this);
-}
-
-CXString CMC_PointerTarget::buttonName(int button)
-{
-    static const char* const kNames[] = {"LEFT", "MIDDLE", "RIGHT"};
-    return button >= 0 && button < 3 ? CXString(kNames[button]) : CXString();
 }
 
 CXString** CMC_PointerTarget::getBehavioursList()
@@ -106,7 +101,7 @@ bool CMC_PointerTarget::onClick(int button, CXPoint point)
     CMC_ObjectRef self(this);
     beforePointerSignal(Pointer::Press);
     if (self.isAlive() && bound)
-        raiseSpecificOrPlain("ONCLICK", buttonName(button));
+        raiseSpecificOrPlain("ONCLICK", CMC_Mouse::getButton(button));
     if (self.isAlive())
         afterPointerSignal(Pointer::Press);
     return true;
@@ -116,7 +111,7 @@ bool CMC_PointerTarget::onRelease(int button, CXPoint point)
 {
     if (!acceptsPointer() || !isBound("ONRELEASE") || !hitRect().IsInRect(point))
         return false;
-    raiseSpecificOrPlain("ONRELEASE", buttonName(button));
+    raiseSpecificOrPlain("ONRELEASE", CMC_Mouse::getButton(button));
     return rules_.takesRelease;
 }
 

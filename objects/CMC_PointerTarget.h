@@ -14,9 +14,9 @@ class CWindow;
 // "ONCLICK" or "ONRELEASE", or to exactly "ONFOCUSON" or "ONFOCUSOFF", and stays until the object
 // is destroyed. With asButton off nothing happens. A pointer entering or leaving the hit
 // rectangle of a shown object raises "ONFOCUSON" or "ONFOCUSOFF" (plain forms) while one of them
-// is bound; a press inside raises "ONCLICK^" + the button's name, else "ONCLICK", and is taken; a
-// release inside raises "ONRELEASE" the same way. The cursor turns active on entering and back on
-// leaving and pressing, when switchCursor is on.
+// is bound; a press inside raises "ONCLICK^" + the button's name (CMC_Mouse::getButton), else
+// "ONCLICK", and is taken; a release inside raises "ONRELEASE" the same way. The cursor turns
+// active on entering and back on leaving and pressing, when switchCursor is on.
 //
 // A type gives its signal list, its hit rectangle and whether it is shown, and its rules; its
 // engine object may act on the way (an animation plays its own events) before and after the
@@ -33,9 +33,6 @@ public:
         // Nothing happens while the window is paused.
         bool heldByPause = false;
     };
-
-    // The button names of the signals: 0 "LEFT", 1 "MIDDLE", 2 "RIGHT", any other the empty text.
-    static CXString buttonName(int button);
 
     ~CMC_PointerTarget() override;
 

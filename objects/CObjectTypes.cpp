@@ -30,6 +30,12 @@
 #include "objects/CMC_Sequence_Runner.h"
 #include "objects/CMC_Sound.h"
 #include "objects/CMC_Sound_Runner.h"
+#include "objects/CMC_Joystick.h"
+#include "objects/CMC_Joystick_Runner.h"
+#include "objects/CMC_Keyboard.h"
+#include "objects/CMC_Keyboard_Runner.h"
+#include "objects/CMC_Mouse.h"
+#include "objects/CMC_Mouse_Runner.h"
 #include "objects/CMC_Text.h"
 #include "objects/CMC_Text_Runner.h"
 #include "objects/CSceneMedia.h"
@@ -40,15 +46,22 @@
 
 namespace {
 
-// A type's creators, empty maker and runner under its word and identifier.
+// A type's creator of definitions and runner under its word and identifier.
 template <class Object, class Runner>
-void registerType(const char* word, int type)
+void registerDefinedType(const char* word, int type)
 {
     CMC_CreationChain::registerCreator(word, [](CMC_ObjectsContainer* container, CMElement* element) -> CMC_Object* {
         return new Object(container, element);
     });
-    CMC_CreationChain::registerEmptyCreator(word, [](CMC_ObjectsContainer* container) -> CMC_Object* { return new Object(container); });
     CMC_RunnerFactory::registerRunner(type, [] { return new Runner(); });
+}
+
+// The same, and the empty maker of CREATE and the scene archive.
+template <class Object, class Runner>
+void registerType(const char* word, int type)
+{
+    registerDefinedType<Object, Runner>(word, type);
+    CMC_CreationChain::registerEmptyCreator(word, [](CMC_ObjectsContainer* container) -> CMC_Object* { return new Object(container); });
 }
 
 // The animation of an ANIMO, or with a part after "!" its frame of that name.
@@ -111,11 +124,12 @@ void CObjectTypes::registerAll()
     CMC_CreationChain::registerGraphicsAccessor(script::TYPE_CANVAS, canvasOf);
     registerType<CMC_CanvasObserver, CMC_CanvasObserver_Runner>("CANVAS_OBSERVER", script::TYPE_CANVASOBSERVER);
     CMC_CreationChain::registerGraphicsAccessor(script::TYPE_CANVASOBSERVER, screenOf);
-    // Made from definitions only: it has no stored record.
-    CMC_CreationChain::registerCreator("GRBUFFER", [](CMC_ObjectsContainer* container, CMElement* element) -> CMC_Object* {
-        return new CMC_GrBuffer(container, element);
-    });
-    CMC_RunnerFactory::registerRunner(script::TYPE_GRBUFFER, [] { return new CMC_GrBuffer_Runner(); });
     registerType<CMC_EditBox, CMC_EditBox_Runner>("EDITBOX", script::TYPE_EDITBOX);
     registerType<CMC_Dialog, CMC_Dialog_Runner>("DIALOG", script::TYPE_DIALOG);
+    registerType<CMC_Keyboard, CMC_Keyboard_Runner>("KEYBOARD", script::TYPE_KEYBOARD);
+    registerType<CMC_Mouse, CMC_Mouse_Runner>("MOUSE", script::TYPE_MOUSE);
+    CMC_Mouse::installWindowLink();
+    // Made from definitions only: they have no stored record.
+    registerDefinedType<CMC_GrBuffer, CMC_GrBuffer_Runner>("GRBUFFER", script::TYPE_GRBUFFER);
+    registerDefinedType<CMC_Joystick, CMC_Joystick_Runner>("JOYSTICK", script::TYPE_JOYSTICK);
 }

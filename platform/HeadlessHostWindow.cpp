@@ -14,6 +14,14 @@ void HeadlessHostWindow::moveClient(ScreenPoint origin, ScreenSize size)
     ++state_->moveCount;
 }
 
+void HeadlessHostWindow::confineCursor(const ScreenRect* clientRect)
+{
+    if (clientRect != nullptr)
+        state_->confinement = *clientRect;
+    else
+        state_->confinement.reset();
+}
+
 void HeadlessHostWindow::setMenu(const Menu* menu)
 {
     if (menu != nullptr)

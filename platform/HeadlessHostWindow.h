@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace platform {
 
@@ -18,6 +19,9 @@ public:
         ScreenSize usableDesktop{1920, 1080};
         CursorShape cursor = CursorShape::Arrow;
         int cursorShowCount = 0;
+        // Every warp in order; the confinement now, none while the pointer is free.
+        std::vector<ScreenPoint> warps;
+        std::optional<ScreenRect> confinement;
         int moveCount = 0;
         int minimizeCount = 0;
         WindowIcon icon;
@@ -36,6 +40,8 @@ public:
     ScreenSize usableDesktop() const override { return state_->usableDesktop; }
     void setCursor(CursorShape shape) override { state_->cursor = shape; }
     int showCursor(bool show) override { return state_->cursorShowCount += show ? 1 : -1; }
+    void warpCursor(ScreenPoint clientPoint) override { state_->warps.push_back(clientPoint); }
+    void confineCursor(const ScreenRect* clientRect) override;
     void setIcon(const WindowIcon& icon) override { state_->icon = icon; }
     void setMenu(const Menu* menu) override;
     const Menu* menu() const override { return state_->menu ? &*state_->menu : nullptr; }

@@ -18,6 +18,16 @@ struct ScreenSize {
     int height = 0;
 };
 
+// Left and top inside, right and bottom just outside.
+struct ScreenRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+
+    bool operator==(const ScreenRect&) const = default;
+};
+
 // The cursors the engine shows over its window. None shows no cursor at all.
 enum class CursorShape { None, Arrow, Hand, Wait };
 
@@ -60,6 +70,11 @@ public:
     // The desktop's cursor show count: true raises it, false lowers it; the cursor shows while the
     // count is 0 or more. Returns the new count.
     virtual int showCursor(bool show) = 0;
+    // Puts the pointer at a point of the client area (client pixels).
+    virtual void warpCursor(ScreenPoint clientPoint) = 0;
+    // Keeps the pointer within a rectangle of the client area (client pixels) while the window
+    // has the focus; null frees it.
+    virtual void confineCursor(const ScreenRect* clientRect) = 0;
 
     virtual void setIcon(const WindowIcon& icon) = 0;
     // The window keeps a copy of the menu; null takes its menu away. The window system opens it

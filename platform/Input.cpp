@@ -7,8 +7,6 @@ namespace platform {
 
 namespace {
 
-constexpr int kAcquireTries = 4;
-
 Input& defaultInput()
 {
     return sdlInput();
@@ -20,10 +18,7 @@ constinit ServiceSlot<Input> slot(defaultInput);
 
 InputResult Input::reacquire(InputDevice device)
 {
-    InputResult result = acquire(device);
-    for (int tries = 1; result == InputResult::InputLost && tries < kAcquireTries; ++tries)
-        result = acquire(device);
-    return result;
+    return retryWhileLost([this, device] { return acquire(device); });
 }
 
 Input& input()

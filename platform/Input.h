@@ -2,8 +2,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 
 namespace platform {
+
+class JoystickDevice;
 
 // The two buffered devices the pollers read.
 enum class InputDevice { Keyboard, Mouse };
@@ -43,6 +46,18 @@ enum class InputResult {
     OtherAppHasPriority,
 };
 
+// Acquires again after a failed read: while the answer is that input was lost, tries again, a few
+// times at most, so a device that never comes back does not hold its poller. The last answer.
+template <class Acquire>
+InputResult retryWhileLost(Acquire acquire)
+{
+    constexpr int kTries = 4;
+    InputResult result = acquire();
+    for (int tries = 1; result == InputResult::InputLost && tries < kTries; ++tries)
+        result = acquire();
+    return result;
+}
+
 struct InputPoint {
     int x = 0;
     int y = 0;
@@ -67,8 +82,7 @@ public:
     // Moves up to `capacity` of the oldest records into `out`; `count` tells how many. Nothing is
     // read unless the device is acquired.
     virtual InputResult read(InputDevice device, InputRecord* out, size_t capacity, size_t& count) = 0;
-    // Acquires again after a failed read: while the answer is that input was lost, tries again, a
-    // few times at most. Returns the last answer.
+    // Acquires again after a failed read (retryWhileLost).
     InputResult reacquire(InputDevice device);
 
     // The pointer in the window's client pixels, as last seen.
@@ -76,6 +90,14 @@ public:
     // Either Shift key is down; either Alt key (Alt Gr included) is down.
     virtual bool shiftDown() const = 0;
     virtual bool altDown() const = 0;
+    // Whether a mouse button (0 left, 1 right, 2 middle) is held now, acquired or not.
+    virtual bool buttonHeld(int button) const = 0;
+
+    // The game controllers attached, numbered from 0 in the system's order. Main thread.
+    virtual int joystickCount() = 0;
+    // Opens the controller of that number: null when there is none or it refuses. Main thread,
+    // and the last owner lets it go on the main thread too.
+    virtual std::shared_ptr<JoystickDevice> openJoystick(int index) = 0;
 };
 
 // The input of the process: the SDL window's unless a test installed another.

@@ -1,5 +1,9 @@
 #include "platform/InputBuffers.h"
 
+#include "platform/JoystickDevice.h"
+
+#include <algorithm>
+
 namespace platform {
 
 namespace {
@@ -78,6 +82,12 @@ InputPoint InputBuffers::pointer() const
     return InputPoint{static_cast<int32_t>(packed >> 32), static_cast<int32_t>(packed & 0xFFFFFFFFu)};
 }
 
+bool InputBuffers::buttonHeld(int button) const
+{
+    return button >= 0 && button < static_cast<int>(MouseOffset::ButtonCount) &&
+           (heldButtons_.load(std::memory_order_relaxed) & (1u << button)) != 0;
+}
+
 bool InputBuffers::hasFocus() const
 {
     std::lock_guard lock(mutex_);
@@ -105,6 +115,11 @@ void InputBuffers::record(InputDevice device, InputRecord record)
 
 void InputBuffers::setFocus(bool focused)
 {
+    forgetClosedJoysticks();
+    for (const OpenJoystick& open : joysticks_) {
+        if (std::shared_ptr<JoystickDevice> device = open.device.lock())
+            device->setFocus(focused);
+    }
     std::lock_guard lock(mutex_);
     focused_ = focused;
     if (focused)
@@ -122,6 +137,37 @@ void InputBuffers::setPointer(InputPoint point)
 {
     const uint64_t packed = (static_cast<uint64_t>(static_cast<uint32_t>(point.x)) << 32) | static_cast<uint32_t>(point.y);
     pointer_.store(packed, std::memory_order_relaxed);
+}
+
+void InputBuffers::setButtonHeld(int button, bool held)
+{
+    if (button < 0 || button >= static_cast<int>(MouseOffset::ButtonCount))
+        return;
+    if (held)
+        heldButtons_.fetch_or(1u << button, std::memory_order_relaxed);
+    else
+        heldButtons_.fetch_and(~(1u << button), std::memory_order_relaxed);
+}
+
+void InputBuffers::addJoystick(int key, const std::shared_ptr<JoystickDevice>& device)
+{
+    forgetClosedJoysticks();
+    device->setFocus(hasFocus());
+    joysticks_.push_back(OpenJoystick{key, device});
+}
+
+void InputBuffers::forJoysticksOf(int key, const std::function<void(JoystickDevice&)>& tell)
+{
+    for (const OpenJoystick& open : joysticks_) {
+        std::shared_ptr<JoystickDevice> device = open.key == key ? open.device.lock() : nullptr;
+        if (device != nullptr)
+            tell(*device);
+    }
+}
+
+void InputBuffers::forgetClosedJoysticks()
+{
+    std::erase_if(joysticks_, [](const OpenJoystick& open) { return open.device.expired(); });
 }
 
 void InputBuffers::setModifiers(bool shift, bool alt)

@@ -128,6 +128,22 @@ int SdlHostWindow::showCursor(bool show)
     return cursorShowCount_;
 }
 
+void SdlHostWindow::warpCursor(ScreenPoint clientPoint)
+{
+    SDL_WarpMouseInWindow(window_, clientPoint.x, clientPoint.y);
+}
+
+void SdlHostWindow::confineCursor(const ScreenRect* clientRect)
+{
+    if (clientRect == nullptr) {
+        SDL_SetWindowMouseRect(window_, nullptr);
+        return;
+    }
+    const SDL_Rect rect{clientRect->left, clientRect->top, clientRect->right - clientRect->left,
+                        clientRect->bottom - clientRect->top};
+    SDL_SetWindowMouseRect(window_, &rect);
+}
+
 void SdlHostWindow::setIcon(const WindowIcon& icon)
 {
     if (icon.width <= 0 || icon.height <= 0 || icon.pixels.size() != size_t(icon.width) * size_t(icon.height))

@@ -29,6 +29,8 @@ public:
     ScreenSize usableDesktop() const override;
     void setCursor(CursorShape shape) override;
     int showCursor(bool show) override;
+    void warpCursor(ScreenPoint clientPoint) override;
+    void confineCursor(const ScreenRect* clientRect) override;
     void setIcon(const WindowIcon& icon) override;
     void setMenu(const Menu* menu) override;
     const Menu* menu() const override { return menu_ ? &*menu_ : nullptr; }

@@ -1,8 +1,11 @@
 #include "platform/SdlInput.h"
 
+#include "platform/SdlJoystick.h"
 #include "platform/SdlKeyTable.h"
 
 #include <SDL.h>
+
+#include <algorithm>
 
 namespace platform {
 
@@ -56,6 +59,16 @@ bool SdlInput::handleEvent(const SDL_Event& event)
     case SDL_MOUSEWHEEL:
         onWheel(event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -event.wheel.y : event.wheel.y);
         return true;
+    case SDL_JOYAXISMOTION:
+        onJoystickAxis(event.jaxis.which, event.jaxis.axis, event.jaxis.value);
+        return true;
+    case SDL_JOYBUTTONDOWN:
+    case SDL_JOYBUTTONUP:
+        onJoystickButton(event.jbutton.which, event.jbutton.button, event.type == SDL_JOYBUTTONDOWN);
+        return true;
+    case SDL_JOYDEVICEREMOVED:
+        onJoystickRemoved(event.jdevice.which);
+        return true;
     case SDL_WINDOWEVENT:
         if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED || event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
             const unsigned modifiers = SDL_GetModState();
@@ -93,8 +106,10 @@ void SdlInput::onButton(int button, bool pressed, int x, int y)
 {
     setPointer({x, y});
     const int offset = buttonOffset(button);
-    if (offset >= 0)
-        record(InputDevice::Mouse, {static_cast<uint32_t>(offset), pressed ? kInputPressed : 0});
+    if (offset < 0)
+        return;
+    setButtonHeld(offset - static_cast<int>(MouseOffset::Button0), pressed);
+    record(InputDevice::Mouse, {static_cast<uint32_t>(offset), pressed ? kInputPressed : 0});
 }
 
 void SdlInput::onWheel(int notches)
@@ -107,6 +122,41 @@ void SdlInput::onFocus(bool focused, bool shift, bool alt)
 {
     setModifiers(shift, alt);
     setFocus(focused);
+}
+
+void SdlInput::onJoystickAxis(int instance, int axis, int value)
+{
+    if (axis < 0 || axis > static_cast<int>(JoystickAxis::Z))
+        return;
+    const int position = JoystickDevice::positionOf(value);
+    forJoysticksOf(instance, [axis, position](JoystickDevice& device) { device.setAxis(static_cast<JoystickAxis>(axis), position); });
+}
+
+void SdlInput::onJoystickButton(int instance, int button, bool pressed)
+{
+    forJoysticksOf(instance, [button, pressed](JoystickDevice& device) { device.setButton(button, pressed); });
+}
+
+void SdlInput::onJoystickRemoved(int instance)
+{
+    forJoysticksOf(instance, [](JoystickDevice& device) { device.unplug(); });
+}
+
+int SdlInput::joystickCount()
+{
+    if (SDL_WasInit(SDL_INIT_JOYSTICK) == 0 && SDL_InitSubSystem(SDL_INIT_JOYSTICK) != 0)
+        return 0;
+    return std::max(SDL_NumJoysticks(), 0);
+}
+
+std::shared_ptr<JoystickDevice> SdlInput::openJoystick(int index)
+{
+    if (index < 0 || index >= joystickCount())
+        return nullptr;
+    std::shared_ptr<SdlJoystick> device = SdlJoystick::open(index);
+    if (device != nullptr)
+        addJoystick(device->instance(), device);
+    return device;
 }
 
 SdlInput& sdlInput()

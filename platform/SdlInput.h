@@ -9,8 +9,9 @@ union SDL_Event;
 namespace platform {
 
 // The game window's input: the window's event pump (main thread) hands every SDL event here, and
-// the keyboard, mouse and focus events become records, pointer and modifier state. The window
-// has no focus until SDL says it gained it.
+// the keyboard, mouse and focus events become records, pointer, modifier and button state; the
+// joystick events move the controllers opened. The window has no focus until SDL says it gained
+// it.
 class SdlInput final : public InputBuffers {
 public:
     SdlInput() : InputBuffers(false) {}
@@ -25,6 +26,14 @@ public:
     void onButton(int button, bool pressed, int x, int y);
     void onWheel(int notches);
     void onFocus(bool focused, bool shift, bool alt);
+    // By SDL's identifier of the controller; axes 0, 1 and 2 are X, Y and Z.
+    void onJoystickAxis(int instance, int axis, int value);
+    void onJoystickButton(int instance, int button, bool pressed);
+    void onJoystickRemoved(int instance);
+
+    // SDL's joysticks in its order, SDL's joystick subsystem started on first use.
+    int joystickCount() override;
+    std::shared_ptr<JoystickDevice> openJoystick(int index) override;
 };
 
 // The SDL input of the process, whatever input is installed: the event pump feeds this one.

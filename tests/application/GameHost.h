@@ -103,15 +103,16 @@ protected:
     void writeScript(const std::string& name, const std::string& text) { writeFile(gameFolder + "Dane/" + name + ".cnv", text); }
 
     // Starts the game in the folder as the player does: a window host on a headless host window
-    // (active, the mouse from window messages, so no poller thread) with its display on the
-    // headless framebuffer, then the engine host on the game's INI file, with no CD search, and
-    // every script object type registered. False when no application was loaded.
+    // (active, the mouse from window messages, so no poller thread unless `pollerThread` asks for
+    // one) with its display on the headless framebuffer, then the engine host on the game's INI
+    // file, with no CD search, and every script object type registered. False when no
+    // application was loaded.
     bool start(const std::string& commandLine = "")
     {
         commandLine_ = std::make_unique<CCommandLine6>(commandLine.c_str());
         CFile::chDir("T:\\");
         window_ = std::make_unique<CWindow>(&hostWindow_, commandLine_.get(), &language_, CXSize(800, 600),
-                                            platform::CursorShape::Arrow, "T:\\", true);
+                                            platform::CursorShape::Arrow, "T:\\", !pollerThread);
         window_->OnCreate();
         window_->OnActivateApp(true);
         window_->CreateSurface();
@@ -227,6 +228,8 @@ protected:
     // What the window shows (800 x 600, 16 bits).
     platform::HeadlessDisplay display;
     GameFolder folder;
+    // The window reads the mouse and the keyboard on its input-poller thread, as in the player.
+    bool pollerThread = false;
     // Where the game lies below the root: empty for the root itself, else a folder name and "/"
     // (the game is then started with the "path" option naming it, as installed games are).
     std::string gameFolder;

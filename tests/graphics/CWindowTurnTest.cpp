@@ -136,8 +136,8 @@ TEST_F(TurnTest, PollersAndListenersChangedDuringDeliveryAreSkippedOnceGone)
 class RecordingMouseObject : public CMouseObjectLink {
 public:
     explicit RecordingMouseObject(Log& log) : log_(log) {}
-    void reset(bool clear) override { log_.push_back(clear ? "mouse.reset(true)" : "mouse.reset(false)"); }
-    void restore() override { log_.push_back("mouse.restore"); }
+    void reset(CWindow*, bool clear) override { log_.push_back(clear ? "mouse.reset(true)" : "mouse.reset(false)"); }
+    void restore(CWindow*) override { log_.push_back("mouse.restore"); }
 
 private:
     Log& log_;

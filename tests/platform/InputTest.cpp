@@ -1,4 +1,5 @@
 #include "platform/HeadlessInput.h"
+#include "platform/JoystickDevice.h"
 #include "platform/KeyCodes.h"
 #include "platform/SdlInput.h"
 #include "platform/SdlKeyTable.h"
@@ -147,6 +148,9 @@ TEST(Input, ReacquiringStopsAtTheFirstAnswerThatIsNotALostInput)
         platform::InputPoint pointer() const override { return {}; }
         bool shiftDown() const override { return false; }
         bool altDown() const override { return false; }
+        bool buttonHeld(int) const override { return false; }
+        int joystickCount() override { return 0; }
+        std::shared_ptr<platform::JoystickDevice> openJoystick(int) override { return nullptr; }
     };
     Counting once;
     once.answers = {InputResult::InputLost, InputResult::Ok};
@@ -243,6 +247,93 @@ TEST(SdlKeyTable, MapsUsbUsagesToTheEngineKeyCodes)
             EXPECT_EQ(count, 1) << "key " << code;
         }
     }
+}
+
+} // namespace
+
+namespace {
+
+using platform::JoystickAxis;
+using platform::JoystickDevice;
+using platform::JoystickState;
+
+TEST(Joystick, SystemValuesBecomePositionsFromMinus1000To1000)
+{
+    const std::pair<int, int> cases[] = {
+        {0, 0}, {16, 0}, {17, 1}, {-17, -1}, {32767, 1000}, {-32767, -1000}, {-32768, -1000},
+        {16384, 500}, {-16384, -500}, {1671, 51}, {1654, 50}, {100000, 1000},
+    };
+    for (auto [systemValue, position] : cases)
+        EXPECT_EQ(JoystickDevice::positionOf(systemValue), position) << systemValue;
+}
+
+TEST(Joystick, AControllerIsReadWhileAcquiredAndLostWithTheFocusOrItsPlug)
+{
+    JoystickDevice device(3);
+    JoystickState state;
+    // A device is in the foreground only once the input gives it the focus.
+    EXPECT_EQ(device.acquire(), InputResult::OtherAppHasPriority);
+    device.setFocus(true);
+    EXPECT_EQ(device.read(state), InputResult::NotAcquired);
+    ASSERT_EQ(device.acquire(), InputResult::Ok);
+    device.setAxis(JoystickAxis::Y, -2000);
+    device.setButton(2, true);
+    device.setButton(3, true);
+    ASSERT_EQ(device.read(state), InputResult::Ok);
+    EXPECT_EQ(state.axis(JoystickAxis::Y), -1000);
+    EXPECT_EQ(state.axis(JoystickAxis::X), 0);
+    EXPECT_EQ(state.buttons, (std::vector<uint8_t>{0, 0, kInputPressed}));
+
+    device.setFocus(false);
+    EXPECT_EQ(device.read(state), InputResult::InputLost);
+    EXPECT_EQ(device.reacquire(), InputResult::OtherAppHasPriority);
+    device.setFocus(true);
+    EXPECT_EQ(device.reacquire(), InputResult::Ok);
+    device.unplug();
+    EXPECT_EQ(device.read(state), InputResult::InputLost);
+    EXPECT_EQ(device.reacquire(), InputResult::NotAcquired);
+}
+
+TEST(Joystick, FakeControllersOpenInOrderAndEveryDeviceFollowsItsController)
+{
+    HeadlessInput input;
+    EXPECT_EQ(input.joystickCount(), 0);
+    EXPECT_EQ(input.attachJoystick(2), 0);
+    EXPECT_EQ(input.attachJoystick(1), 1);
+    input.refuseJoystick(1);
+    EXPECT_EQ(input.joystickCount(), 2);
+    EXPECT_EQ(input.openJoystick(1), nullptr);
+    EXPECT_EQ(input.openJoystick(2), nullptr);
+
+    input.moveJoystick(0, JoystickAxis::Z, 300);
+    std::shared_ptr<JoystickDevice> first = input.openJoystick(0);
+    std::shared_ptr<JoystickDevice> again = input.openJoystick(0);
+    ASSERT_NE(first, nullptr);
+    ASSERT_EQ(first->buttonCount(), 2);
+    ASSERT_EQ(first->acquire(), InputResult::Ok);
+    input.pressJoystickButton(0, 1, true);
+    JoystickState state;
+    ASSERT_EQ(first->read(state), InputResult::Ok);
+    EXPECT_EQ(state.axis(JoystickAxis::Z), 300);
+    EXPECT_EQ(state.buttons, (std::vector<uint8_t>{0, kInputPressed}));
+    // Both devices lose the focus with the window; one let go is forgotten.
+    again.reset();
+    input.setFocus(false);
+    EXPECT_EQ(first->read(state), InputResult::InputLost);
+}
+
+TEST(SdlInput, MouseButtonsAreHeldFromPressToRelease)
+{
+    platform::SdlInput input;
+    input.onButton(1, true, 0, 0);
+    input.onButton(3, true, 0, 0);
+    EXPECT_TRUE(input.buttonHeld(0));
+    EXPECT_TRUE(input.buttonHeld(1));
+    EXPECT_FALSE(input.buttonHeld(2));
+    input.onButton(1, false, 0, 0);
+    EXPECT_FALSE(input.buttonHeld(0));
+    EXPECT_FALSE(input.buttonHeld(-1));
+    EXPECT_FALSE(input.buttonHeld(99));
 }
 
 } // namespace
