@@ -76,6 +76,12 @@ InputResult InputBuffers::read(InputDevice device, InputRecord* out, size_t capa
     return overflowed ? InputResult::BufferOverflow : InputResult::Ok;
 }
 
+size_t InputBuffers::buffered(InputDevice device) const
+{
+    std::lock_guard lock(mutex_);
+    return device == InputDevice::Keyboard ? keyboard_.count : mouse_.count;
+}
+
 InputPoint InputBuffers::pointer() const
 {
     const uint64_t packed = pointer_.load(std::memory_order_relaxed);

@@ -24,6 +24,8 @@ public:
     bool buttonHeld(int button) const override;
 
     bool hasFocus() const;
+    // Records buffered and not read yet.
+    size_t buffered(InputDevice device) const;
 
 protected:
     explicit InputBuffers(bool focused);

@@ -5,8 +5,8 @@ set -u
 root=${1:-$(dirname "$0")/..}
 cd "$root" || exit 2
 
-engine_dirs=(foundation script graphics sound application objects network player plugins)
-above_foundation=(script graphics sound application objects network player plugins)
+engine_dirs=(foundation script graphics sound application objects network player plugins games)
+above_foundation=(script graphics sound application objects network player plugins games)
 
 existing() { local d; for d in "$@"; do [ -d "$d" ] && echo "$d"; done; }
 

@@ -50,10 +50,13 @@ TEST(Input, RecordsOnlyWhileAcquiredAndReadsOldestFirstInBatches)
     input.inject(InputDevice::Keyboard, release(key::A));
     // The mouse is a device of its own.
     EXPECT_EQ(readAll(input, InputDevice::Mouse).result, InputResult::NotAcquired);
+    EXPECT_EQ(input.buffered(InputDevice::Keyboard), 4u);
+    EXPECT_EQ(input.buffered(InputDevice::Mouse), 0u);
 
     Read first = readAll(input, InputDevice::Keyboard, 3);
     EXPECT_EQ(first.result, InputResult::Ok);
     EXPECT_EQ(first.records, (std::vector{press(key::A), press(key::B), press(key::C)}));
+    EXPECT_EQ(input.buffered(InputDevice::Keyboard), 1u);
     EXPECT_EQ(readAll(input, InputDevice::Keyboard).records, std::vector{release(key::A)});
     EXPECT_TRUE(readAll(input, InputDevice::Keyboard).records.empty());
 

@@ -1,0 +1,139 @@
+#pragma once
+
+// The demo game played headless: a copy of games/demo in a temp folder, started through
+// playerMain on the headless platform and turned on its manual clock (the player paces a turn a
+// millisecond, so pump n is about millisecond n of play), with a scripted sequence of clicks
+// injected as the mouse buffers them. The stream refills run on the same clock, so the music
+// plays and loops as it would. Tests and benchmarks give the clicks and look at the live game at
+// every pump.
+
+#include "application/CApplication.h"
+#include "application/CMC_Application.h"
+#include "foundation/CConfig.h"
+#include "foundation/CFile.h"
+#include "platform/HeadlessPlatform.h"
+#include "platform/Input.h"
+#include "player/PlayerMain.h"
+#include "script/CGameConfigLink.h"
+#include "tests/platform/TempFolder.h"
+
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace demotest {
+
+// A left click at (x, y): the pointer moves there and the button goes down at the pump, and up
+// at the next one.
+struct Click {
+    int pump;
+    int x;
+    int y;
+};
+
+class DemoSession {
+    TempFolder folder_;
+
+public:
+    // The game's INI file, as its player configuration names it.
+    static constexpr const char* kIniName = "Demo.ini";
+
+    DemoSession()
+    {
+        // The game's own files; not the INI file a game played there may have left.
+        const std::filesystem::path from = TAMZORA_DEMO_FOLDER;
+        std::filesystem::copy_file(from / "Tamzora.ini", std::filesystem::path(folder_.path()) / "Tamzora.ini");
+        for (const char* data : {"Dane", "Wavs"})
+            std::filesystem::copy(from / data, std::filesystem::path(folder_.path()) / data, std::filesystem::copy_options::recursive);
+    }
+
+    // Plays `pumps` pumps of the main loop with the clicks, then closes the window; `look` sees
+    // the game at every pump, and `done` is told when a pump hands over to the turn. The
+    // player's exit code.
+    int play(const std::vector<Click>& clicks, int pumps, const std::function<void(int pump)>& look,
+             const std::function<void()>& done = [] {})
+    {
+        std::map<int, Click> presses;
+        std::map<int, Click> releases;
+        for (const Click& click : clicks) {
+            presses[click.pump] = click;
+            releases[click.pump + 1] = click;
+        }
+        int pump = 0;
+        platform.windowSystem.setPumpHook([&] {
+            ++pump;
+            platform.timers.runDue();
+            if (auto down = presses.find(pump); down != presses.end()) {
+                platform.input.setPointer({down->second.x, down->second.y});
+                mouse(platform::MouseOffset::X, 1);
+                mouse(platform::MouseOffset::Button0, platform::kInputPressed);
+            }
+            if (releases.count(pump) != 0)
+                mouse(platform::MouseOffset::Button0, 0);
+            look(pump);
+            if (pump == pumps)
+                platform.windowSystem.postClose();
+            done();
+        });
+        CFile::chDir(folder_.path().c_str());
+        return playerMain({"-window"}, platform);
+    }
+
+    // The live scene's name; "none" between scenes.
+    static std::string sceneName()
+    {
+        CMC_Scene* scene = liveScene();
+        return scene != nullptr ? scene->getName().c_str() : "none";
+    }
+    // The text of a variable or an array the live scene finds by name (its episode's and the
+    // game's included); "none" when there is none.
+    static std::string valueOf(const std::string& name)
+    {
+        CMC_Scene* scene = liveScene();
+        CMC_Object* object = scene != nullptr ? scene->getObject(name.c_str()) : nullptr;
+        return object != nullptr ? object->toString().c_str() : "none";
+    }
+    // FNV-1a of the screen's pixels.
+    uint64_t screenDigest()
+    {
+        const platform::DisplaySurface* screen = platform.display.primary();
+        uint64_t hash = 14695981039346656037ull;
+        const size_t bytes = size_t(screen->pitchBytes()) * size_t(screen->height());
+        for (size_t i = 0; i < bytes; ++i)
+            hash = (hash ^ screen->pixels()[i]) * 1099511628211ull;
+        return hash;
+    }
+    // A value the game wrote to its INI file.
+    std::string ini(const std::string& section, const std::string& key) const
+    {
+        return CConfig((folder_.path() + "/" + kIniName).c_str()).GetString(section.c_str(), key.c_str()).c_str();
+    }
+
+    platform::HeadlessPlatform platform{folder_.path()};
+
+private:
+    static CMC_Scene* liveScene()
+    {
+        auto* host = dynamic_cast<CApplication*>(CGameConfigLink::installed());
+        CMC_Scene* scene = host != nullptr ? host->getMCApplicationIfc() : nullptr;
+        while (scene != nullptr && scene->getCurrentScene() != nullptr)
+            scene = scene->getCurrentScene();
+        return scene;
+    }
+    // One record as the mouse buffers it; the pump waits until the player's input-poller thread
+    // has taken it, so that the next turn delivers it, whatever the speed of the machine.
+    void mouse(uint32_t offset, int32_t data)
+    {
+        platform.input.inject(platform::InputDevice::Mouse, {offset, data});
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (platform.input.buffered(platform::InputDevice::Mouse) > 0 && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::yield();
+    }
+};
+
+} // namespace demotest
