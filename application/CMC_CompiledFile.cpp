@@ -118,7 +118,7 @@ bool CMC_CompiledFile::isStoredType(int type)
     if (isNeverStored(type))
         return false;
     if (const ReaderRow* row = readerRowOf(type))
-        return CMC_CreationChain::hasEmptyCreator(row->word);
+        return static_cast<bool>(CMC_CreationChain::emptyCreatorOf(row->word));
     // Made by a module of the container, which its reader loads before the records.
     return type >= script::TYPE_PLUGIN_FIRST;
 }
@@ -169,7 +169,7 @@ std::vector<CMC_ObjectRef> CMC_CompiledFile::readRecords(CMC_Scene* scene)
     for (int i = 0; i < count && archive_.LastError() == 0; ++i) {
         int type = 0;
         archive_ >> &type;
-        CMC_Object* object = archive_.LastError() == 0 ? build(type, scene, &archive_) : nullptr;
+        CMC_Object* object = archive_.LastError() == 0 ? build(type, scene) : nullptr;
         if (object == nullptr) {
             scene->log((CXString("Compiled objects of ") + scene->getName() + " end at a record of type " +
                        CXString::toString(type) + ", which nothing builds")
@@ -193,9 +193,13 @@ std::vector<CMC_ObjectRef> CMC_CompiledFile::readRecords(CMC_Scene* scene)
     return read;
 }
 
-CMC_Object* CMC_CompiledFile::build(int type, CMC_Scene* scene, CXArchive* archive)
+CMC_Object* CMC_CompiledFile::build(int type, CMC_Scene* scene)
 {
-    if (const ReaderRow* row = readerRowOf(type))
-        return CMC_CreationChain::createEmpty(row->word, scene);
-    return scene->serializeEx(archive, type);
+    const ReaderRow* row = readerRowOf(type);
+    if (row == nullptr)
+        return scene->serializeEx(&archive_, type);
+    auto known = makers_.find(type);
+    if (known == makers_.end())
+        known = makers_.emplace(type, CMC_CreationChain::emptyCreatorOf(row->word)).first;
+    return known->second ? known->second(scene) : nullptr;
 }

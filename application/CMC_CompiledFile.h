@@ -3,8 +3,10 @@
 #include "foundation/CFile.h"
 #include "foundation/CFile_Stream.h"
 #include "foundation/CXArchive.h"
+#include "script/CMC_CreationChain.h"
 #include "script/CMC_ObjectRef.h"
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -55,8 +57,9 @@ public:
     static constexpr int kSmallestObjectRecord = 8;
 
 private:
-    // The empty object of a type of the reader's table, or the scene's plug-in modules' object.
-    static CMC_Object* build(int type, CMC_Scene* scene, CXArchive* archive);
+    // The empty object of a type of the reader's table (its maker looked up once per file), or
+    // the scene's plug-in modules' object.
+    CMC_Object* build(int type, CMC_Scene* scene);
 
     // The bytes of a file on the disk or in the data archive; false when it is in neither.
     static bool readWhole(CWindow* window, const CXString& path, std::string& bytes);
@@ -66,4 +69,5 @@ private:
     std::unique_ptr<CFile_Stream> stream_;
     CXArchive archive_;
     bool open_ = false;
+    std::map<int, CMC_CreationChain::EmptyCreator> makers_;
 };

@@ -219,10 +219,10 @@ bool CMC_CreationChain::registerEmptyCreator(const CXString& word, EmptyCreator 
     return true;
 }
 
-bool CMC_CreationChain::hasEmptyCreator(const CXString& word)
+CMC_CreationChain::EmptyCreator CMC_CreationChain::emptyCreatorOf(const CXString& word)
 {
     auto found = registry().emptyCreators.find(word.c_str());
-    return found != registry().emptyCreators.end() && found->second;
+    return found != registry().emptyCreators.end() ? found->second : EmptyCreator();
 }
 
 CMC_Object* CMC_CreationChain::createEmpty(const CXString& word, CMC_ObjectsContainer* container)

@@ -47,7 +47,8 @@ public:
 
     // Sets the maker of empty objects of a word the chain knows; false (nothing set) for any other.
     static bool registerEmptyCreator(const CXString& word, EmptyCreator creator);
-    static bool hasEmptyCreator(const CXString& word);
+    // The maker itself (empty when the word has none), for a reader that makes many objects.
+    static EmptyCreator emptyCreatorOf(const CXString& word);
     // The empty object, or null when the word has no such maker.
     static CMC_Object* createEmpty(const CXString& word, CMC_ObjectsContainer* container);
 
