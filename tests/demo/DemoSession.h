@@ -15,6 +15,8 @@
 #include "platform/Input.h"
 #include "player/PlayerMain.h"
 #include "script/CGameConfigLink.h"
+#include "script/CMC_Behaviour.h"
+#include "script/CMC_Variable.h"
 #include "tests/platform/TempFolder.h"
 
 #include <chrono>
@@ -97,6 +99,15 @@ public:
         CMC_Scene* scene = liveScene();
         CMC_Object* object = scene != nullptr ? scene->getObject(name.c_str()) : nullptr;
         return object != nullptr ? object->toString().c_str() : "none";
+    }
+    // The text of what one behaviour line gives in the live scene; "none" when it gives nothing.
+    static std::string ask(const std::string& line)
+    {
+        CMC_Scene* scene = liveScene();
+        CMC_Variable* result = scene != nullptr ? CMC_Behaviour::runLine(scene, scene, line.c_str(), nullptr) : nullptr;
+        const std::string answer = result != nullptr ? result->toString().c_str() : "none";
+        CMC_Object::flush(result);
+        return answer;
     }
     // FNV-1a of the screen's pixels.
     uint64_t screenDigest()
