@@ -30,7 +30,7 @@ std::string AtomicFile::folderOf(const std::string& nativePath)
     return slash == 0 ? "/" : nativePath.substr(0, slash);
 }
 
-AtomicFile::AtomicFile(const std::string& nativePath) : target_(nativePath)
+AtomicFile::AtomicFile(const std::string& nativePath, Durability durability) : target_(nativePath), durability_(durability)
 {
     if (target_.empty())
         return;
@@ -74,7 +74,8 @@ bool AtomicFile::write(const void* data, size_t count)
 
 bool AtomicFile::commit()
 {
-    if (fd_ < 0 || failed_ || ::fsync(fd_) != 0) {
+    const bool synced = durability_ == Durability::Synced;
+    if (fd_ < 0 || failed_ || (synced && ::fsync(fd_) != 0)) {
         discard();
         return false;
     }
@@ -89,7 +90,8 @@ bool AtomicFile::commit()
         ::unlink(temporary_.c_str());
         return false;
     }
-    syncFolder(folderOf(target_));
+    if (synced)
+        syncFolder(folderOf(target_));
     return true;
 }
 

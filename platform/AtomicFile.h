@@ -11,8 +11,13 @@ namespace platform {
 // rename leaves the target as it was (and a stray "<name>.<pid>.<n>.tmp" that nothing reads).
 class AtomicFile {
 public:
+    enum class Durability {
+        Synced,   // the bytes reach the disk before the rename: settings that must survive a crash
+        Unsynced, // only the all-or-nothing rename: large files fetched again when a crash lost them
+    };
+
     // Starts the temporary file beside nativePath; check isOpen().
-    explicit AtomicFile(const std::string& nativePath);
+    explicit AtomicFile(const std::string& nativePath, Durability durability = Durability::Synced);
     // Discards the temporary file unless commit() succeeded.
     ~AtomicFile();
     AtomicFile(const AtomicFile&) = delete;
@@ -21,8 +26,8 @@ public:
     bool isOpen() const { return fd_ >= 0; }
     bool write(std::string_view bytes);
     bool write(const void* data, size_t count);
-    // Syncs and renames over the target; the target keeps its permissions. False when anything
-    // failed, the target then being untouched.
+    // Syncs (when Synced) and renames over the target; the target keeps its permissions. False
+    // when anything failed, the target then being untouched.
     bool commit();
 
     // Writes a whole file at once.
@@ -40,6 +45,7 @@ private:
     void discard();
     std::string target_;
     std::string temporary_;
+    Durability durability_;
     int fd_ = -1;
     bool failed_ = false;
 };
