@@ -1,9 +1,9 @@
 // Stored records of media objects from hostile bytes: the first byte picks ANIMO, IMAGE, FONT,
-// TEXT, SEQUENCE, SOUND, BUTTON, CANVAS, CANVASOBSERVER, EDITBOX or DIALOG, the rest is read back
-// into a fresh object of a scene. What it then stores, read and stored again, must come out the
-// very same bytes (a record cut short leaves its object without a picture, so the first store may
-// differ). The file a record names is looked for in a file system that has no files: nothing
-// outside the data is ever opened.
+// TEXT, SEQUENCE, SOUND, BUTTON, CANVAS, CANVASOBSERVER, EDITBOX, DIALOG, PATH, FILTER or
+// STATICFILTER, the rest is read back into a fresh object of a scene. What it then stores, read
+// and stored again, must come out the very same bytes (a record cut short leaves its object
+// without a picture, so the first store may differ). The file a record names is looked for in a
+// file system that has no files: nothing outside the data is ever opened.
 #include "foundation/CFile_Stream.h"
 #include "foundation/CXArchive.h"
 #include "fuzz/StoringSink.h"
@@ -13,10 +13,13 @@
 #include "objects/CMC_CanvasObserver.h"
 #include "objects/CMC_Dialog.h"
 #include "objects/CMC_EditBox.h"
+#include "objects/CMC_Filter.h"
 #include "objects/CMC_Font.h"
 #include "objects/CMC_Image.h"
+#include "objects/CMC_Path.h"
 #include "objects/CMC_Sequence.h"
 #include "objects/CMC_Sound.h"
+#include "objects/CMC_StaticFilter.h"
 #include "objects/CMC_Text.h"
 #include "platform/Files.h"
 #include "script/CMC_ObjectsContainer.h"
@@ -62,6 +65,9 @@ const Maker kMakers[] = {
     [](CMC_ObjectsContainer* scene) { return new CMC_CanvasObserver(scene); },
     [](CMC_ObjectsContainer* scene) { return new CMC_EditBox(scene); },
     [](CMC_ObjectsContainer* scene) { return new CMC_Dialog(scene); },
+    [](CMC_ObjectsContainer* scene) { return new CMC_Path(scene); },
+    [](CMC_ObjectsContainer* scene) { return new CMC_Filter(scene); },
+    [](CMC_ObjectsContainer* scene) { return new CMC_StaticFilter(scene); },
 };
 
 std::string readAndStore(const Maker& make, CMC_ObjectsContainer* scene, const std::string& bytes)

@@ -205,10 +205,13 @@ public:
     // A copy made by the copy constructor.
     bool isCopy() const { return flagByte() != 0; }
 
-protected:
     // The current frame's planes, format, size and place (with the current position's offsets)
-    // become the animation's own.
+    // become the animation's own: what is called after a frame's planes were changed.
     void updateWithCurrentFrame();
+    // Shows frame f of the current event and position; with `notify` the observers hear of it.
+    void Set(int frame, bool notify);
+
+protected:
     // Gives the borrowed planes back without freeing them.
     void dropBorrowedPlanes();
     // Draws the current frame where the animation stands: onto the target, or with none onto
@@ -234,8 +237,6 @@ private:
     void initialize();
     // Takes the current frame's planes and stands where it stands, plus the offset.
     void takeCurrentFrame(CXPoint offset);
-    // Shows frame f of the current event and position.
-    void Set(int frame, bool notify);
     // Plays the sound of a position being shown.
     void playFrameSound(int event, int position);
     bool soundStillPlays() const;

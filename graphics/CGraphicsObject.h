@@ -240,6 +240,10 @@ public:
     // picture keeps the old pixel. With `freeOld` the replaced planes are freed, otherwise they
     // stay the caller's. `offsets` holds one point a pixel.
     void displacementFilter(CXPoint* offsets, bool withAlpha, bool freeOld);
+    // New raw 15- or 16-bit planes (allocated with new[]) of the size in place of the object's
+    // own, which are freed: the colour plane, and the alpha plane, none when null. False for a view
+    // or another format, which takes nothing: the caller keeps the planes.
+    bool takePlanes(uint8_t* colour, uint8_t* alpha, CXSize size);
 
     // Sub-objects, drawn onto this one in priority order by Redraw.
     void addObject(CGraphicsObject* object, int priority);

@@ -369,6 +369,23 @@ void CGraphicsObject::displacementFilter(CXPoint* offsets, bool withAlpha, bool 
         alpha_ = alpha;
 }
 
+bool CGraphicsObject::takePlanes(uint8_t* colour, uint8_t* alpha, CXSize size)
+{
+    if (!ownsData_ || (bpp_ != 15 && bpp_ != 16) || size.cx < 0 || size.cy < 0)
+        return false;
+    // Packed planes kept aside would bring the old picture back.
+    packing_.release();
+    freePlane(data_);
+    freePlane(alpha_);
+    data_ = colour;
+    alpha_ = alpha;
+    compression_ = COMPRESSION_NONE;
+    setGeometry(size, bpp_);
+    std::fill(std::begin(channelSize_), std::end(channelSize_), 0);
+    channelSize_[3] = alpha != nullptr ? pixelCount() : 0;
+    return true;
+}
+
 // ---- colour replacement and alpha stamping ---------------------------------------------------
 
 void CGraphicsObject::replace_color(short from, short to)

@@ -20,12 +20,16 @@
 #include "objects/CMC_Dialog_Runner.h"
 #include "objects/CMC_EditBox.h"
 #include "objects/CMC_EditBox_Runner.h"
+#include "objects/CMC_Filter.h"
+#include "objects/CMC_Filter_Runner.h"
 #include "objects/CMC_Font.h"
 #include "objects/CMC_Font_Runner.h"
 #include "objects/CMC_GrBuffer.h"
 #include "objects/CMC_GrBuffer_Runner.h"
 #include "objects/CMC_Image.h"
 #include "objects/CMC_Image_Runner.h"
+#include "objects/CMC_Path.h"
+#include "objects/CMC_Path_Runner.h"
 #include "objects/CMC_Sequence.h"
 #include "objects/CMC_Sequence_Runner.h"
 #include "objects/CMC_Sound.h"
@@ -36,6 +40,8 @@
 #include "objects/CMC_Keyboard_Runner.h"
 #include "objects/CMC_Mouse.h"
 #include "objects/CMC_Mouse_Runner.h"
+#include "objects/CMC_StaticFilter.h"
+#include "objects/CMC_StaticFilter_Runner.h"
 #include "objects/CMC_Text.h"
 #include "objects/CMC_Text_Runner.h"
 #include "objects/CSceneMedia.h"
@@ -129,6 +135,9 @@ void CObjectTypes::registerAll()
     registerType<CMC_Keyboard, CMC_Keyboard_Runner>("KEYBOARD", script::TYPE_KEYBOARD);
     registerType<CMC_Mouse, CMC_Mouse_Runner>("MOUSE", script::TYPE_MOUSE);
     CMC_Mouse::installWindowLink();
+    registerType<CMC_Path, CMC_Path_Runner>("PATH", script::TYPE_PATH);
+    registerType<CMC_Filter, CMC_Filter_Runner>("FILTER", script::TYPE_FILTER);
+    registerType<CMC_StaticFilter, CMC_StaticFilter_Runner>("STATICFILTER", script::TYPE_STATICFILTER);
     // Made from definitions only: they have no stored record.
     registerDefinedType<CMC_GrBuffer, CMC_GrBuffer_Runner>("GRBUFFER", script::TYPE_GRBUFFER);
     registerDefinedType<CMC_Joystick, CMC_Joystick_Runner>("JOYSTICK", script::TYPE_JOYSTICK);
