@@ -28,6 +28,8 @@
 #include "objects/CMC_GrBuffer_Runner.h"
 #include "objects/CMC_Image.h"
 #include "objects/CMC_Image_Runner.h"
+#include "objects/CMC_Movie.h"
+#include "objects/CMC_Movie_Runner.h"
 #include "objects/CMC_Path.h"
 #include "objects/CMC_Path_Runner.h"
 #include "objects/CMC_Sequence.h"
@@ -141,4 +143,5 @@ void CObjectTypes::registerAll()
     // Made from definitions only: they have no stored record.
     registerDefinedType<CMC_GrBuffer, CMC_GrBuffer_Runner>("GRBUFFER", script::TYPE_GRBUFFER);
     registerDefinedType<CMC_Joystick, CMC_Joystick_Runner>("JOYSTICK", script::TYPE_JOYSTICK);
+    registerDefinedType<CMC_Movie, CMC_Movie_Runner>("MOVIE", script::TYPE_MOVIE);
 }
