@@ -296,8 +296,9 @@ void FfmpegVideoFile::convertPicture(uint8_t* pixels, int pitchBytes)
 
 bool FfmpegVideoFile::seek(int64_t timeUs)
 {
-    const int64_t target = av_rescale_q(std::max<int64_t>(timeUs, 0) + startUs_, kMicroseconds,
-                                        format_->streams[pictureStream_]->time_base);
+    // Rounded down: the picture showing at the time, not the next one.
+    const int64_t target = av_rescale_q_rnd(std::max<int64_t>(timeUs, 0) + startUs_, kMicroseconds,
+                                            format_->streams[pictureStream_]->time_base, AV_ROUND_DOWN);
     if (av_seek_frame(format_, pictureStream_, target, AVSEEK_FLAG_BACKWARD) < 0 &&
         avformat_seek_file(format_, pictureStream_, INT64_MIN, target, target, 0) < 0)
         return false;

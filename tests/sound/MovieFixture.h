@@ -19,6 +19,13 @@
 namespace soundtest {
 
 class MovieFixture : public SoundFixture {
+public:
+    static uint16_t pixel(CMovie& movie, int x, int y)
+    {
+        const uint8_t* row = movie.GetDataPtr() + size_t(y) * size_t(movie.GetPitch()) * 2;
+        return reinterpret_cast<const uint16_t*>(row)[x];
+    }
+
 protected:
     void SetUp() override
     {
@@ -55,11 +62,6 @@ protected:
     }
     // The picture number shown: the scripted pixel value less one (-1 before any).
     static int shown(CMovie& movie) { return pixel(movie, 0, 0) - 1; }
-    static uint16_t pixel(CMovie& movie, int x, int y)
-    {
-        const uint8_t* row = movie.GetDataPtr() + size_t(y) * size_t(movie.GetPitch()) * 2;
-        return reinterpret_cast<const uint16_t*>(row)[x];
-    }
 
     ScriptedDecoder scripted;
     platform::HeadlessDisplay display_;

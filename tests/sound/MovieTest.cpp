@@ -256,4 +256,39 @@ TEST_F(Movie, StopEndsTheThreadAndReportsTheEndOnlyWhenAsked)
     EXPECT_EQ(played(), std::vector<int16_t>(800, 0));
 }
 
+// The number a real video's picture shows along its top (see AviBytes.h).
+int numberShown(CMovie& made)
+{
+    int number = 0;
+    for (int bit = 0; bit < 8; ++bit) {
+        if ((MovieFixture::pixel(made, bit * 8 + 4, 4) >> 5 & 63) > 32)
+            number |= 1 << bit;
+    }
+    return number;
+}
+
+TEST_F(Movie, AVideoFilePlaysItsPicturesAndSoundThroughTheBuiltInDecoder)
+{
+    if (!platform::videoCodecsBuilt())
+        GTEST_SKIP() << "built without FFmpeg";
+    useBuiltInDecoder();
+    std::unique_ptr<CMovie> made = movie(video(aviBytes({.frames = 50, .jpeg = true, .soundRate = kRate})));
+    ASSERT_TRUE(made->hasStream());
+    EXPECT_EQ(made->Width(), 64);
+    made->play();
+    for (int ms = 0; ms <= 300; ms += 10) {
+        SCOPED_TRACE(ms);
+        step(*made, ms == 0 ? 0 : 10);
+        EXPECT_EQ(numberShown(*made), ms / 40);
+    }
+    EXPECT_EQ(played(), track(0, 2400));
+    made->seekTime(15000000);
+    step(*made, 0);
+    EXPECT_EQ(numberShown(*made), 37);
+    for (int i = 0; i < 10; ++i)
+        step(*made, 10);
+    EXPECT_EQ(numberShown(*made), 40);
+    EXPECT_EQ(played(), track(12000, 800));
+}
+
 } // namespace
