@@ -12,6 +12,53 @@ namespace {
 // far inside the integers.
 constexpr double kLargestFactor = 1e9;
 
+// The two loops over every pixel are made for the processors with wider vectors too; the one that
+// fits is chosen when the library loads.
+
+// m of each wave of a quarter row, kept within -1 to 1, from the waves at which m reaches 1
+// either way, then the whole row of m: as the quarter right of the centre, mirrored left of it.
+// True when some wave reaches `two` either way.
+__attribute__((target_clones("avx2", "default"))) bool waveShifts(const float* __restrict sinD, const float* __restrict cosD,
+                                                                  int quarterWidth, float sinPhase, float cosPhase, float one, float two,
+                                                                  int8_t* __restrict quarter, int8_t* __restrict shifts, int centre,
+                                                                  int width)
+{
+    int farther = 0;
+    for (int x = 0; x < quarterWidth; ++x) {
+        float wave = sinPhase * cosD[x] + cosPhase * sinD[x];
+        quarter[x] = int8_t(int(wave >= one) - int(wave <= -one));
+        farther |= int(std::fabs(wave) >= two);
+    }
+    for (int x = 0; x < centre; ++x)
+        shifts[x] = quarter[centre - x];
+    std::memcpy(shifts + centre, quarter, size_t(width - centre));
+    return farther != 0;
+}
+
+// Each pixel from `from` to `to` (not included) becomes its up-left neighbour, itself or its
+// down-right neighbour by its m, unless it is transparent (opaque may be null). All three are
+// read whatever m is, so that the choice needs no branch.
+__attribute__((target_clones("avx2", "default"))) void chooseAmong(const int8_t* __restrict shifts, const uint16_t* __restrict before,
+                                                                   const uint16_t* __restrict same, const uint16_t* __restrict after,
+                                                                   const uint8_t* __restrict opaque, uint16_t* __restrict out, int from,
+                                                                   int to)
+{
+    if (opaque == nullptr) {
+        for (int x = from; x < to; ++x) {
+            uint16_t up = before[x], own = same[x], down = after[x];
+            uint16_t pixel = shifts[x] < 0 ? up : own;
+            out[x] = shifts[x] > 0 ? down : pixel;
+        }
+        return;
+    }
+    for (int x = from; x < to; ++x) {
+        uint16_t up = before[x], own = same[x], down = after[x], kept = out[x];
+        uint16_t pixel = shifts[x] < 0 ? up : own;
+        pixel = shifts[x] > 0 ? down : pixel;
+        out[x] = opaque[x] != 0 ? pixel : kept;
+    }
+}
+
 } // namespace
 
 CWaterRipple::CWaterRipple(int width, int height)
@@ -81,38 +128,16 @@ CWaterRipple::Thresholds::Thresholds(double factor)
 {
 }
 
-// This pass and chooseNeighbours, the two over every pixel, are made for the processors with wider
-// vectors too; the one that fits is chosen when the library loads.
-__attribute__((target_clones("avx2", "default"))) bool CWaterRipple::rowShifts(int distance, float sinPhase, float cosPhase,
-                                                                               const Thresholds& thresholds)
+bool CWaterRipple::rowShifts(int distance, float sinPhase, float cosPhase, const Thresholds& thresholds)
 {
-    // Kept apart from the members, which the stores could change for all the compiler knows.
-    const int width = width_;
-    const int centre = centreX_;
-    const int quarterWidth = quarterWidth_;
-    const float one = thresholds.one;
-    const float two = thresholds.two;
     // A negative factor moves the other way: its waves are taken negated, which is exact.
     if (thresholds.negative) {
         sinPhase = -sinPhase;
         cosPhase = -cosPhase;
     }
-    size_t row = size_t(distance) * quarterWidth;
-    const float* sinD = sinD_.data() + row;
-    const float* cosD = cosD_.data() + row;
-    int8_t* quarter = quarterShifts_.data();
-    int farther = 0;
-    for (int x = 0; x < quarterWidth; ++x) {
-        float wave = sinPhase * cosD[x] + cosPhase * sinD[x];
-        quarter[x] = int8_t(int(wave >= one) - int(wave <= -one));
-        farther |= int(std::fabs(wave) >= two);
-    }
-    // The whole row: as the quarter right of the centre, mirrored left of it.
-    int8_t* shifts = shifts_.data();
-    for (int x = 0; x < centre; ++x)
-        shifts[x] = quarter[centre - x];
-    std::memcpy(shifts + centre, quarter, size_t(width - centre));
-    return farther != 0;
+    size_t row = size_t(distance) * quarterWidth_;
+    return waveShifts(sinD_.data() + row, cosD_.data() + row, quarterWidth_, sinPhase, cosPhase, thresholds.one, thresholds.two,
+                      quarterShifts_.data(), shifts_.data(), centreX_, width_);
 }
 
 void CWaterRipple::movePixels(int y, float sinPhase, float cosPhase, double factor, const uint16_t* unaltered, uint16_t* pixels,
@@ -131,8 +156,7 @@ void CWaterRipple::movePixels(int y, float sinPhase, float cosPhase, double fact
     }
 }
 
-__attribute__((target_clones("avx2", "default"))) void CWaterRipple::chooseNeighbours(int y, const uint16_t* unaltered, uint16_t* pixels,
-                                                                                      const uint8_t* alpha) const
+void CWaterRipple::chooseNeighbours(int y, const uint16_t* unaltered, uint16_t* pixels, const uint8_t* alpha) const
 {
     const int width = width_;
     const int8_t* shifts = shifts_.data();
@@ -142,26 +166,7 @@ __attribute__((target_clones("avx2", "default"))) void CWaterRipple::chooseNeigh
         if (alpha == nullptr || alpha[row + x] != 0)
             pixels[row + x] = unaltered[size_t(y + shifts[x]) * width + std::clamp(x + shifts[x], 0, width - 1)];
     }
-    // Up-left, the pixel itself and down-right of every other pixel are all read, so that the
-    // choice needs no branch.
-    const uint16_t* before = unaltered + row - width - 1;
-    const uint16_t* same = unaltered + row;
-    const uint16_t* after = unaltered + row + width + 1;
-    uint16_t* out = pixels + row;
     // A row without transparent pixels is chosen whole.
-    if (alpha == nullptr || std::memchr(alpha + row, 0, size_t(width)) == nullptr) {
-        for (int x = 1; x < width - 1; ++x) {
-            uint16_t up = before[x], own = same[x], down = after[x];
-            uint16_t pixel = shifts[x] < 0 ? up : own;
-            out[x] = shifts[x] > 0 ? down : pixel;
-        }
-        return;
-    }
-    const uint8_t* opaque = alpha + row;
-    for (int x = 1; x < width - 1; ++x) {
-        uint16_t up = before[x], own = same[x], down = after[x], kept = out[x];
-        uint16_t pixel = shifts[x] < 0 ? up : own;
-        pixel = shifts[x] > 0 ? down : pixel;
-        out[x] = opaque[x] != 0 ? pixel : kept;
-    }
+    const uint8_t* opaque = alpha != nullptr && std::memchr(alpha + row, 0, size_t(width)) != nullptr ? alpha + row : nullptr;
+    chooseAmong(shifts, unaltered + row - width - 1, unaltered + row, unaltered + row + width + 1, opaque, pixels + row, 1, width - 1);
 }
