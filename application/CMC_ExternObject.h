@@ -11,6 +11,10 @@
 // compiled file it does not build is offered to the modules in the order listed. The objects a
 // module returns belong to the container, which deletes them before it releases the module and
 // unloads the library.
+//
+// Plug-ins build with hidden visibility and show the engine only what is marked here, with their
+// module class: an exported inline static of theirs would keep the library loaded past its unload.
+#define TAMZORA_MODULE_EXPORT __attribute__((visibility("default")))
 
 class CMC_Object;
 class CMC_ObjectsContainer;
@@ -18,7 +22,7 @@ class CMElement;
 class CXArchive;
 class CXString;
 
-class CMC_ExternObject {
+class TAMZORA_MODULE_EXPORT CMC_ExternObject {
 public:
     // The type words the module makes, null-terminated; the module keeps the list.
     virtual CXString** getImplementedTypes() = 0;
@@ -36,9 +40,10 @@ protected:
     ~CMC_ExternObject() = default;
 };
 
-// Makes the library's module for the container that loads it.
-void create(CMC_ObjectsContainer* container);
-// Destroys the module.
-void release();
+// An episode and its scene may both name a library, which is then loaded once and shares one
+// module: create counts a user, making the module for the first container, and release counts
+// one off, destroying the module with the last.
+TAMZORA_MODULE_EXPORT void create(CMC_ObjectsContainer* container);
+TAMZORA_MODULE_EXPORT void release();
 // The module made by create; null before it or after release.
-CMC_ExternObject* getModuleInterface();
+TAMZORA_MODULE_EXPORT CMC_ExternObject* getModuleInterface();

@@ -44,3 +44,33 @@ function(tamzora_benchmark name)
   target_link_libraries(bench_${name} PRIVATE ${B_LIBS} benchmark::benchmark)
   target_include_directories(bench_${name} PRIVATE ${CMAKE_SOURCE_DIR})
 endfunction()
+
+# Code of a plug-in library: everything hidden but what its module marks for export, and no
+# unique symbols, which would keep the library loaded past its unload. Built against the engine.
+function(tamzora_plugin_build target)
+  set_target_properties(${target} PROPERTIES CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
+  target_compile_options(${target} PRIVATE -fno-gnu-unique)
+  target_link_libraries(${target} PUBLIC TamzoraWEB)
+endfunction()
+
+# A plug-in library "<name>.so" beside the player, with the pieces every plug-in shares. Its
+# dynamic symbols are the three functions the engine looks up and its module class with the
+# classes that class derives from: the standard library's templates would show otherwise.
+#   tamzora_plugin(TobrelEx MODULE CTobrelEx SOURCES ...)
+function(tamzora_plugin name)
+  cmake_parse_arguments(P "" "MODULE" "SOURCES" ${ARGN})
+  add_library(${name} MODULE ${P_SOURCES})
+  set_target_properties(${name} PROPERTIES PREFIX "")
+  tamzora_plugin_build(${name})
+  target_link_libraries(${name} PRIVATE TamzoraPluginModule)
+  set(_classes "")
+  foreach(class ${P_MODULE} CPluginModule CMC_ExternObject)
+    string(APPEND _classes "      ${class}::*;\n      \"vtable for ${class}\";\n      \"typeinfo for ${class}\";\n"
+           "      \"typeinfo name for ${class}\";\n")
+  endforeach()
+  set(_map ${CMAKE_CURRENT_BINARY_DIR}/${name}.map)
+  file(WRITE ${_map} "{\n  global:\n    extern \"C++\" {\n      \"create(CMC_ObjectsContainer*)\";\n      \"release()\";\n"
+       "      \"getModuleInterface()\";\n${_classes}    };\n  local: *;\n};\n")
+  target_link_options(${name} PRIVATE -Wl,--version-script=${_map})
+  set_target_properties(${name} PROPERTIES LINK_DEPENDS ${_map})
+endfunction()

@@ -7,6 +7,20 @@
 
 namespace platform {
 
+namespace {
+
+// The file the loader opens for a game path; empty when the path leads nowhere.
+std::string loaderPath(const std::string& path)
+{
+    std::string native = files().nativePath(path);
+    // dlopen searches the library path for names without a slash; a game means the current folder.
+    if (!native.empty() && native.find('/') == std::string::npos)
+        native = "./" + native;
+    return native;
+}
+
+} // namespace
+
 SharedLibrary::~SharedLibrary()
 {
     unload();
@@ -30,14 +44,11 @@ SharedLibrary& SharedLibrary::operator=(SharedLibrary&& other) noexcept
 bool SharedLibrary::load(const std::string& path)
 {
     unload();
-    std::string native = files().nativePath(path);
+    const std::string native = loaderPath(path);
     if (native.empty()) {
         lastError_ = "no such path: " + path;
         return false;
     }
-    // dlopen searches the library path for names without a slash; a game means the current folder.
-    if (native.find('/') == std::string::npos)
-        native = "./" + native;
     handle_ = ::dlopen(native.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!handle_) {
         const char* message = ::dlerror();
@@ -45,6 +56,17 @@ bool SharedLibrary::load(const std::string& path)
         return false;
     }
     lastError_.clear();
+    return true;
+}
+
+bool SharedLibrary::isResident(const std::string& path)
+{
+    const std::string native = loaderPath(path);
+    void* handle = native.empty() ? nullptr : ::dlopen(native.c_str(), RTLD_NOW | RTLD_NOLOAD);
+    if (handle == nullptr)
+        return false;
+    // The look-up counted one more user of the library: give it back.
+    ::dlclose(handle);
     return true;
 }
 

@@ -26,6 +26,10 @@ public:
     // The loader's message for the last failure of load().
     const std::string& lastError() const { return lastError_; }
 
+    // Whether the library at the path is in the process now, whoever loaded it; asking loads
+    // nothing.
+    static bool isResident(const std::string& path);
+
 private:
     void* handle_ = nullptr;
     std::string lastError_;

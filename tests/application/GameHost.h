@@ -13,6 +13,7 @@
 //   run("OBJ^METHOD(1)")        one behaviour line in the live scene; the text of its value
 //   object(name), value(name)   what the live scene finds by name
 //   window(), host(), application(), episode(name), liveScene(), hostWindow()
+//   messages()                  the message boxes shown (caption, text)
 //   audio, timers, clock, display  the headless sound device, the refills' timers, the clock and
 //                                  the framebuffer the screen is shown on
 //   iniInt / iniText            the game's INI file
@@ -157,6 +158,8 @@ protected:
     CWindow* window() { return window_.get(); }
     // The desktop window the window host runs on, with what it was told.
     platform::HeadlessHostWindow& hostWindow() { return hostWindow_; }
+    // Caption and text of every message box shown, oldest first.
+    const std::vector<std::pair<std::string, std::string>>& messages() const { return windowSystem_.messages(); }
     // Whether the last turn's answer was to end the program.
     bool quitRequested() const { return quitRequested_; }
     CMC_Application* application() { return host_ != nullptr ? host_->getMCApplicationIfc() : nullptr; }
