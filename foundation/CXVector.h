@@ -20,4 +20,6 @@ public:
     CXObject* clone() const override;
 
     CXObject* at(int index) const { return static_cast<CXObject*>(slots_.element(index)); }
+    // setAt without the virtual call, for a plain vector written in a hot loop.
+    void store(int index, CXObject* element) { slots_.setElement(index, element); }
 };

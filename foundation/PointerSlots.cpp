@@ -32,11 +32,6 @@ PointerSlots::~PointerSlots()
     delete[] items_;
 }
 
-void* PointerSlots::element(int index) const
-{
-    return index >= 0 && index < count_ ? items_[index] : nullptr;
-}
-
 void* PointerSlots::slot(int index) const
 {
     return index >= 0 && index < capacity_ ? items_[index] : nullptr;
@@ -104,15 +99,6 @@ void PointerSlots::removeAt(int index)
         return;
     std::memmove(items_ + index, items_ + index + 1, static_cast<size_t>(count_ - index - 1) * sizeof(void*));
     --count_;
-}
-
-void* PointerSlots::setElement(int index, void* element)
-{
-    if (index < 0 || index >= count_)
-        return nullptr;
-    void* previous = items_[index];
-    items_[index] = element;
-    return previous;
 }
 
 bool PointerSlots::growForIndex(int index)

@@ -19,7 +19,7 @@ public:
     float loadFactor() const { return loadFactor_; }
 
     // Element at index, null outside [0, count).
-    void* element(int index) const;
+    void* element(int index) const { return index >= 0 && index < count_ ? items_[index] : nullptr; }
     // Any slot, null outside [0, capacity): the sparse-table use of CXArray.
     void* slot(int index) const;
 
@@ -32,7 +32,14 @@ public:
     void removeAt(int index);
     void removeAll() { count_ = 0; }
     // Writes a slot below count; null and no change elsewhere.
-    void* setElement(int index, void* element);
+    void* setElement(int index, void* element)
+    {
+        if (index < 0 || index >= count_)
+            return nullptr;
+        void* previous = items_[index];
+        items_[index] = element;
+        return previous;
+    }
     // Writes any slot, growing the capacity until the index lies within the load; count stays.
     void* setSlot(int index, void* element);
     // Inserts at an index within [0, count] (clamped), moving the later elements up.

@@ -101,7 +101,7 @@ void CMC_Behaviour::parseLines()
     discardLines(false);
     if (code_.getLength() == 0)
         return;
-    auto lines = std::make_shared<LineList>(CMC_Behaviour_Entry::getCodeLines(this, code_));
+    auto lines = CMC_Shared<LineList>::make(CMC_Behaviour_Entry::getCodeLines(this, code_));
     if (!lines->empty())
         lines_ = std::move(lines);
 }
@@ -109,7 +109,7 @@ void CMC_Behaviour::parseLines()
 void CMC_Behaviour::discardLines(bool wholeContainer)
 {
     lineView_.clear();
-    if (lines_ == nullptr)
+    if (!lines_)
         return;
     for (const auto& line : *lines_)
         line->releaseTempBeh(!wholeContainer);
@@ -130,7 +130,7 @@ void CMC_Behaviour::serialize(CXArchive* archive)
 
 CMC_Behaviour_Entry** CMC_Behaviour::getLines()
 {
-    if (lines_ == nullptr)
+    if (!lines_)
         return nullptr;
     if (lineView_.empty()) {
         for (const auto& line : *lines_)
@@ -142,13 +142,13 @@ CMC_Behaviour_Entry** CMC_Behaviour::getLines()
 
 int CMC_Behaviour::getLineCount() const
 {
-    return lines_ != nullptr ? static_cast<int>(lines_->size()) : 0;
+    return lines_ ? static_cast<int>(lines_->size()) : 0;
 }
 
 void CMC_Behaviour::setParams(CXArray* parameters)
 {
     CXString filled = CMC_CodeText::fillParams(originalCode_, parameters);
-    if (filled == code_ && lines_ != nullptr)
+    if (filled == code_ && lines_)
         return;
     code_ = filled;
     parseLines();
@@ -171,7 +171,7 @@ bool CMC_Behaviour::conditionHolds()
 
 bool CMC_Behaviour::run(CMC_Object* object, CXArray* parameters, bool checkCondition)
 {
-    if (!enabled_ || lines_ == nullptr)
+    if (!enabled_ || !lines_)
         return false;
     CMC_NestingGuard guard(CMC_NestingGuard::RUNNING, "behaviour");
     if (!guard.entered())
@@ -179,20 +179,16 @@ bool CMC_Behaviour::run(CMC_Object* object, CXArray* parameters, bool checkCondi
     CMC_ObjectRef self(this);
     if (checkCondition && !conditionHolds())
         return false;
-    if (!self.isAlive() || lines_ == nullptr)
+    if (!self.isAlive() || !lines_)
         return false;
 
     // The lines may be replaced or this behaviour deleted by what they call: keep them for the run.
-    std::shared_ptr<LineList> lines = lines_;
+    CMC_Shared<LineList> lines = lines_;
     CMC_ObjectRef owner(object);
     int stop = 0;
     for (const auto& line : *lines) {
-        CMC_Variable* result = line->run(owner.get(), parameters);
-        stop = script::stopCodeOf(result);
-        if (stop != 0)
-            break;
-        CMC_Behaviour_Entry::releaseValue(result);
-        if (!self.isAlive() || CMC_NestingGuard::unwinding())
+        stop = script::stopCodeOf(line->runForEffect(owner.get(), parameters));
+        if (stop != 0 || !self.isAlive() || CMC_NestingGuard::unwinding())
             break;
     }
     if (self.isAlive())

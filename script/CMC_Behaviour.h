@@ -2,6 +2,7 @@
 
 #include "foundation/CTimerNotificator.h"
 #include "script/CMC_Object.h"
+#include "script/CMC_Shared.h"
 #include "script/CRunnableBehaviour.h"
 
 #include <memory>
@@ -122,7 +123,7 @@ private:
     CMC_ObjectRef condition_;
     // Shared with the runs under way, so lines discarded during a run (setParams, done, deletion
     // of this behaviour) live until the run has left them.
-    std::shared_ptr<LineList> lines_;
+    CMC_Shared<LineList> lines_;
     std::vector<CMC_Behaviour_Entry*> lineView_;
     int tickCounter_ = 0;
     int tickLimit_ = 0;

@@ -6,6 +6,7 @@
 #include "script/CMC_Cast.h"
 #include "script/CMC_CodeText.h"
 #include "script/CMC_Expression.h"
+#include "script/CMC_LineConstant.h"
 #include "script/CMC_NestingGuard.h"
 #include "script/CMC_ObjectsContainer.h"
 #include "script/CMC_Runner.h"
@@ -17,6 +18,8 @@
 #include "script/CMC_VariableFactory.h"
 #include "script/CMC_WatchedValue.h"
 #include "script/OwnedValue.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -64,51 +67,114 @@ CMC_Behaviour* makeAnonymousBehaviour(CMC_ObjectsContainer* container, const cha
 
 } // namespace
 
-// One argument: a value known at parse time (owned by the line, or a container's variable held
-// weakly), or a nested line, or a text filled with the run's parameters and read at run time.
+// One argument. A value known at parse time is owned by the line (an expression, the name of an
+// anonymous behaviour, a value of the line's own for a missing &VARIABLE) or is a container's
+// variable held weakly (&VARIABLE); a bare name or literal is a constant; anything else is a nested
+// line, or a text filled with the run's parameters and read at run time.
 struct CMC_Behaviour_Entry::Slot {
-    std::unique_ptr<CMC_Behaviour_Entry> nested;
-    CXString filledText;
-    bool filledAtRun = false;
-    CMC_Owned<CMC_Variable> owned;
-    CMC_ObjectRef bound;
-    CXString boundName;
-    CMC_Ref<CMC_Behaviour> anonymous;
+    enum class Kind : uint8_t { OWNED, BOUND, CONSTANT, NESTED, FILLED };
+
+    Kind kind = Kind::OWNED;
     bool anonymousTakesParameters = false;
-    // A literal argument: its line passes the literal itself.
-    bool constant = false;
+    bool ownedExpression = false;
+    CMC_Owned<CMC_Variable> owned;
+    CMC_Ref<CMC_Behaviour> anonymous;
+    CMC_ObjectRef bound;
+    std::unique_ptr<CMC_LineConstant> constant;
+    std::unique_ptr<CMC_Behaviour_Entry> nested;
+    // The variable's name (BOUND) or the text to fill (FILLED).
+    std::unique_ptr<CXString> text;
 
-    bool evaluatedAtRun() const { return nested != nullptr || filledAtRun; }
+    bool evaluatedAtRun() const { return kind == Kind::CONSTANT || kind == Kind::NESTED || kind == Kind::FILLED; }
+    // Whether the run keeps the slot's value watched: evaluated ones, and variables held weakly,
+    // which a later slot may delete.
+    bool watchesValue() const { return kind != Kind::OWNED; }
 
-    CMC_Variable* parseTimeValue(CMC_ObjectsContainer* container)
+    CMC_Variable* boundValue(CMC_ObjectsContainer* container)
     {
-        if (owned != nullptr)
-            return owned.get();
         if (CMC_Object* alive = bound.get())
             return static_cast<CMC_Variable*>(alive);
-        if (boundName.getLength() == 0 || container == nullptr)
+        if (container == nullptr)
             return nullptr;
         // The variable was replaced or deleted since: take the one that holds the name now.
-        CMC_Variable* variable = container->getVariable(boundName);
+        CMC_Variable* variable = container->getVariable(*text);
         if (variable != nullptr && !variable->isTemporary())
             bound = variable;
         return variable;
     }
 };
 
-// What one run made: values it must delete after the call, by slot.
+// The arguments of a call line: what the runner is given, one value per slot.
+struct CMC_Behaviour_Entry::Arguments {
+    explicit Arguments(int count) : values(vectorCapacityFor(count), 0.75f)
+    {
+        slots.reserve(static_cast<size_t>(count));
+        watched.reserve(static_cast<size_t>(count));
+    }
+
+    // A vector holding `count` values without growing.
+    static int vectorCapacityFor(int count)
+    {
+        // A vector doubles once its count passes three quarters of its capacity.
+        return count + count / 3 + 2;
+    }
+
+    std::vector<Slot> slots;
+    CXVector values;
+    // The values a run gave the slots, which later slots and the call itself may delete.
+    std::vector<CMC_WatchedValue> watched;
+    // Whether evaluating a slot may run script (which may delete what earlier slots gave).
+    bool runsScript = false;
+    // The nested lines by slot, made when asked for.
+    std::unique_ptr<CXVector> nestedView;
+};
+
+// What a value line ([expr], NAME, 12, "text") holds.
+struct CMC_Behaviour_Entry::ValueForm {
+    // The bare name or literal (any value line without "$").
+    std::unique_ptr<CMC_LineConstant> constant;
+    // An expression without "$", made once.
+    CMC_Owned<CMC_Expression> expression;
+    // The text filled with the run's parameters (lines with "$").
+    CXString filled;
+};
+
+// The source of an indirect call's object name (*NAME^M, *[expr]^M).
+struct CMC_Behaviour_Entry::Indirect {
+    CMC_ObjectRef source;
+    CMC_Owned<CMC_Expression> expression;
+};
+
+// Where one run keeps the argument values: the line's own slots, or for a line run again from
+// inside its own call (recursion) storage of its own, so that the outer run keeps its values.
 struct CMC_Behaviour_Entry::RunFrame {
     struct Made {
         int slot;
         CMC_Object* value;
         CMC_ObjectRef behaviour;
     };
-    CXVector* values = nullptr;
-    std::unique_ptr<CXVector> ownValues;
-    // The values of the evaluated slots, which later slots and the call itself may delete.
-    std::vector<CMC_WatchedValue>* watched = nullptr;
-    std::vector<CMC_WatchedValue> ownWatched;
-    std::vector<Made> made;
+    // The storage of a run inside the line's own call.
+    struct Own {
+        explicit Own(size_t count) : values(Arguments::vectorCapacityFor(static_cast<int>(count)), 0.75f), watched(count)
+        {
+            for (size_t i = 0; i < count; ++i)
+                values.add(static_cast<CXObject*>(nullptr));
+        }
+        CXVector values;
+        std::vector<CMC_WatchedValue> watched;
+    };
+
+    RunFrame(Arguments& arguments, bool nested)
+        : values(&arguments.values), slots(arguments.slots), watched(arguments.watched.data()), nested(nested)
+    {
+        if (!nested)
+            return;
+        own = std::make_unique<Own>(slots.size());
+        values = &own->values;
+        watched = own->watched.data();
+    }
+
+    void setValue(int slot, CMC_Variable* value) { values->store(slot, value); }
 
     const Made* madeFor(int slot) const
     {
@@ -118,6 +184,13 @@ struct CMC_Behaviour_Entry::RunFrame {
         }
         return nullptr;
     }
+
+    CXVector* values;
+    std::vector<Slot>& slots;
+    CMC_WatchedValue* watched;
+    const bool nested;
+    std::unique_ptr<Own> own;
+    std::vector<Made> made;
 };
 
 int CMC_Behaviour_Entry::nextAnonymousNumber()
@@ -130,11 +203,15 @@ int CMC_Behaviour_Entry::nextAnonymousNumber()
 // ---- parsing ----------------------------------------------------------------------------------
 
 CMC_Behaviour_Entry::CMC_Behaviour_Entry(CMC_Behaviour* behaviour, const CXString& line)
-    : CMC_Object(CXString("code"), kType), line_(CMC_CodeText::trimmed(line)), behaviour_(behaviour),
+    : CMC_Object(CXString("code"), kType), behaviour_(behaviour),
       container_(behaviour != nullptr ? behaviour->getScene() : nullptr)
 {
-    if (line_.lastChar() == ';')
-        line_ = line_.Left(line_.getLength() - 1);
+    CXString trimmed = CMC_CodeText::trimmed(line);
+    int length = trimmed.getLength();
+    if (trimmed.lastChar() == ';')
+        --length;
+    // A text just big enough: a large script keeps a great many lines.
+    line_ = CXString::fromBytes(trimmed.c_str(), length);
     CMC_NestingGuard guard(CMC_NestingGuard::PARSING, line_.c_str());
     if (guard.entered())
         parse();
@@ -144,7 +221,9 @@ CMC_Behaviour_Entry::~CMC_Behaviour_Entry()
 {
     beginDestruction();
     CMC_ObjectsContainer* owner = container();
-    for (Slot& slot : slots_) {
+    if (arguments_ == nullptr)
+        return;
+    for (Slot& slot : arguments_->slots) {
         CMC_Behaviour* anonymous = slot.anonymous.get();
         if (release_ && anonymous != nullptr && owner != nullptr && owner->removeObject(anonymous))
             CMC_Object::destroy(anonymous);
@@ -164,6 +243,19 @@ CMC_ObjectsContainer* CMC_Behaviour_Entry::container() const
     return container_.get();
 }
 
+CXVector* CMC_Behaviour_Entry::getParameters() const
+{
+    if (arguments_ == nullptr)
+        return nullptr;
+    if (arguments_->nestedView == nullptr) {
+        auto view = std::make_unique<CXVector>(Arguments::vectorCapacityFor(static_cast<int>(arguments_->slots.size())), 0.75f);
+        for (const Slot& slot : arguments_->slots)
+            view->add(slot.nested.get());
+        arguments_->nestedView = std::move(view);
+    }
+    return arguments_->nestedView.get();
+}
+
 void CMC_Behaviour_Entry::parse()
 {
     int open = line_.Find('(');
@@ -180,27 +272,50 @@ void CMC_Behaviour_Entry::parse()
         parseValue();
     else
         parseCall(open);
-    constantLookup_ = lookupOf(constantName_);
 }
 
-// Settled once, so that a run does no text work on the name.
-CMC_Behaviour_Entry::ConstantLookup CMC_Behaviour_Entry::lookupOf(const CXString& name)
+void CMC_Behaviour_Entry::setNames(int objectStart, int objectEnd, int methodStart, int methodEnd)
 {
-    if (CMC_CodeText::hasParameterMark(name))
-        return name.startsWith("[") ? ConstantLookup::FILLED_EXPRESSION : ConstantLookup::FILLED_NAME;
-    return holds(name, '|') ? ConstantLookup::FIELD : ConstantLookup::VARIABLE;
+    objectStart_ = objectStart;
+    objectEnd_ = std::max(objectStart, objectEnd);
+    methodStart_ = methodStart;
+    methodEnd_ = std::max(methodStart, methodEnd);
+    methodHasParameter_ = CMC_CodeText::hasParameterMark(methodName());
+}
+
+CXString CMC_Behaviour_Entry::objectName() const
+{
+    return CXString::fromBytes(line_.c_str() + objectStart_, objectEnd_ - objectStart_);
+}
+
+CXString CMC_Behaviour_Entry::methodName() const
+{
+    return CXString::fromBytes(line_.c_str() + methodStart_, methodEnd_ - methodStart_);
+}
+
+const CXString& CMC_Behaviour_Entry::runObjectName()
+{
+    if (runNames_ == nullptr)
+        runNames_.reset(new CXString[2]{objectName(), methodName()});
+    return runNames_[0];
+}
+
+const CXString& CMC_Behaviour_Entry::runMethodName()
+{
+    runObjectName();
+    return runNames_[1];
 }
 
 void CMC_Behaviour_Entry::parseStatement(int open)
 {
     form_ = Form::STATEMENT;
-    methodName_ = line_.Mid(1, open < 0 ? line_.getLength() : open);
+    setNames(0, 0, 1, open < 0 ? line_.getLength() : open);
     CMC_Behaviour* behaviour = behaviour_.get();
     object_ = behaviour;
     runner_ = CMC_RunnerFactory::getRunner(script::TYPE_STATEMENTS);
     if (runner_ == nullptr && behaviour != nullptr)
         runner_ = behaviour->getRunner();
-    method_ = runner_ != nullptr ? runner_->resolveMethod(methodName_) : -1;
+    method_ = runner_ != nullptr ? runner_->resolveMethod(methodName()) : -1;
     parseArguments(open);
 }
 
@@ -217,12 +332,13 @@ void CMC_Behaviour_Entry::parseReference(int)
     if (caret < 0)
         caret = line_.getLength();
     int open = line_.Find('(', caret);
-    objectName_ = line_.Mid(1, caret);
-    methodName_ = line_.Mid(caret + 1, open < 0 ? line_.getLength() : open);
-    if (objectName_.startsWith("[")) {
-        ownSource_.reset(new CMC_Expression(container(), CMC_CodeText::inner(objectName_)));
+    setNames(1, caret, std::min(caret + 1, line_.getLength()), open < 0 ? line_.getLength() : open);
+    const CXString name = objectName();
+    indirect_ = std::make_unique<Indirect>();
+    if (name.startsWith("[")) {
+        indirect_->expression.reset(new CMC_Expression(container(), CMC_CodeText::inner(name)));
     } else if (CMC_ObjectsContainer* owner = container()) {
-        indirectSource_ = owner->getObject(objectName_);
+        indirect_->source = owner->getObject(name);
     }
     parseArguments(open);
 }
@@ -231,51 +347,46 @@ void CMC_Behaviour_Entry::parseThis(int open)
 {
     form_ = Form::THIS_OBJECT;
     this_ = true;
-    methodName_ = line_.Mid(5, open < 0 ? line_.getLength() : open);
+    setNames(0, 0, 5, open < 0 ? line_.getLength() : open);
     parseArguments(open);
 }
 
 void CMC_Behaviour_Entry::parseExpression()
 {
     form_ = Form::EXPRESSION;
+    value_ = std::make_unique<ValueForm>();
     CXString text = CMC_CodeText::inner(line_);
     if (CMC_CodeText::hasParameterMark(text)) {
-        constantName_ = CXString("[") + text + "]";
+        constantLookup_ = ConstantLookup::FILLED_EXPRESSION;
+        value_->filled = CXString("[") + text + "]";
         return;
     }
-    constantName_ = "XXX";
-    ownExpression_.reset(new CMC_Expression(container(), text));
+    value_->expression.reset(new CMC_Expression(container(), text));
 }
 
 void CMC_Behaviour_Entry::parseValue()
 {
     form_ = Form::VALUE;
-    constantName_ = line_;
-    CMC_ObjectsContainer* owner = container();
-    CMC_Object* found = owner != nullptr && !holds(line_, '$') ? owner->getObject(line_) : nullptr;
-    // An object that is not a variable (an ANIMO, a behaviour ...) stands for its name: a STRING,
-    // which is what the literal of the line gives.
-    if (found != nullptr && !found->isTemporary() && dynamic_cast<CMC_Variable*>(found) != nullptr) {
-        constantObject_ = found;
-        constantName_ = found->getName();
+    value_ = std::make_unique<ValueForm>();
+    if (CMC_CodeText::hasParameterMark(line_)) {
+        constantLookup_ = ConstantLookup::FILLED_NAME;
+        value_->filled = line_;
+        return;
     }
-    if (!holds(line_, '$')) {
-        literal_.reset(ownedLiteral(line_));
-        if (literal_ != nullptr)
-            literal_->markAsLineConstant();
-    }
+    constantLookup_ = holds(line_, '|') ? ConstantLookup::FIELD : ConstantLookup::VARIABLE;
+    value_->constant = std::make_unique<CMC_LineConstant>(container(), line_);
 }
 
 void CMC_Behaviour_Entry::parseCall(int open)
 {
     form_ = Form::CALL;
     int caret = line_.Find('^');
-    objectName_ = line_.Left(caret);
-    methodName_ = line_.Mid(caret + 1, open < 0 ? line_.getLength() : open);
-    if (CMC_CodeText::hasParameterMark(objectName_))
+    setNames(0, caret, caret + 1, open < 0 ? line_.getLength() : open);
+    const CXString name = objectName();
+    if (CMC_CodeText::hasParameterMark(name))
         lateObject_ = true;
     else
-        bindObject(findNamed(container(), objectName_));
+        bindObject(findNamed(container(), name));
     parseArguments(open);
 }
 
@@ -286,12 +397,11 @@ void CMC_Behaviour_Entry::bindObject(CMC_Object* found)
         return;
     object_ = found;
     runner_ = CMC_RunnerFactory::getRunnerFor(found);
-    method_ = runner_ != nullptr ? runner_->resolveMethod(methodName_) : -1;
+    method_ = runner_ != nullptr ? runner_->resolveMethod(methodName()) : -1;
 }
 
 void CMC_Behaviour_Entry::parseArguments(int open)
 {
-    methodHasParameter_ = CMC_CodeText::hasParameterMark(methodName_);
     if (open < 0)
         return;
     const CXString argumentText = line_.Mid(open + 1, line_.getLength() - 1);
@@ -299,20 +409,9 @@ void CMC_Behaviour_Entry::parseArguments(int open)
         return;
     std::vector<CXString> pieces = CMC_CodeText::splitArguments(argumentText);
     std::erase_if(pieces, [](const CXString& piece) { return piece.getLength() == 0; });
-    // Vectors that hold the arguments without growing: a code of many lines keeps one per line.
-    const int capacity = vectorCapacityFor(static_cast<int>(pieces.size()));
-    values_ = std::make_unique<CXVector>(capacity, 0.75f);
-    nestedView_ = std::make_unique<CXVector>(capacity, 0.75f);
-    slots_.reserve(pieces.size());
-    watched_.reserve(pieces.size());
+    arguments_ = std::make_unique<Arguments>(static_cast<int>(pieces.size()));
     for (const CXString& piece : pieces)
         parseArgument(piece);
-}
-
-int CMC_Behaviour_Entry::vectorCapacityFor(int count)
-{
-    // A vector doubles once its count passes three quarters of its capacity.
-    return count + count / 3 + 2;
 }
 
 void CMC_Behaviour_Entry::parseArgument(const CXString& piece)
@@ -323,37 +422,48 @@ void CMC_Behaviour_Entry::parseArgument(const CXString& piece)
     bool lineLike = piece.startsWith("@") || parameterMark || holds(piece, '^');
     if (piece.startsWith("[") && !parameterMark) {
         slot.owned.reset(new CMC_Expression(owner, CMC_CodeText::inner(piece)));
+        slot.ownedExpression = true;
     } else if (lineLike && isQuotedOrPlainCode(piece) && owner != nullptr) {
         CMC_Behaviour* anonymous = makeAnonymousBehaviour(owner, "temp_", codeBetweenBraces(piece));
         slot.anonymous = anonymous;
         slot.owned.reset(new CMC_String(CXString("temp"), anonymous != nullptr ? anonymous->getName() : CXString()));
         slot.anonymousTakesParameters = parameterMark;
     } else if (lineLike && parameterMark) {
-        slot.filledText = piece;
-        slot.filledAtRun = true;
+        slot.kind = Slot::Kind::FILLED;
+        slot.text = std::make_unique<CXString>(piece);
     } else if (!lineLike && piece.startsWith("&")) {
         CXString name = piece.Right(1);
         CMC_Variable* variable = owner != nullptr ? owner->getVariable(name) : nullptr;
         if (variable != nullptr && !variable->isTemporary()) {
+            slot.kind = Slot::Kind::BOUND;
             slot.bound = variable;
-            slot.boundName = name;
+            slot.text = std::make_unique<CXString>(name);
         } else if (variable != nullptr) {
             // A variable of the current run only: looked up by name at each run, still itself.
+            slot.kind = Slot::Kind::NESTED;
             slot.nested = std::make_unique<CMC_Behaviour_Entry>(behaviour_.get(), name);
         } else {
             // No such variable: the callee gets a value of its own that lives with the line.
             slot.owned.reset(ownedLiteral(name));
         }
     } else {
-        slot.nested = std::make_unique<CMC_Behaviour_Entry>(behaviour_.get(), piece);
-        slot.constant = slot.nested->isConstantLine();
+        auto line = std::make_unique<CMC_Behaviour_Entry>(behaviour_.get(), piece);
+        if (line->isConstantLine()) {
+            // A bare name or literal is passed through its constant: no line of its own is kept.
+            slot.kind = Slot::Kind::CONSTANT;
+            slot.constant = std::move(line->value_->constant);
+        } else {
+            slot.kind = Slot::Kind::NESTED;
+            slot.nested = std::move(line);
+        }
     }
     if (slot.evaluatedAtRun() || slot.anonymousTakesParameters)
         constant_ = false;
-    values_->add(slot.evaluatedAtRun() ? nullptr : slot.parseTimeValue(owner));
-    watched_.emplace_back();
-    nestedView_->add(slot.nested.get());
-    slots_.push_back(std::move(slot));
+    if (slot.kind == Slot::Kind::NESTED || slot.kind == Slot::Kind::FILLED || slot.anonymousTakesParameters)
+        arguments_->runsScript = true;
+    arguments_->values.add(slot.kind == Slot::Kind::OWNED ? slot.owned.get() : nullptr);
+    arguments_->slots.push_back(std::move(slot));
+    arguments_->watched.emplace_back();
 }
 
 // ---- running ----------------------------------------------------------------------------------
@@ -367,13 +477,23 @@ CMC_Variable* CMC_Behaviour_Entry::run(CMC_Object* object, CXArray* parameters)
     case Form::EXPRESSION:
         return runValue(parameters);
     default:
-        return runCall(object, parameters);
+        return runCall(object, parameters, true);
     }
+}
+
+CMC_Variable* CMC_Behaviour_Entry::runForEffect(CMC_Object* object, CXArray* parameters)
+{
+    const bool callForm = form_ != Form::INERT && form_ != Form::VALUE && form_ != Form::EXPRESSION;
+    CMC_Variable* result = callForm ? runCall(object, parameters, false) : run(object, parameters);
+    if (script::isStopCode(result))
+        return result;
+    releaseValue(result);
+    return nullptr;
 }
 
 CMC_Variable* CMC_Behaviour_Entry::runForReading(CMC_Object* object, CXArray* parameters)
 {
-    return isConstantLine() ? constantArgument() : run(object, parameters);
+    return isConstantLine() ? value_->constant->get(container()) : run(object, parameters);
 }
 
 CMC_Object* CMC_Behaviour_Entry::findNamed(CMC_ObjectsContainer* container, const CXString& name)
@@ -394,79 +514,45 @@ CMC_Variable* CMC_Behaviour_Entry::literalCopy(const CXString& text)
 
 CMC_Variable* CMC_Behaviour_Entry::runValue(CXArray* parameters)
 {
-    if (ownExpression_ != nullptr)
-        return ownExpression_.get();
-    if (CMC_Object* bound = constantObject_.get())
-        return static_cast<CMC_Variable*>(bound);
+    ValueForm& form = *value_;
+    if (form.expression != nullptr)
+        return form.expression.get();
     CMC_ObjectsContainer* owner = container();
-    CMC_Variable* value = nullptr;
     switch (constantLookup_) {
     case ConstantLookup::VARIABLE:
-        value = variableNamed(owner);
-        break;
-    case ConstantLookup::FIELD:
-        value = CMC_Variable::from(findNamed(owner, constantName_));
-        break;
+        return form.constant->getCopy(owner);
+    case ConstantLookup::FIELD: {
+        if (CMC_Variable* bound = form.constant->bound())
+            return bound;
+        CMC_Variable* field = CMC_Variable::from(findNamed(owner, form.constant->name()));
+        return field != nullptr ? field : CMC_VariableFactory::copyVariable(form.constant->literal());
+    }
     case ConstantLookup::FILLED_EXPRESSION:
-        return runFilledExpression(CMC_CodeText::fillParams(constantName_, parameters));
+        return runFilledExpression(CMC_CodeText::fillParams(form.filled, parameters));
     case ConstantLookup::FILLED_NAME: {
-        CXString filled = CMC_CodeText::fillParams(constantName_, parameters);
-        value = owner != nullptr ? owner->getVariable(filled) : nullptr;
-        if (value == nullptr)
-            value = literalCopy(filled);
-        break;
+        CXString filled = CMC_CodeText::fillParams(form.filled, parameters);
+        CMC_Variable* value = owner != nullptr ? owner->getVariable(filled) : nullptr;
+        return value != nullptr ? value : literalCopy(filled);
     }
     }
-    if (value == nullptr)
-        value = literal_ != nullptr ? CMC_VariableFactory::copyVariable(literal_.get()) : literalCopy(line_);
-    return value;
+    return nullptr;
 }
 
 bool CMC_Behaviour_Entry::isConstantLine() const
 {
-    return form_ == Form::VALUE && literal_ != nullptr && constantLookup_ == ConstantLookup::VARIABLE;
-}
-
-// The same choice as runValue's, without the copy of the literal.
-CMC_Variable* CMC_Behaviour_Entry::constantArgument()
-{
-    if (CMC_Object* bound = constantObject_.get())
-        return static_cast<CMC_Variable*>(bound);
-    if (CMC_Variable* named = variableNamed(container()))
-        return named;
-    // The parsed value is kept for putting it back only once the literal is handed out: most lines
-    // of a large script never run.
-    if (pristine_ == nullptr)
-        pristine_.reset(script::ownedCopy(literal_.get()));
-    return literal_.get();
-}
-
-void CMC_Behaviour_Entry::restoreConstant()
-{
-    if (pristine_ != nullptr && !literal_->equals(pristine_.get()))
-        literal_->set(pristine_.get());
+    return form_ == Form::VALUE && constantLookup_ == ConstantLookup::VARIABLE;
 }
 
 CMC_Variable* CMC_Behaviour_Entry::detachedResult(CMC_Variable* result, const RunFrame& frame)
 {
     if (result == nullptr || script::isStopCode(result) || result->getId() != CMC_Variable::kLineConstantId)
         return result;
-    for (size_t i = 0; i < slots_.size(); ++i) {
-        if (slots_[i].constant && (*frame.watched)[i].get() == result)
+    for (size_t i = 0; i < frame.slots.size(); ++i) {
+        const Slot& slot = frame.slots[i];
+        if (slot.kind == Slot::Kind::CONSTANT && frame.watched[i].get() == result)
             return CMC_VariableFactory::copyVariable(result);
     }
     return result;
-}
-
-// The container's variable of the constant name. Most such names are literals (a number, TRUE)
-// that never name anything: a miss is remembered until a container files a name again.
-CMC_Variable* CMC_Behaviour_Entry::variableNamed(CMC_ObjectsContainer* owner)
-{
-    if (owner == nullptr || missingSince_ == CMC_ObjectsContainer::namesEpoch())
-        return nullptr;
-    CMC_Variable* variable = owner->getVariable(constantName_);
-    missingSince_ = variable == nullptr ? CMC_ObjectsContainer::namesEpoch() : 0;
-    return variable;
 }
 
 // A "[...$n...]" line: evaluated now, its result handed over, the expression gone.
@@ -476,79 +562,82 @@ CMC_Variable* CMC_Behaviour_Entry::runFilledExpression(const CXString& filled)
     return expression->takeResult();
 }
 
-CMC_Variable* CMC_Behaviour_Entry::runCall(CMC_Object* object, CXArray* parameters)
+CMC_Variable* CMC_Behaviour_Entry::runCall(CMC_Object* object, CXArray* parameters, bool valueRead)
 {
-    RunFrame frame;
+    if (arguments_ == nullptr)
+        return call(object, parameters, nullptr, valueRead);
     // A line run again from inside its own call (recursion) must not overwrite the values of the
-    // outer run: it gets a vector of its own.
-    if (running_ > 0 && values_ != nullptr) {
-        frame.ownValues = std::make_unique<CXVector>(vectorCapacityFor(values_->getSize()), 0.75f);
-        for (int i = 0; i < values_->getSize(); ++i)
-            frame.ownValues->add(static_cast<CXObject*>(nullptr));
-        frame.values = frame.ownValues.get();
-        frame.ownWatched.resize(slots_.size());
-        frame.watched = &frame.ownWatched;
-    } else {
-        frame.values = values_.get();
-        frame.watched = &watched_;
-    }
+    // outer run: it gets storage of its own.
+    RunFrame frame(*arguments_, running_ > 0);
     ++running_;
-    refreshBoundValues(frame.values);
-    if (!constant_)
-        evaluateArguments(frame, object, parameters);
-
-    CMC_Runner* runner = nullptr;
-    bool byName = method_ == -1;
-    CMC_Object* called = findCalled(object, parameters, runner, byName);
-    CMC_Variable* result = nullptr;
-    if (called != nullptr && runner != nullptr) {
-        CMC_ObjectsContainer* owner = container();
-        if (methodHasParameter_) {
-            // A method named by a parameter is filled on every line form, not only on late objects.
-            result = runner->run(CMC_CodeText::fillParams(methodName_, parameters), called, owner, frame.values);
-        } else {
-            result = byName ? runner->run(methodName_, called, owner, frame.values) : runner->run(method_, called, owner, frame.values);
-        }
-    }
-    result = detachedResult(result, frame);
+    evaluateArguments(frame, object, parameters);
+    CMC_Variable* result = detachedResult(call(object, parameters, frame.values, valueRead), frame);
     releaseArguments(frame, result);
     --running_;
     return result;
 }
 
-void CMC_Behaviour_Entry::refreshBoundValues(CXVector* values)
+CMC_Variable* CMC_Behaviour_Entry::call(CMC_Object* object, CXArray* parameters, CXVector* values, bool valueRead)
 {
+    CMC_Runner* runner = nullptr;
+    bool byName = method_ == -1;
+    CMC_Object* called = findCalled(object, parameters, runner, byName);
+    if (called == nullptr || runner == nullptr)
+        return nullptr;
     CMC_ObjectsContainer* owner = container();
-    for (size_t i = 0; i < slots_.size(); ++i) {
-        Slot& slot = slots_[i];
-        if (!slot.evaluatedAtRun())
-            values->setAt(static_cast<int>(i), slot.parseTimeValue(owner));
-    }
+    // A method named by a parameter is filled on every line form, not only on late objects.
+    if (methodHasParameter_)
+        return runner->run(CMC_CodeText::fillParams(runMethodName(), parameters), called, owner, values);
+    if (byName)
+        return runner->run(runMethodName(), called, owner, values);
+    return valueRead ? runner->run(method_, called, owner, values) : runner->runForEffect(method_, called, owner, values);
 }
 
 void CMC_Behaviour_Entry::evaluateArguments(RunFrame& frame, CMC_Object* object, CXArray* parameters)
 {
-    for (size_t i = 0; i < slots_.size(); ++i) {
-        Slot& slot = slots_[i];
-        int index = static_cast<int>(i);
-        if (slot.constant && frame.ownValues == nullptr) {
+    CMC_ObjectsContainer* owner = container();
+    // Slots that run script may delete the values of earlier slots: those are read once all have run.
+    const bool deferred = arguments_->runsScript;
+    CMC_WatchedValue* watched = frame.watched;
+    int index = 0;
+    for (Slot& slot : frame.slots) {
+        CMC_WatchedValue& value = watched[index];
+        switch (slot.kind) {
+        case Slot::Kind::OWNED:
+            frame.setValue(index, slot.owned.get());
+            if (slot.anonymousTakesParameters) {
+                // From the original code on every run, so each run sees its own parameters.
+                if (CMC_Behaviour* anonymous = slot.anonymous.get())
+                    anonymous->setParams(parameters);
+            }
+            ++index;
+            continue;
+        case Slot::Kind::BOUND:
+            value.set(slot.boundValue(owner));
+            break;
+        case Slot::Kind::CONSTANT:
             // A line run again inside its own call passes copies: the outer call holds the literal.
-            (*frame.watched)[i].set(slot.nested->constantArgument());
-        } else if (slot.nested != nullptr) {
-            (*frame.watched)[i].set(script::valueOnly(slot.nested->run(object, parameters)));
-        } else if (slot.filledAtRun) {
-            CXString filled = CMC_CodeText::fillParams(slot.filledText, parameters);
-            (*frame.watched)[i].set(evaluateFilled(frame, index, filled, object, parameters));
-        } else if (slot.anonymousTakesParameters) {
-            // From the original code on every run, so each run sees its own parameters.
-            if (CMC_Behaviour* anonymous = slot.anonymous.get())
-                anonymous->setParams(parameters);
+            value.set(frame.nested ? slot.constant->getCopy(owner) : slot.constant->get(owner));
+            break;
+        case Slot::Kind::NESTED:
+            value.set(script::valueOnly(slot.nested->run(object, parameters)));
+            break;
+        case Slot::Kind::FILLED:
+            value.set(evaluateFilled(frame, index, CMC_CodeText::fillParams(*slot.text, parameters), object, parameters));
+            break;
         }
+        if (!deferred)
+            frame.setValue(index, value.get());
+        ++index;
     }
+    if (!deferred)
+        return;
     // Only now, when every slot has run, can the values be trusted for the call.
-    for (size_t i = 0; i < slots_.size(); ++i) {
-        if (slots_[i].evaluatedAtRun())
-            frame.values->setAt(static_cast<int>(i), (*frame.watched)[i].get());
+    index = 0;
+    for (const Slot& slot : frame.slots) {
+        if (slot.watchesValue())
+            frame.setValue(index, watched[index].get());
+        ++index;
     }
 }
 
@@ -578,44 +667,74 @@ CMC_Variable* CMC_Behaviour_Entry::evaluateFilled(RunFrame& frame, int slot, con
 
 void CMC_Behaviour_Entry::releaseArguments(RunFrame& frame, CMC_Variable* result)
 {
-    CMC_ObjectsContainer* owner = container();
-    for (size_t i = 0; i < slots_.size(); ++i) {
-        Slot& slot = slots_[i];
-        int index = static_cast<int>(i);
-        if (!slot.evaluatedAtRun()) {
+    CMC_WatchedValue* watched = frame.watched;
+    int index = 0;
+    for (Slot& slot : frame.slots) {
+        switch (slot.kind) {
+        case Slot::Kind::OWNED:
             // Parse-time values stay; an expression the line owns forgets its last result, unless
             // that very value is what the call gave back.
-            CMC_Variable* owned = slot.owned.get();
-            if (owned != nullptr && owned->getType() == script::TYPE_EXPRESSION) {
-                auto* expression = static_cast<CMC_Expression*>(owned);
+            if (slot.ownedExpression) {
+                auto* expression = static_cast<CMC_Expression*>(slot.owned.get());
                 if (expression->getResult() != result)
                     expression->flush();
             }
-            continue;
+            break;
+        case Slot::Kind::BOUND:
+            // The container's variable stays as it is.
+            watched[index].reset();
+            break;
+        case Slot::Kind::CONSTANT: {
+            CMC_Variable* value = watched[index].get();
+            const bool literal = slot.constant->isLiteral(value);
+            if (literal || isPlainDeclared(value)) {
+                // Nothing to give back: the literal only takes back its parsed value.
+                watched[index].reset();
+                frame.setValue(index, nullptr);
+                if (literal)
+                    slot.constant->restore();
+                break;
+            }
+            releaseRunValue(frame, index, result);
+            break;
         }
-        // Null when the call deleted it.
-        CMC_Variable* value = (*frame.watched)[i].get();
-        (*frame.watched)[i].reset();
-        frame.values->setAt(index, nullptr);
-        if (slot.constant && value != nullptr && value->getId() == CMC_Variable::kLineConstantId) {
-            slot.nested->restoreConstant();
-            continue;
+        default:
+            releaseRunValue(frame, index, result);
+            break;
         }
-        if (const RunFrame::Made* made = frame.madeFor(index)) {
-            CMC_Object* behaviour = made->behaviour.get();
-            if (behaviour != nullptr && owner != nullptr && owner->removeObject(behaviour))
-                CMC_Object::destroy(behaviour);
-            CMC_Object::destroy(made->value);
-            continue;
-        }
-        if (value == nullptr || value == result)
-            continue;
-        // A clone nobody holds is the line's to delete; one its container holds is not.
-        if (value->isClone() && (owner == nullptr || owner->getObject(value->getName()) != value))
-            CMC_Object::destroy(value);
-        else
-            releaseValue(value);
+        ++index;
     }
+}
+
+// A container's INTEGER, STRING, BOOL or DOUBLE that is not a clone: what releaseRunValue leaves
+// as it is.
+bool CMC_Behaviour_Entry::isPlainDeclared(const CMC_Variable* value)
+{
+    return value != nullptr && value->getId() < 0 && script::isPlainValueType(value->getType()) && !value->isClone();
+}
+
+// A value a slot got at run time, once the call is done with it.
+void CMC_Behaviour_Entry::releaseRunValue(RunFrame& frame, int index, CMC_Variable* result)
+{
+    CMC_ObjectsContainer* owner = container();
+    // Null when the call deleted it.
+    CMC_Variable* value = frame.watched[index].get();
+    frame.watched[index].reset();
+    frame.setValue(index, nullptr);
+    if (const RunFrame::Made* made = frame.madeFor(index)) {
+        CMC_Object* behaviour = made->behaviour.get();
+        if (behaviour != nullptr && owner != nullptr && owner->removeObject(behaviour))
+            CMC_Object::destroy(behaviour);
+        CMC_Object::destroy(made->value);
+        return;
+    }
+    if (value == nullptr || value == result)
+        return;
+    // A clone nobody holds is the line's to delete; one its container holds is not.
+    if (value->isClone() && (owner == nullptr || owner->getObject(value->getName()) != value))
+        CMC_Object::destroy(value);
+    else
+        releaseValue(value);
 }
 
 CMC_Object* CMC_Behaviour_Entry::findIndirect()
@@ -623,9 +742,9 @@ CMC_Object* CMC_Behaviour_Entry::findIndirect()
     CMC_ObjectsContainer* owner = container();
     if (owner == nullptr)
         return nullptr;
-    CMC_Object* source = ownSource_ != nullptr ? ownSource_.get() : indirectSource_.get();
+    CMC_Object* source = indirect_->expression != nullptr ? indirect_->expression.get() : indirect_->source.get();
     if (source == nullptr)
-        source = owner->getVariable(objectName_);
+        source = owner->getVariable(runObjectName());
     if (source == nullptr)
         return nullptr;
     return owner->getObject(getStringValue(source));
@@ -658,7 +777,7 @@ CMC_Object* CMC_Behaviour_Entry::findCalled(CMC_Object* object, CXArray* paramet
         break;
     }
     if (lateObject_) {
-        called = findNamed(owner, CMC_CodeText::fillParams(objectName_, parameters));
+        called = findNamed(owner, CMC_CodeText::fillParams(runObjectName(), parameters));
         runner = CMC_RunnerFactory::getRunnerFor(called);
         return called;
     }
@@ -668,7 +787,7 @@ CMC_Object* CMC_Behaviour_Entry::findCalled(CMC_Object* object, CXArray* paramet
     }
     // Not there at parse time, temporary, or deleted since: by name at every run.
     byName = true;
-    called = findNamed(owner, objectName_);
+    called = findNamed(owner, runObjectName());
     runner = CMC_RunnerFactory::getRunnerFor(called);
     return called;
 }

@@ -51,14 +51,17 @@ public:
     // (an operand of a condition or an expression): a literal gives the line's own constant
     // rather than a fresh temporary. Flushing that constant does nothing.
     CMC_Variable* runForReading(CMC_Object* object, CXArray* parameters);
+    // The same for a caller that drops the value (a behaviour running its lines): the stop code, or
+    // null once the value has been given back. A method may then skip making it at all.
+    CMC_Variable* runForEffect(CMC_Object* object, CXArray* parameters);
 
     CXString getLine() const { return line_; }
     // The called object bound at parse time; null when it is looked up at run time.
     CMC_Object* getObject() const { return object_.get(); }
     int getMethod() const { return method_; }
     // The nested argument lines, one slot per argument (null where the argument is a value known
-    // at parse time); null when the line has no arguments.
-    CXVector* getParameters() const { return nestedView_.get(); }
+    // at parse time, a bare name or a literal); null when the line has no arguments.
+    CXVector* getParameters() const;
     bool isReference() const { return reference_; }
     bool isThis() const { return this_; }
     bool isConstant() const { return constant_; }
@@ -81,10 +84,13 @@ public:
 
 private:
     struct Slot;
+    struct Arguments;
+    struct ValueForm;
+    struct Indirect;
     struct RunFrame;
-    enum class Form { INERT, STATEMENT, REFERENCE, THIS_OBJECT, EXPRESSION, VALUE, CALL };
+    enum class Form : uint8_t { INERT, STATEMENT, REFERENCE, THIS_OBJECT, EXPRESSION, VALUE, CALL };
     // How a value line not bound at parse time finds its value.
-    enum class ConstantLookup { VARIABLE, FIELD, FILLED_EXPRESSION, FILLED_NAME };
+    enum class ConstantLookup : uint8_t { VARIABLE, FIELD, FILLED_EXPRESSION, FILLED_NAME };
 
     void parse();
     void parseStatement(int open);
@@ -93,66 +99,63 @@ private:
     void parseExpression();
     void parseValue();
     void parseCall(int open);
+    void setNames(int objectStart, int objectEnd, int methodStart, int methodEnd);
     void parseArguments(int open);
     void parseArgument(const CXString& piece);
     void bindObject(CMC_Object* found);
 
-    static ConstantLookup lookupOf(const CXString& name);
+    // The object and method names as written in the line (call forms); empty for other forms.
+    CXString objectName() const;
+    CXString methodName() const;
+    // The same, kept once a run needs them.
+    const CXString& runObjectName();
+    const CXString& runMethodName();
+
     CMC_Variable* runValue(CXArray* parameters);
-    // A value line made of a literal: as an argument, it passes the literal itself.
+    // A value line made of a literal or a bare name: as an argument, it passes the literal itself.
     bool isConstantLine() const;
-    // What the line gives as a constant argument: a variable its text names, else the literal.
-    CMC_Variable* constantArgument();
-    // After the call: the literal takes back the value it was parsed with, should the method have
-    // changed it.
-    void restoreConstant();
-    // The call's result, unless it is one of the literals passed: a copy of that then.
-    CMC_Variable* detachedResult(CMC_Variable* result, const RunFrame& frame);
-    CMC_Variable* variableNamed(CMC_ObjectsContainer* owner);
     CMC_Variable* runFilledExpression(const CXString& filled);
-    CMC_Variable* runCall(CMC_Object* object, CXArray* parameters);
+    CMC_Variable* runCall(CMC_Object* object, CXArray* parameters, bool valueRead);
+    // Finds the called object and runs the method with the argument values.
+    CMC_Variable* call(CMC_Object* object, CXArray* parameters, CXVector* values, bool valueRead);
     void evaluateArguments(RunFrame& frame, CMC_Object* object, CXArray* parameters);
     CMC_Variable* evaluateFilled(RunFrame& frame, int slot, const CXString& filled, CMC_Object* object, CXArray* parameters);
-    void refreshBoundValues(CXVector* values);
+    // The call's result, unless it is one of the literals passed: a copy of that then.
+    CMC_Variable* detachedResult(CMC_Variable* result, const RunFrame& frame);
     void releaseArguments(RunFrame& frame, CMC_Variable* result);
+    void releaseRunValue(RunFrame& frame, int index, CMC_Variable* result);
+    static bool isPlainDeclared(const CMC_Variable* value);
     CMC_Object* findCalled(CMC_Object* object, CXArray* parameters, CMC_Runner*& runner, bool& byName);
     CMC_Object* findIndirect();
     CMC_ObjectsContainer* container() const;
 
     static CMC_Object* findNamed(CMC_ObjectsContainer* container, const CXString& name);
-    static int vectorCapacityFor(int count);
     static CMC_Variable* literalCopy(const CXString& text);
 
     CXString line_;
     CMC_Ref<CMC_Behaviour> behaviour_;
     CMC_Ref<CMC_ObjectsContainer> container_;
-    Form form_ = Form::INERT;
-    CXString objectName_;
     CMC_ObjectRef object_;
     CMC_Runner* runner_ = nullptr;
-    CXString methodName_;
     int method_ = -1;
-    std::vector<Slot> slots_;
-    std::unique_ptr<CXVector> values_;
-    std::vector<CMC_WatchedValue> watched_;
-    std::unique_ptr<CXVector> nestedView_;
+    int running_ = 0;
+    // Where the called object's and the method's names lie in the line.
+    int objectStart_ = 0;
+    int objectEnd_ = 0;
+    int methodStart_ = 0;
+    int methodEnd_ = 0;
+    Form form_ = Form::INERT;
+    ConstantLookup constantLookup_ = ConstantLookup::VARIABLE;
     bool reference_ = false;
     bool this_ = false;
     bool constant_ = true;
-    CMC_ObjectRef constantObject_;
-    CMC_Owned<CMC_Expression> ownExpression_;
-    CXString constantName_;
-    ConstantLookup constantLookup_ = ConstantLookup::VARIABLE;
-    // The names epoch of the container at which the constant name last named no variable; 0 when
-    // it must be looked up.
-    uint64_t missingSince_ = 0;
-    CMC_Owned<CMC_Variable> literal_;
-    // The literal as parsed, made when the line is first passed as a constant argument.
-    CMC_Owned<CMC_Variable> pristine_;
-    CMC_ObjectRef indirectSource_;
-    CMC_Owned<CMC_Expression> ownSource_;
     bool lateObject_ = false;
     bool methodHasParameter_ = false;
     bool release_ = true;
-    int running_ = 0;
+    // Each part is made only for the line forms that have it.
+    std::unique_ptr<Arguments> arguments_;
+    std::unique_ptr<ValueForm> value_;
+    std::unique_ptr<Indirect> indirect_;
+    // The names as texts, made on the first run that looks them up.
+    std::unique_ptr<CXString[]> runNames_;
 };

@@ -5,6 +5,7 @@
 #include "script/CMC_Behaviour.h"
 #include "script/CMC_Behaviour_Entry.h"
 #include "script/CMC_CodeText.h"
+#include "script/CMC_Integer.h"
 #include "script/CMC_NestingGuard.h"
 #include "script/CMC_ObjectsContainer.h"
 #include "script/CMC_StopCode.h"
@@ -13,6 +14,7 @@
 #include "script/CMC_WatchedValue.h"
 
 #include <string_view>
+#include <typeinfo>
 
 namespace {
 
@@ -82,8 +84,8 @@ void CMC_Condition::init()
     CMC_BasicCondition::init();
     if (!self.isAlive() || host_ == nullptr)
         return;
-    operand1_ = std::make_shared<CMC_Behaviour_Entry>(host_.get(), operand1Text_);
-    operand2_ = std::make_shared<CMC_Behaviour_Entry>(host_.get(), operand2Text_);
+    operand1_ = CMC_Shared<CMC_Behaviour_Entry>::make(host_.get(), operand1Text_);
+    operand2_ = CMC_Shared<CMC_Behaviour_Entry>::make(host_.get(), operand2Text_);
 }
 
 bool CMC_Condition::done(bool wholeContainer)
@@ -123,11 +125,11 @@ bool CMC_Condition::valid(bool raiseSignals)
 bool CMC_Condition::test(bool& silent)
 {
     // The lines stay while they run, whatever they do to this condition.
-    std::shared_ptr<CMC_Behaviour_Entry> line1 = operand1_;
-    std::shared_ptr<CMC_Behaviour_Entry> line2 = operand2_;
+    CMC_Shared<CMC_Behaviour_Entry> line1 = operand1_;
+    CMC_Shared<CMC_Behaviour_Entry> line2 = operand2_;
     // Operand 2's line may delete what operand 1 gave.
-    CMC_WatchedValue first(line1 != nullptr ? script::valueOnly(line1->runForReading(nullptr, nullptr)) : nullptr);
-    CMC_Variable* operand2 = line2 != nullptr ? script::valueOnly(line2->runForReading(nullptr, nullptr)) : nullptr;
+    CMC_WatchedValue first(line1 ? script::valueOnly(line1->runForReading(nullptr, nullptr)) : nullptr);
+    CMC_Variable* operand2 = line2 ? script::valueOnly(line2->runForReading(nullptr, nullptr)) : nullptr;
     CMC_Variable* operand1 = first.get();
     bool result = false;
     if (operand1 != nullptr && operand2 != nullptr) {
@@ -152,8 +154,41 @@ bool CMC_Condition::test(bool& silent)
     return result;
 }
 
+namespace {
+
+// The order of two integers as compare gives it.
+int orderOf(int a, int b)
+{
+    return a == b ? 0 : a < b ? -1 : 1;
+}
+
+// The test on two exact integers, which compare and equals settle on their values alone.
+bool compareIntegers(int operatorCode, int a, int b)
+{
+    switch (operatorCode) {
+    case CMC_Condition::EQUAL:
+        return a == b;
+    case CMC_Condition::NOTEQUAL:
+        return a != b;
+    case CMC_Condition::LESS:
+        return orderOf(a, b) < 0;
+    case CMC_Condition::LESSEQUAL:
+        return orderOf(a, b) < 1;
+    case CMC_Condition::GREATER:
+        return orderOf(a, b) > 0;
+    case CMC_Condition::GREATEREQUAL:
+        return orderOf(a, b) >= 0;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
 bool CMC_Condition::compareWith(int operatorCode, CMC_Variable* operand1, CMC_Variable* operand2)
 {
+    if (typeid(*operand1) == typeid(CMC_Integer) && typeid(*operand2) == typeid(CMC_Integer))
+        return compareIntegers(operatorCode, static_cast<CMC_Integer*>(operand1)->getValue(), static_cast<CMC_Integer*>(operand2)->getValue());
     switch (operatorCode) {
     case EQUAL:
         return operand1->equals(operand2);

@@ -2,6 +2,7 @@
 
 #include "script/CMC_BasicCondition.h"
 #include "script/CMC_Owned.h"
+#include "script/CMC_Shared.h"
 
 #include <memory>
 
@@ -60,8 +61,8 @@ private:
     bool test(bool& silent);
 
     CMC_Owned<CMC_Behaviour> host_;
-    std::shared_ptr<CMC_Behaviour_Entry> operand1_;
-    std::shared_ptr<CMC_Behaviour_Entry> operand2_;
+    CMC_Shared<CMC_Behaviour_Entry> operand1_;
+    CMC_Shared<CMC_Behaviour_Entry> operand2_;
     CXString operand1Text_;
     CXString operand2Text_;
     CXString operatorText_;

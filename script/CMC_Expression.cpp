@@ -37,18 +37,18 @@ bool isOperatorSign(char character)
 } // namespace
 
 CMC_Expression::CMC_Expression(CMC_ObjectsContainer* container, CMElement* element)
-    : CMC_Variable(container, element, script::TYPE_EXPRESSION), operands_(std::make_shared<Operands>()), still_(true)
+    : CMC_Variable(container, element, script::TYPE_EXPRESSION), operands_(CMC_Shared<Operands>::make()), still_(true)
 {
     if (element != nullptr) {
-        operands_->push_back(Operand{element->getPropertyValue("OPERAND1"), nullptr});
+        operands_->push_back(Operand{element->getPropertyValue("OPERAND1"), {}});
         operators_.push_back(resolveOp(element->getPropertyValue("OPERATOR")));
-        operands_->push_back(Operand{element->getPropertyValue("OPERAND2"), nullptr});
+        operands_->push_back(Operand{element->getPropertyValue("OPERAND2"), {}});
     }
     makeHost(container);
 }
 
 CMC_Expression::CMC_Expression(CMC_ObjectsContainer* container, const CXString& text)
-    : CMC_Variable("temp", script::TYPE_EXPRESSION), operands_(std::make_shared<Operands>()), still_(false)
+    : CMC_Variable("temp", script::TYPE_EXPRESSION), operands_(CMC_Shared<Operands>::make()), still_(false)
 {
     setScene(container);
     split(text);
@@ -94,7 +94,7 @@ void CMC_Expression::split(const CXString& text)
             else if (depth == 0 && isOperatorSign(character))
                 break;
         }
-        operands_->push_back(Operand{text.Mid(position, end), nullptr});
+        operands_->push_back(Operand{text.Mid(position, end), {}});
         if (end >= length)
             break;
         operators_.push_back(resolveOp(text.Mid(end, end + 1)));
@@ -109,11 +109,11 @@ void CMC_Expression::init()
     CMC_Variable::init();
     if (!self.isAlive())
         return;
-    auto parsed = std::make_shared<Operands>();
+    auto parsed = CMC_Shared<Operands>::make();
     for (const Operand& operand : *operands_) {
         Operand line{operand.text, operand.line};
-        if (line.line == nullptr && host_ != nullptr)
-            line.line = std::make_shared<CMC_Behaviour_Entry>(host_.get(), operand.text);
+        if (!line.line && host_ != nullptr)
+            line.line = CMC_Shared<CMC_Behaviour_Entry>::make(host_.get(), operand.text);
         parsed->push_back(std::move(line));
     }
     operands_ = std::move(parsed);
@@ -157,7 +157,7 @@ CMC_Variable* CMC_Expression::takeResult()
 CMC_Variable* CMC_Expression::operandValue(const Operand& operand)
 {
     // An empty operand (a leading or doubled sign) gives no value, not an empty text.
-    if (operand.line == nullptr || operand.text.getLength() == 0)
+    if (!operand.line || operand.text.getLength() == 0)
         return nullptr;
     CMC_Variable* value = script::valueOnly(operand.line->runForReading(this, nullptr));
     // An operand that is itself computed counts by its value: a copy, so that its own next
@@ -177,7 +177,7 @@ CMC_Variable* CMC_Expression::evaluate()
     if (!guard.entered())
         return nullptr;
     // Operand lines may delete or re-initialise this expression: keep the lines, watch the rest.
-    std::shared_ptr<Operands> operands = operands_;
+    CMC_Shared<Operands> operands = operands_;
     const std::vector<int>& operators = operators_;
     CMC_ObjectRef self(this);
     if (operands->empty())

@@ -2,6 +2,7 @@
 
 #include "script/CComputedValue.h"
 #include "script/CMC_Owned.h"
+#include "script/CMC_Shared.h"
 #include "script/CMC_Variable.h"
 #include "script/CMC_WatchedValue.h"
 
@@ -78,7 +79,7 @@ public:
 private:
     struct Operand {
         CXString text;
-        std::shared_ptr<CMC_Behaviour_Entry> line;
+        CMC_Shared<CMC_Behaviour_Entry> line;
     };
     using Operands = std::vector<Operand>;
 
@@ -88,7 +89,7 @@ private:
     CMC_Variable* operandValue(const Operand& operand);
 
     // Shared with evaluations under way: re-initialising during one leaves it its lines.
-    std::shared_ptr<Operands> operands_;
+    CMC_Shared<Operands> operands_;
     std::vector<int> operators_;
     CMC_Owned<CMC_Behaviour> host_;
     CMC_WatchedValue result_;

@@ -18,8 +18,21 @@ public:
     static constexpr int kMaxRunning = 100;
 
     // `what` names the work for the report.
-    CMC_NestingGuard(Kind kind, const char* what);
-    ~CMC_NestingGuard();
+    CMC_NestingGuard(Kind kind, const char* what) : kind_(kind), entered_(false)
+    {
+        if ((kind == RUNNING && runUnwinding_) || depths_[kind] >= (kind == PARSING ? kMaxParsing : kMaxRunning)) {
+            refuse(what);
+            return;
+        }
+        entered_ = true;
+        if (depths_[kind]++ == 0 && kind == RUNNING)
+            ++runsStarted_;
+    }
+    ~CMC_NestingGuard()
+    {
+        if (entered_ && --depths_[kind_] == 0 && kind_ == RUNNING)
+            runUnwinding_ = false;
+    }
     CMC_NestingGuard(const CMC_NestingGuard&) = delete;
     CMC_NestingGuard& operator=(const CMC_NestingGuard&) = delete;
 
@@ -27,12 +40,20 @@ public:
     bool entered() const { return entered_; }
 
     // True while a run that went too deep unwinds: loops and line sequences stop.
-    static bool unwinding();
-    static int depth(Kind kind);
+    static bool unwinding() { return runUnwinding_; }
+    static int depth(Kind kind) { return depths_[kind]; }
     // How many outermost guarded runs have started (wrapping): tells one run from the next.
-    static unsigned outermostRuns();
+    static unsigned outermostRuns() { return runsStarted_; }
 
 private:
+    // Past the limit: reported, and a run starts unwinding. A run already unwinding is refused
+    // without a report.
+    void refuse(const char* what);
+
+    static int depths_[2];
+    static bool runUnwinding_;
+    static unsigned runsStarted_;
+
     Kind kind_;
     bool entered_;
 };

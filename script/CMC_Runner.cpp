@@ -214,6 +214,11 @@ CMC_Variable* CMC_Runner::run(int id, CMC_Object* object, CMC_ObjectsContainer* 
     return runCommon(id, object, container, arguments);
 }
 
+CMC_Variable* CMC_Runner::runForEffect(int id, CMC_Object* object, CMC_ObjectsContainer* container, CXVector* arguments)
+{
+    return run(id, object, container, arguments);
+}
+
 CMC_Variable* CMC_Runner::runCommon(int id, CMC_Object* object, CMC_ObjectsContainer* container, CXVector* arguments)
 {
     int count = argumentCount(arguments);

@@ -59,6 +59,10 @@ public:
     virtual CMC_Variable* getParameterString(CXVector* arguments, int index);
     virtual CMC_Variable* run(int id, CMC_Object* object, CMC_ObjectsContainer* container, CXVector* arguments);
     virtual CMC_Variable* run(const CXString& name, CMC_Object* object, CMC_ObjectsContainer* container, CXVector* arguments);
+    // run for a caller that drops the value: a runner may skip making a value nobody reads and give
+    // null instead. Stop codes and values the call does not make (a container's own object) still
+    // come back. The base runs the method.
+    virtual CMC_Variable* runForEffect(int id, CMC_Object* object, CMC_ObjectsContainer* container, CXVector* arguments);
     // The identifier of the exact (case-sensitive) name; -1 when the runner has no such method.
     virtual int resolveMethod(const CXString& name);
 

@@ -102,11 +102,22 @@ int CMC_Variable_Runner::roundHundredths(double value)
 
 CMC_Variable* CMC_Variable_Runner::run(int id, CMC_Object* object, CMC_ObjectsContainer* container, CXVector* arguments)
 {
+    return runVariable(id, object, container, arguments, true);
+}
+
+CMC_Variable* CMC_Variable_Runner::runForEffect(int id, CMC_Object* object, CMC_ObjectsContainer* container, CXVector* arguments)
+{
+    return runVariable(id, object, container, arguments, false);
+}
+
+CMC_Variable* CMC_Variable_Runner::runVariable(int id, CMC_Object* object, CMC_ObjectsContainer* container, CXVector* arguments,
+                                               bool valueRead)
+{
     CMC_Variable* variable = CMC_Variable::from(object);
     if (variable == nullptr || !isVariableMethod(id))
         return CMC_Runner::run(id, object, container, arguments);
     bool done = false;
-    CMC_Variable* result = runShared(id, variable, container, arguments, done);
+    CMC_Variable* result = runShared(id, variable, container, arguments, valueRead, done);
     if (done)
         return result;
     if (id == ISUPPERLETTER && variable->getType() != script::TYPE_STRING)
@@ -125,7 +136,7 @@ CMC_Variable* CMC_Variable_Runner::run(int id, CMC_Object* object, CMC_ObjectsCo
 
 // The methods every type answers the same way, through the variable's own operations.
 CMC_Variable* CMC_Variable_Runner::runShared(int id, CMC_Variable* variable, CMC_ObjectsContainer* container,
-                                             CXVector* arguments, bool& done)
+                                             CXVector* arguments, bool valueRead, bool& done)
 {
     int count = argumentCount(arguments);
     done = true;
@@ -148,6 +159,8 @@ CMC_Variable* CMC_Variable_Runner::runShared(int id, CMC_Variable* variable, CMC
         variable->dec();
         return nullptr;
     case ADD: {
+        if (!valueRead)
+            return storeCalculated(variable, arguments, CMC_Variable::ADD);
         CMC_ObjectRef alive(variable);
         storeCalculated(variable, arguments, CMC_Variable::ADD);
         return count > 0 && alive.isAlive() ? CMC_VariableFactory::copyVariable(variable) : nullptr;

@@ -67,12 +67,16 @@ public:
     void prepareMthHashSet() override;
     using CMC_Runner::run;
     CMC_Variable* run(int id, CMC_Object* object, CMC_ObjectsContainer* container, CXVector* arguments) override;
+    // ADD stores without making the copy of the new value it gives.
+    CMC_Variable* runForEffect(int id, CMC_Object* object, CMC_ObjectsContainer* container, CXVector* arguments) override;
 
     // ROUND: truncated, plus one when the truncated hundredths are 50 or more (-2.5 gives -2).
     static int roundHundredths(double value);
 
 private:
-    CMC_Variable* runShared(int id, CMC_Variable* variable, CMC_ObjectsContainer* container, CXVector* arguments, bool& done);
+    CMC_Variable* runVariable(int id, CMC_Object* object, CMC_ObjectsContainer* container, CXVector* arguments, bool valueRead);
+    CMC_Variable* runShared(int id, CMC_Variable* variable, CMC_ObjectsContainer* container, CXVector* arguments, bool valueRead,
+                            bool& done);
     CMC_Variable* runInteger(int id, CMC_Integer* variable, CXVector* arguments);
     CMC_Variable* runDouble(int id, CMC_Double* variable, CXVector* arguments);
     CMC_Variable* runString(int id, CMC_String* variable, CXVector* arguments);

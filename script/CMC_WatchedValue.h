@@ -14,7 +14,10 @@ public:
     {
         value_ = value;
         pooled_ = value != nullptr && value->getId() >= 0;
-        ref_ = value != nullptr && !pooled_ ? CMC_ObjectRef(value) : CMC_ObjectRef();
+        if (value != nullptr && !pooled_)
+            ref_ = CMC_ObjectRef(value);
+        else
+            ref_.reset();
     }
     void reset() { set(nullptr); }
     CMC_Variable* get() const { return pooled_ || ref_.isAlive() ? value_ : nullptr; }

@@ -181,6 +181,12 @@ TEST_F(BehaviourLines, ReferencesPassTheVariableItselfOrAValueOfTheLinesOwn)
     runBehaviour("C");
     EXPECT_EQ(intOf("A"), 2 * (6 + 6 + 8));
     turn();
+    // A variable a later argument deletes reaches the method as none, never as freed memory.
+    load(declare("V", "INTEGER", "4") + behaviourText("K", "REC^CALL(&V,REC^KILL(\"V\"));"));
+    eventLog().clear();
+    runBehaviour("K");
+    EXPECT_EQ(eventLog(), std::vector<std::string>({"REC.KILL(V)", "REC.CALL(null,null)"}));
+    turn();
 }
 
 TEST_F(BehaviourLines, AnonymousCodeRunsWithTheEnclosingRunsParameters)
