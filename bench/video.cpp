@@ -17,6 +17,7 @@
 #include "platform/HeadlessDisplay.h"
 #include "platform/HeadlessHostWindow.h"
 #include "platform/ManualClock.h"
+#include "platform/VideoDecoder.h"
 #include "sound/CMovie.h"
 
 extern "C" {
@@ -108,7 +109,7 @@ void libav(benchmark::State& state)
     AVPacket* packet = av_packet_alloc();
     AVFrame* frame = av_frame_alloc();
     SwsContext* scaler = nullptr;
-    std::vector<uint8_t> pixels(size_t(kWidth) * kHeight * 2);
+    std::vector<uint8_t> pixels(size_t(kWidth) * kHeight * 2 + platform::VideoFile::PADDING_BYTES);
     uint8_t* planes[4] = {pixels.data(), nullptr, nullptr, nullptr};
     int pitches[4] = {kWidth * 2, 0, 0, 0};
     for (auto _ : state) {

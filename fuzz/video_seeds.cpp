@@ -30,6 +30,8 @@ int main(int argc, char** argv)
     seed("jpeg", aviBytes({.width = 16, .height = 16, .frames = 3, .jpeg = true}));
     seed("raw_sound", aviBytes({.width = 16, .height = 8, .frames = 3, .soundRate = 8000}));
     seed("jpeg_stereo", aviBytes({.width = 16, .height = 16, .frames = 2, .jpeg = true, .soundRate = 11025, .soundChannels = 2}));
+    // The converter writes past the end of an odd row.
+    seed("jpeg_odd_width", aviBytes({.width = 47, .height = 32, .frames = 2, .jpeg = true}));
     std::string cut = aviBytes({.width = 16, .height = 8, .frames = 3, .soundRate = 8000});
     cut.resize(cut.size() * 2 / 3);
     seed("cut_short", cut);

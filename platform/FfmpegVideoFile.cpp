@@ -3,7 +3,9 @@
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
+#include <libavutil/avstring.h>
 #include <libavutil/log.h>
+#include <libavutil/mem.h>
 #include <libswresample/swresample.h>
 #include <libswscale/swscale.h>
 }
@@ -21,6 +23,24 @@ constexpr int kPacketsPerPiece = 4096;
 constexpr AVRational kMicroseconds{1, 1000000};
 // A picture of a stream that tells no frame rate shows this long.
 constexpr int64_t kDefaultPictureUs = 40000;
+// Sound outside these rates is not played: converting it would cost far more than it is worth.
+constexpr int kLowestRate = 4000;
+constexpr int kHighestRate = 192000;
+constexpr int kMostChannels = 64;
+
+// What the games' videos were: AVI, MPEG, ASF and QuickTime files with the codecs of their time.
+// Nothing else is opened, so hostile files meet only these readers.
+constexpr const char* kContainers = "avi,mpeg,mpegts,mpegvideo,asf,mov";
+constexpr const char* kCodecs =
+    "rawvideo,mjpeg,cinepak,msvideo1,msrle,indeo2,indeo3,indeo4,indeo5,mpeg1video,mpeg2video,mpeg4,msmpeg4v1,"
+    "msmpeg4v2,msmpeg4,h263,h264,wmv1,wmv2,wmv3,vc1,svq1,svq3,qtrle,smc,rpza,"
+    "pcm_u8,pcm_s16le,pcm_s16be,pcm_s24le,pcm_alaw,pcm_mulaw,adpcm_ms,adpcm_ima_wav,adpcm_ima_qt,mp1,mp2,mp3,"
+    "gsm_ms,wmav1,wmav2,ac3,aac,qdm2";
+
+bool playableSound(int rate, int channels)
+{
+    return rate >= kLowestRate && rate <= kHighestRate && channels > 0 && channels <= kMostChannels;
+}
 
 int readBytes(void* opaque, uint8_t* buffer, int size)
 {
@@ -52,7 +72,7 @@ void silenceLibraries()
 AVCodecContext* openDecoder(const AVStream* stream)
 {
     const AVCodec* codec = avcodec_find_decoder(stream->codecpar->codec_id);
-    if (codec == nullptr)
+    if (codec == nullptr || av_match_list(codec->name, kCodecs, ',') <= 0)
         return nullptr;
     AVCodecContext* context = avcodec_alloc_context3(codec);
     if (context == nullptr)
@@ -121,6 +141,8 @@ bool FfmpegVideoFile::openContainer()
     }
     format_->pb = io_;
     format_->flags |= AVFMT_FLAG_CUSTOM_IO;
+    format_->format_whitelist = av_strdup(kContainers);
+    format_->codec_whitelist = av_strdup(kCodecs);
     // A context that fails to open is freed by the call.
     if (avformat_open_input(&format_, nullptr, nullptr, nullptr) < 0)
         return false;
@@ -158,14 +180,13 @@ void FfmpegVideoFile::openSound()
         return;
     const int channels = sound_->ch_layout.nb_channels;
     resampler_ = swr_alloc();
-    if (channels <= 0 || sound_->sample_rate <= 0 || resampler_ == nullptr) {
+    if (!playableSound(sound_->sample_rate, channels) || resampler_ == nullptr) {
         avcodec_free_context(&sound_);
         return;
     }
     soundStream_ = found;
     soundChannels_ = std::min(channels, 2);
-    const int rate = sound_->sample_rate;
-    soundRate_ = rate >= 8000 && rate <= 192000 ? rate : 44100;
+    soundRate_ = sound_->sample_rate;
 }
 
 AudioFormat FfmpegVideoFile::soundFormat() const
@@ -269,6 +290,8 @@ bool FfmpegVideoFile::receiveSound(VideoPiece& piece)
 
 bool FfmpegVideoFile::convertSound()
 {
+    if (!playableSound(soundIn_->sample_rate, soundIn_->ch_layout.nb_channels))
+        return false;
     for (int attempt = 0; attempt < 2; ++attempt) {
         av_frame_unref(soundOut_);
         av_channel_layout_default(&soundOut_->ch_layout, soundChannels_);

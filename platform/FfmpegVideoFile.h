@@ -15,11 +15,11 @@ struct SwsContext;
 
 namespace platform {
 
-// A video opened by FFmpeg: the best picture stream and, when one decodes, the best sound track,
-// read packet by packet from the byte source. Pictures are scaled and converted by libswscale,
-// sound is brought to interleaved 16-bit frames of one or two channels by libswresample. Frames
-// that do not decode are passed over; reading ends when the container ends or a few thousand
-// packets in a row gave nothing.
+// A video opened by FFmpeg, among the containers and codecs of the games' time only: the best
+// picture stream and, when one decodes, the best sound track, read packet by packet from the byte
+// source. Pictures are scaled and converted by libswscale, sound is brought to interleaved 16-bit
+// frames of one or two channels by libswresample. Frames that do not decode are passed over;
+// reading ends when the container ends or a few thousand packets in a row gave nothing.
 class FfmpegVideoFile final : public VideoFile {
 public:
     // Null when the bytes hold no container FFmpeg knows, no picture stream it decodes, or

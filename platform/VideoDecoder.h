@@ -34,6 +34,9 @@ class VideoFile {
 public:
     // The largest picture a video may have, either way.
     static constexpr int MAX_SIDE = 4096;
+    // Converting may write this far past the end of the picture's last row (the converter works
+    // in blocks of pixels), so the buffers pictures are converted into must be longer by it.
+    static constexpr size_t PADDING_BYTES = 256;
 
     virtual ~VideoFile() = default;
 
@@ -43,7 +46,7 @@ public:
     virtual AudioFormat soundFormat() const = 0;
     virtual VideoPiece read() = 0;
     // The picture the last read gave, scaled to width() x height() in the pixel layout asked for
-    // at opening, into rows of pitchBytes.
+    // at opening, into rows of pitchBytes followed by PADDING_BYTES.
     virtual void convertPicture(uint8_t* pixels, int pitchBytes) = 0;
     // Reading goes on from the last key picture at or before the time (0 and below: the start).
     virtual bool seek(int64_t timeUs) = 0;

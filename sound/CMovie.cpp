@@ -71,7 +71,7 @@ bool CMovie::attachVideo(std::unique_ptr<CFile> file, std::unique_ptr<platform::
     const int pitchBytes = GetPitch() * 2;
     file_ = std::move(file);
     video_ = std::move(video);
-    queue_ = std::make_unique<CMovieFrameQueue>(size_t(pitchBytes) * size_t(Height()));
+    queue_ = std::make_unique<CMovieFrameQueue>(size_t(pitchBytes) * size_t(Height()) + platform::VideoFile::PADDING_BYTES);
     sound_ = std::make_unique<CMovieSound>(video_->soundFormat());
     decoder_ = std::make_unique<CMovieDecoder>(*video_, *queue_, *sound_, *clock_, pitchBytes);
     decoder_->setLoop(loopStartUs_, loopEndUs_);

@@ -2,8 +2,8 @@
 
 #include <chrono>
 
-CMovieFrameQueue::CMovieFrameQueue(size_t pictureBytes)
-    : buffers_(BUFFERS, std::vector<uint8_t>(pictureBytes)), free_(BUFFERS, true)
+CMovieFrameQueue::CMovieFrameQueue(size_t bufferBytes)
+    : buffers_(BUFFERS, std::vector<uint8_t>(bufferBytes)), free_(BUFFERS, true)
 {
 }
 

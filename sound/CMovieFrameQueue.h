@@ -18,7 +18,8 @@ class CMovieFrameQueue {
 public:
     static constexpr int BUFFERS = 4;
 
-    explicit CMovieFrameQueue(size_t pictureBytes);
+    // Buffers of that many bytes each.
+    explicit CMovieFrameQueue(size_t bufferBytes);
 
     // Every buffer free and no end; the decoder must not be running.
     void clear();

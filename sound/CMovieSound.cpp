@@ -4,6 +4,7 @@
 #include "platform/Clock.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 
 namespace {

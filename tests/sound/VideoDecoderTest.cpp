@@ -42,7 +42,7 @@ protected:
     static Decoded readAll(platform::VideoFile& file, bool rgb555 = false, int limit = 1000)
     {
         Decoded out;
-        std::vector<uint16_t> pixels(size_t(file.width()) * size_t(file.height()));
+        std::vector<uint16_t> pixels(size_t(file.width()) * size_t(file.height()) + platform::VideoFile::PADDING_BYTES / 2);
         for (int i = 0; i < limit; ++i) {
             const platform::VideoPiece piece = file.read();
             if (piece.kind == platform::VideoPiece::End)
