@@ -8,12 +8,12 @@
 #include "foundation/CFolder.h"
 #include "foundation/CMElement.h"
 #include "foundation/CPath.h"
-#include "foundation/CTamzoraWEB.h"
 #include "foundation/CWindowLink.h"
 #include "foundation/CXArchive.h"
 #include "foundation/CXVector.h"
 #include "foundation/CXVersion.h"
 #include "graphics/CWindow.h"
+#include "platform/Registry.h"
 #include "script/CMC_Behaviour.h"
 #include "script/CMC_CNVLoader.h"
 #include "script/CMC_TypeIds.h"
@@ -155,9 +155,10 @@ void CMC_Application::recordVersion(const CXString& version)
     if (CXVersion::getCurrentVersion().getType() != CXVersion::TYPE_TAMZORA_WEB)
         return;
     // Without a game folder the key would be the engine's own, whose "Version" is the engine's.
+    // The web installation's records lie above this layer; its write is the store's plain one.
     CXString game = commandLine_ != nullptr ? commandLine_->getPath() : CXString();
     if (game.IsString())
-        CTamzoraWEB::update_registry(platform::RegistryRoot::CurrentUser, CXString(kEngineKey) + "\\" + game, "Version", version);
+        platform::registry().setValue(platform::RegistryRoot::CurrentUser, (CXString(kEngineKey) + "\\" + game).c_str(), "Version", version.c_str());
 }
 
 CXString** CMC_Application::getBehavioursList()

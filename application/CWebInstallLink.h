@@ -10,8 +10,8 @@ class CWebInstallLink : public CInstalledLink<CWebInstallLink> {
 public:
     virtual ~CWebInstallLink() = default;
 
-    // Downloads and installs the game from the server, with no progress shown, into the current
-    // folder; true when it is installed.
+    // Installs the game into the current folder from its package there (scripts download it
+    // themselves), unless it is installed; true when it is installed.
     virtual bool installGame(const CXString& game, const CXString& fullName, const CXString& server) = 0;
     // Removes an installed game; 0 when it is gone.
     virtual int uninstallGame(const CXString& game) = 0;

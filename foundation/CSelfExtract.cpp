@@ -90,15 +90,16 @@ bool readEntryData(const CSelfExtractInfo& entry, const CXString& packageName, s
         && inflated == head.fileLength;
 }
 
+// Entries go exactly where they are named: CFile's search for game data would put a name that
+// holds "Dane" into the running game's own data folder.
 bool writeFile(const CXString& path, const uint8_t* data, size_t length)
 {
-    CFile target(nullptr, path, CFile::BINARY);
-    if (target.LastError() != 0)
+    std::unique_ptr<platform::FileHandle> target = platform::files().open(path.c_str(), platform::FileMode::Write);
+    if (target == nullptr)
         return false;
-    bool written = writeExactly(target, data, length);
-    target.Close();
+    const bool written = target->write(data, length) == length && target->close();
     if (!written)
-        platform::files().removeFile(target.getFileName().c_str());
+        platform::files().removeFile(path.c_str());
     return written;
 }
 

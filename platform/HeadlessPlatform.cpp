@@ -13,6 +13,7 @@ void HeadlessPlatform::install()
     setWindowSystem(&windowSystem);
     setInput(&input);
     setProgramLauncher(&programs);
+    setRegistry(&registry);
     SingleInstance::setFolder(lockFolder_);
 }
 

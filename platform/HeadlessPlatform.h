@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/FileRegistry.h"
 #include "platform/HeadlessAudioDevice.h"
 #include "platform/HeadlessDisplay.h"
 #include "platform/HeadlessInput.h"
@@ -15,11 +16,11 @@ namespace platform {
 
 // The headless services for a program run in a test: the manual clock (which the program's own
 // sleeps move on), manual timers, a sound device that mixes on that clock, a framebuffer display,
-// recorded windows, message boxes and program starts, injected input, and the lock folder the
-// test gives.
+// recorded windows, message boxes, dialogs and program starts, injected input, and the folder the
+// test gives for the lock files and the registry's files.
 class HeadlessPlatform final : public Platform {
 public:
-    explicit HeadlessPlatform(std::string lockFolder) : lockFolder_(std::move(lockFolder)) {}
+    explicit HeadlessPlatform(std::string folder) : registry(folder), lockFolder_(std::move(folder)) {}
 
     void install() override;
     // Every slot back to its own service.
@@ -32,6 +33,7 @@ public:
     HeadlessWindowSystem windowSystem;
     HeadlessInput input;
     HeadlessProgramLauncher programs;
+    FileRegistry registry;
 
 private:
     std::string lockFolder_;

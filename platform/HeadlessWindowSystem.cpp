@@ -2,7 +2,16 @@
 
 #include "platform/WindowEvents.h"
 
+#include <chrono>
+
 namespace platform {
+
+namespace {
+
+// How long a dialog waits for its user, in real time, before it is closed.
+constexpr std::chrono::seconds kDialogPatience{60};
+
+} // namespace
 
 std::unique_ptr<HostWindow> HeadlessWindowSystem::openWindow(const WindowSettings& settings)
 {
@@ -31,6 +40,24 @@ bool HeadlessWindowSystem::pumpEvents(WindowEvents* handler)
 void HeadlessWindowSystem::showMessage(const std::string& caption, const std::string& text, HostWindow*)
 {
     messages_.emplace_back(caption, text);
+}
+
+bool HeadlessWindowSystem::askYesNo(const std::string& caption, const std::string& text, HostWindow*)
+{
+    questions_.emplace_back(caption, text);
+    if (answers_.empty())
+        return false;
+    const bool yes = answers_.front();
+    answers_.pop_front();
+    return yes;
+}
+
+int HeadlessWindowSystem::runProgressDialog(const ProgressDialogLook& look, ProgressDialogHandler& handler)
+{
+    ProgressDialogModel dialog(look);
+    dialog.runUnattended(handler, dialogUser_, kDialogPatience);
+    dialogs_.push_back(dialog.record());
+    return dialog.record().result;
 }
 
 void HeadlessWindowSystem::postPaint()

@@ -5,6 +5,7 @@
 #include "platform/Display.h"
 #include "platform/Input.h"
 #include "platform/ProgramLauncher.h"
+#include "platform/Registry.h"
 #include "platform/SingleInstance.h"
 #include "platform/TimerService.h"
 #include "platform/WindowSystem.h"
@@ -20,6 +21,7 @@ void Platform::restoreDefaults()
     setWindowSystem(nullptr);
     setInput(nullptr);
     setProgramLauncher(nullptr);
+    setRegistry(nullptr);
     SingleInstance::setFolder("");
 }
 

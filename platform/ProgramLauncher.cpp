@@ -5,6 +5,7 @@
 #include "platform/ServiceSlot.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <unistd.h>
 
 namespace platform {
@@ -34,6 +35,17 @@ void PosixProgramLauncher::replaceProcess(const std::string& program, const std:
     // What the process wrote so far must not be lost with its buffers.
     std::fflush(nullptr);
     ::execv(path.c_str(), argv.data());
+}
+
+std::string PosixProgramLauncher::programName()
+{
+    std::error_code failed;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", failed);
+    if (failed)
+        return std::string();
+    std::string name;
+    Cp1250::fromUtf8(program.filename().string(), name);
+    return name;
 }
 
 ProgramLauncher& programLauncher()

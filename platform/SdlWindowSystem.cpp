@@ -4,6 +4,7 @@
 #include "platform/SdlHostWindow.h"
 #include "platform/SdlInput.h"
 #include "platform/SdlMenuBox.h"
+#include "platform/SdlProgressDialog.h"
 #include "platform/WindowEvents.h"
 
 #include <SDL.h>
@@ -95,6 +96,35 @@ void SdlWindowSystem::showMessage(const std::string& caption, const std::string&
     if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, utf8Caption.c_str(), utf8Text.c_str(),
                                  SdlHostWindow::sdlWindowOf(owner)) != 0)
         std::fprintf(stderr, "%s: %s\n", utf8Caption.c_str(), utf8Text.c_str());
+}
+
+bool SdlWindowSystem::askYesNo(const std::string& caption, const std::string& text, HostWindow* owner)
+{
+    const std::string utf8Caption = Cp1250::toUtf8(caption);
+    const std::string utf8Text = Cp1250::toUtf8(text);
+    enum { kNo, kYes };
+    const SDL_MessageBoxButtonData buttons[] = {
+        {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, kYes, "Tak"},
+        {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, kNo, "Nie"},
+    };
+    const SDL_MessageBoxData box{SDL_MESSAGEBOX_INFORMATION | SDL_MESSAGEBOX_BUTTONS_LEFT_TO_RIGHT,
+                                 SdlHostWindow::sdlWindowOf(owner),
+                                 utf8Caption.c_str(),
+                                 utf8Text.c_str(),
+                                 2,
+                                 buttons,
+                                 nullptr};
+    int pressed = kNo;
+    if (SDL_ShowMessageBox(&box, &pressed) != 0) {
+        std::fprintf(stderr, "%s: %s (no)\n", utf8Caption.c_str(), utf8Text.c_str());
+        return false;
+    }
+    return pressed == kYes;
+}
+
+int SdlWindowSystem::runProgressDialog(const ProgressDialogLook& look, ProgressDialogHandler& handler)
+{
+    return SdlProgressDialog::run(look, handler);
 }
 
 } // namespace platform

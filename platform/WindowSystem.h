@@ -7,7 +7,9 @@
 
 namespace platform {
 
+class ProgressDialogHandler;
 class WindowEvents;
+struct ProgressDialogLook;
 
 // The desktop side of the engine's window: opening the host window, the event pump of the main
 // thread, the quit message and message boxes. Main thread only.
@@ -25,6 +27,12 @@ public:
     // A modal message box with an OK button, over the owner window when there is one; texts are
     // code page 1250.
     virtual void showMessage(const std::string& caption, const std::string& text, HostWindow* owner) = 0;
+    // A modal question with the buttons Yes and No, over the owner window when there is one; true
+    // for Yes. No when no box can be shown.
+    virtual bool askYesNo(const std::string& caption, const std::string& text, HostWindow* owner) = 0;
+    // Shows a modal progress dialog and runs it, its handler called on this thread, until the
+    // handler ends it; the result the handler gave.
+    virtual int runProgressDialog(const ProgressDialogLook& look, ProgressDialogHandler& handler) = 0;
 };
 
 // The window system of the process: SDL unless one was installed.

@@ -21,6 +21,7 @@
 #include "platform/TurnPacer.h"
 #include "platform/WindowSystem.h"
 #include "player/CPlayerMenu.h"
+#include "player/CWebGameRun.h"
 #include "player/MainWndProc.h"
 
 #include <optional>
@@ -38,7 +39,6 @@ const char kCdLauncher[] = "\\Autorun.exe";
 const char kProduct[] = "Tamzora";
 const char kWebProductSuffix[] = " WEB";
 const char kNewerVersionText[] = "Aby uruchomic ten program wymagana jest nowsza wersja platformy ";
-const char kWebRunText[] = "Games installed from the web are not supported yet.";
 // Where the second window stands from the main one.
 constexpr platform::ScreenPoint kSecondWindowOffset{1024, 0};
 constexpr uint32_t kInactiveSleepMs = 100;
@@ -77,8 +77,9 @@ int CPlayer::run()
     commandLine_ = std::make_unique<CCommandLine6>(commandLineText_);
     if (IsUpdatePending())
         handOverToUpdater();
+    CWebGameRun::recordEngineVersion();
     if (commandLine_->isParameter("uninstall"))
-        return refuseWebRun();
+        return shutdown(CWebGameRun::uninstall(*commandLine_));
     language_ = std::make_unique<CLanguageOSVer>();
     const CPath path(nullptr);
     startFolder_ = CFile::getCurrentDirectory();
@@ -89,11 +90,19 @@ int CPlayer::run()
         handOverToCdLauncher();
         return shutdown(EXIT_REFUSED);
     }
-    if (commandLine_->isGame())
-        return refuseWebRun();
+    if (commandLine_->isGame()) {
+        if (!CWebGameRun::install(*commandLine_, startFolder_))
+            return shutdown(EXIT_REFUSED);
+        if (commandLine_->isParameter("install")) {
+            CWebGameRun::recordGameVersion(*commandLine_);
+            return shutdown(EXIT_NORMAL);
+        }
+        enterWebGame();
+    }
     readConfiguration(path);
-    const bool demo = isDemo();
-    if (!demo && !commandLine_->isHdd() && !CApplication::findCD(iniName_, true))
+    // A web game's data were installed on the disk: there is no CD to look for.
+    const bool noCdSearch = isDemo() || commandLine_->isGame();
+    if (!noCdSearch && !commandLine_->isHdd() && !CApplication::findCD(iniName_, true))
         return reportMissingCd();
     if (commandLine_->getDelay() > 0)
         secondWindow_ = CreateMainWindow(kSecondWindowOffset);
@@ -105,17 +114,19 @@ int CPlayer::run()
         window_->ShowError(title_);
         return shutdown(EXIT_REFUSED);
     }
-    createEngineHost(demo);
+    createEngineHost(noCdSearch);
     CMC_Application* application = host_->getMCApplicationIfc();
     if (application != nullptr && engineIsRecentEnough(application))
         play(application);
     return shutdown(EXIT_NORMAL);
 }
 
-int CPlayer::refuseWebRun()
+void CPlayer::enterWebGame()
 {
-    showMessage(kProduct, kWebRunText);
-    return shutdown(EXIT_REFUSED);
+    CFile::chDir(commandLine_->getPath());
+    commandLine_->setAsHdd();
+    commandLine_->setAsWindow();
+    startTick_ = CWebGameRun::RecordTimesPlayed(*commandLine_);
 }
 
 void CPlayer::handOverToUpdater()
@@ -206,13 +217,13 @@ void CPlayer::createDisplay()
         window_->SetDisplayMode(size, 15);
 }
 
-void CPlayer::createEngineHost(bool demo)
+void CPlayer::createEngineHost(bool noCdSearch)
 {
     // The engine host makes the runners and the scene's objects: every type must be known first.
     CObjectTypes::registerAll();
     CNetworkTypes::registerAll();
     host_ = std::make_unique<CApplication>(window_.get(), iniName_, kDataArchive, commandLine_.get());
-    host_->preinitializeApplication(demo);
+    host_->preinitializeApplication(noCdSearch);
 }
 
 bool CPlayer::engineIsRecentEnough(CMC_Application* application)
@@ -259,6 +270,10 @@ void CPlayer::mainLoop(MainWndProc& procedure)
 
 int CPlayer::shutdown(int exitCode)
 {
+    if (startTick_) {
+        CWebGameRun::RecordTotalTime(*commandLine_, *startTick_);
+        startTick_.reset();
+    }
     host_.reset();
     window_.reset();
     mainWindow_.reset();

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "foundation/CXString.h"
+#include "network/CWebInstaller.h"
 #include "platform/HostWindow.h"
 #include "sound/CSoundServices.h"
 
+#include <cstdint>
 #include <memory>
+#include <optional>
 
 class CApplication;
 class CCommandLine6;
@@ -18,10 +21,11 @@ namespace platform {
 class SingleInstance;
 }
 
-// One run of the player: the start-up in its fixed order (command line, pending update, single
-// instance, CD launcher, configuration, DEMO check, CD search, windows, window host, display,
-// engine host, version check, scene menu), the main loop, and the teardown in its fixed order
-// (engine host, window host, command line). Main thread only.
+// One run of the player: the start-up in its fixed order (command line, pending update, engine
+// version record, uninstall run, single instance, CD launcher, web game installed, configuration,
+// DEMO check, CD search, windows, window host, display, engine host, version check, scene menu),
+// the main loop, and the teardown in its fixed order (a web game's time played, engine host,
+// window host, command line). Main thread only.
 class CPlayer {
 public:
     // Exit codes of the run.
@@ -41,8 +45,8 @@ public:
     static bool IsUpdatePending();
 
 private:
-    // Web-installed games (-game) and their removal (-uninstall) are not served: the user is told.
-    int refuseWebRun();
+    // Into the installed web game's folder, its data on the disk, in a window, one more time played.
+    void enterWebGame();
     void handOverToUpdater();
     // The CD launcher in the root of the current drive takes the process's place.
     void handOverToCdLauncher();
@@ -57,17 +61,20 @@ private:
     void createWindowHost();
     // Window mode: the window's display; full screen at 16 bits per pixel, else 15.
     void createDisplay();
-    void createEngineHost(bool demo);
+    void createEngineHost(bool noCdSearch);
     bool engineIsRecentEnough(CMC_Application* application);
     // Scene menu, the window shown and drawn, then the main loop.
     void play(CMC_Application* application);
     // One engine turn per pass, paced to a turn a millisecond while the application is active,
     // with 100 ms sleeps while not; ends on the window's quit flag or the quit message.
     void mainLoop(MainWndProc& procedure);
-    // Deletes the engine host, the window host and the command line, in that order.
+    // Records a web game's time played, then deletes the engine host, the window host and the
+    // command line, in that order.
     int shutdown(int exitCode);
 
     CXString commandLineText_;
+    // SYSTEM^INSTALL and UNINSTALL reach the web installation through it while the player runs.
+    CWebInstaller webInstaller_;
     // Made before the window host, which takes its sound device and music player from it.
     CSoundServices soundServices_;
     std::unique_ptr<CCommandLine6> commandLine_;
@@ -81,4 +88,6 @@ private:
     std::unique_ptr<platform::HostWindow> mainWindow_;
     std::unique_ptr<CWindow> window_;
     std::unique_ptr<CApplication> host_;
+    // The clock's tick when a web game began to play.
+    std::optional<uint32_t> startTick_;
 };

@@ -36,7 +36,6 @@ struct ExitCase {
 };
 
 const std::string kNewerText = "Aby uruchomic ten program wymagana jest nowsza wersja platformy ";
-const std::string kWebText = "Games installed from the web are not supported yet.";
 const std::string kGraphicsText = "Nieprawid\xB3owe dzia\xB3" "anie karty graficznej.";
 
 class PlayerExitCodes : public PlayerRun, public ::testing::WithParamInterface<ExitCase> {
@@ -131,8 +130,8 @@ INSTANTIATE_TEST_SUITE_P(
                  {Launch{"copy.exe", {"copy.exe", "-window -res 800 600"}}}, 1},
         // The CD launcher replaces the player; when it does not start, the player ends.
         ExitCase{"RunFromCd", Game::OnCdDrive, "-window", false, 1, {}, {Launch{"T:\\Autorun.exe", {"\\Autorun.exe"}}}, -1},
-        ExitCase{"WebGame", Game::Demo, "-window -game Kulki", false, 1, {{"Tamzora", kWebText}}, {}, -1},
-        ExitCase{"Uninstall", Game::Demo, "-uninstall -game Kulki", false, 1, {{"Tamzora", kWebText}}, {}, -1},
+        // A game that is not registered is not asked about.
+        ExitCase{"UninstallUnknown", Game::Demo, "-uninstall -game Kulki", false, 1, {}, {}, -1},
         ExitCase{"DisplayRefused", Game::Demo, "", true, 1, {{"Halvremont", kGraphicsText}}, {}, 0}),
     [](const ::testing::TestParamInfo<ExitCase>& info) { return std::string(info.param.name); });
 
