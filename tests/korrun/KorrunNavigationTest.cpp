@@ -118,6 +118,43 @@ TEST(KorrunPathFinding, AWalledInGoalHasNoPath)
     EXPECT_EQ(world.korrun.FindPath(1, 1, 200, 150, 0, false), IKorrun::kOk);
 }
 
+// The length of the route FindPath left, read without moving the body.
+float routeLength(SteppedKorrun& world, uint32_t mover)
+{
+    float left = -1.0f;
+    EXPECT_EQ(world.korrun.FollowRoute(mover, 0, 0, &left), IKorrun::kOk);
+    return left;
+}
+
+TEST(KorrunPathFinding, TheWayIsTheShortestRoundObstaclesGrownByTheMoversRadius)
+{
+    // A wall from y -140 to 60: over its top, past the corners 12 units off its vertices
+    // (radius 10, skin 1, margin 1), is shorter than under it.
+    SteppedKorrun shortest;
+    shortest.ball(1, -200, 0);
+    shortest.wall(2, 0, -40, 20, 100);
+    shortest.korrun.EnableMesh(2, true);
+    ASSERT_EQ(shortest.korrun.FindPath(1, 1, 200, 0, 0, false), IKorrun::kOk);
+    EXPECT_NEAR(routeLength(shortest, 1), 2.0f * std::hypot(168.0f, 72.0f) + 64.0f, 0.5f);
+
+    // A gap of 30 between two walls without corners: wide enough for a radius of 10, not 20.
+    struct Case {
+        float radius;
+        int status;
+        float length;
+    };
+    for (const Case c : {Case{10, IKorrun::kOk, 400}, Case{20, IKorrun::kNothingToDo, 0}}) {
+        SteppedKorrun gap;
+        gap.ball(1, -200, 0, c.radius);
+        gap.wall(2, 0, 515, 20, 500);
+        gap.wall(3, 0, -515, 20, 500);
+        gap.korrun.CollideMesh(2, true);
+        gap.korrun.CollideMesh(3, true);
+        EXPECT_EQ(gap.korrun.FindPath(1, 1, 200, 0, 0, false), c.status) << c.radius;
+        EXPECT_FLOAT_EQ(routeLength(gap, 1), c.length) << c.radius;
+    }
+}
+
 TEST(KorrunPathFinding, AMoverPressedAgainstAnObstacleCanLeaveIt)
 {
     SteppedKorrun world;

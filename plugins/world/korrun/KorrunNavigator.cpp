@@ -64,15 +64,21 @@ void KorrunNavigator::prepare(float radius, const std::vector<KorrunObstacle>& o
             nodes_.push_back(candidate);
     }
     links_.assign(nodes_.size(), {});
+    linked_.assign(nodes_.size(), false);
+}
+
+const std::vector<uint32_t>& KorrunNavigator::linksOf(uint32_t node)
+{
+    if (linked_[node])
+        return links_[node];
+    linked_[node] = true;
     const std::vector<float> none;
-    for (uint32_t i = 0; i < nodes_.size(); ++i) {
-        for (uint32_t j = i + 1; j < nodes_.size(); ++j) {
-            if (clear(planar(nodes_[i]), planar(nodes_[j]), none)) {
-                links_[i].push_back(j);
-                links_[j].push_back(i);
-            }
-        }
+    const b2Vec2 here = planar(nodes_[node]);
+    for (uint32_t other = 0; other < nodes_.size(); ++other) {
+        if (other != node && clear(here, planar(nodes_[other]), none))
+            links_[node].push_back(other);
     }
+    return links_[node];
 }
 
 bool KorrunNavigator::clear(const b2Vec2& a, const b2Vec2& b, const std::vector<float>& radii) const
@@ -112,7 +118,6 @@ bool KorrunNavigator::find(const b2Vec3& start, const b2Vec3& goal, float radius
     std::vector<float> cost(goalNode + 1, INFINITY);
     std::vector<size_t> previous(goalNode + 1, SIZE_MAX);
     std::vector<bool> done(goalNode + 1, false);
-    std::vector<bool> seesGoal(goalNode);
     using Entry = std::pair<float, size_t>;
     std::priority_queue<Entry, std::vector<Entry>, std::greater<Entry>> open;
     auto position = [&](size_t node) { return node == goalNode ? to : planar(nodes_[node]); };
@@ -124,7 +129,6 @@ bool KorrunNavigator::find(const b2Vec3& start, const b2Vec3& goal, float radius
         open.emplace(total + (to - position(node)).Length(), node);
     };
     for (size_t i = 0; i < goalNode; ++i) {
-        seesGoal[i] = clear(planar(nodes_[i]), to, none);
         if (clear(from, planar(nodes_[i]), fromStart))
             reach(i, SIZE_MAX, (planar(nodes_[i]) - from).Length());
     }
@@ -137,9 +141,9 @@ bool KorrunNavigator::find(const b2Vec3& start, const b2Vec3& goal, float radius
             continue;
         done[node] = true;
         const b2Vec2 here = position(node);
-        for (uint32_t next : links_[node])
+        for (uint32_t next : linksOf(uint32_t(node)))
             reach(next, node, cost[node] + (position(next) - here).Length());
-        if (seesGoal[node])
+        if (clear(here, to, none))
             reach(goalNode, node, cost[node] + (to - here).Length());
     }
     if (previous[goalNode] == SIZE_MAX)

@@ -9,8 +9,9 @@
 #include <vector>
 
 // The mesh of way points and the shortest ways over it: A* over the graph of the points that see
-// each other past the obstacles. The graph of the mesh's own points is kept while the points, the
-// obstacles and the radius stay the same, so repeated searches only link their two ends.
+// each other past the obstacles. A point's links are found when a search first goes on from it,
+// so a search looks only round the way it takes; they are kept while the points, the obstacles
+// and the radius stay the same, so repeated searches mostly link their two ends.
 class KorrunNavigator {
 public:
     void setPoint(uint32_t key, const b2Vec3& point);
@@ -25,15 +26,17 @@ private:
     // True when a body goes straight from a to b past every obstacle; radii: the body's radius
     // against each obstacle (empty: the radius of the graph).
     bool clear(const b2Vec2& a, const b2Vec2& b, const std::vector<float>& radii) const;
+    const std::vector<uint32_t>& linksOf(uint32_t node);
 
     std::map<uint32_t, b2Vec3> points_;
     bool pointsChanged_ = true;
 
     // The graph: the mesh's points and the corners of the obstacles that are free, and links
-    // between those that see each other.
+    // between those that see each other, for the nodes linked so far.
     float radius_ = -1.0f;
     std::vector<KorrunObstacle> obstacles_;
     std::vector<b2AABB> grownBounds_;
     std::vector<b2Vec3> nodes_;
     std::vector<std::vector<uint32_t>> links_;
+    std::vector<bool> linked_;
 };

@@ -69,8 +69,10 @@ KorrunObstacle KorrunObstacle::of(const KorrunBody& body)
     if (shape->GetType() == b2Shape::e_polygon) {
         const auto* polygon = static_cast<const b2PolygonShape*>(shape);
         const b2Transform& transform = body.body()->GetTransform();
-        for (int i = 0; i < polygon->m_count; ++i)
+        for (int i = 0; i < polygon->m_count; ++i) {
             obstacle.vertices_.push_back(KorrunScale::units(b2Mul(transform, polygon->m_vertices[i])));
+            obstacle.vertexReach_ = std::max(obstacle.vertexReach_, (obstacle.vertices_.back() - obstacle.centre_).Length());
+        }
     }
     return obstacle;
 }
@@ -94,7 +96,10 @@ float KorrunObstacle::distanceTo(const b2Vec2& a, const b2Vec2& b) const
 
 bool KorrunObstacle::blocks(const b2Vec2& a, const b2Vec2& b, float radius) const
 {
-    return distanceTo(a, b) < clearance(radius) - kTolerance;
+    const float least = clearance(radius) - kTolerance;
+    if (!vertices_.empty() && distanceToSegment(centre_, a, b) - vertexReach_ >= least)
+        return false;
+    return distanceTo(a, b) < least;
 }
 
 bool KorrunObstacle::holds(const b2Vec2& point, float radius) const

@@ -41,4 +41,6 @@ private:
     float skin_ = 0.0f;
     // Empty for a circle, whose radius is then its skin.
     std::vector<b2Vec2> vertices_;
+    // The distance of the farthest vertex from the centre: ways farther off pass it at once.
+    float vertexReach_ = 0.0f;
 };
