@@ -82,7 +82,8 @@ struct CMC_Behaviour_Entry::Slot {
     CMC_ObjectRef bound;
     std::unique_ptr<CMC_LineConstant> constant;
     std::unique_ptr<CMC_Behaviour_Entry> nested;
-    // The variable's name (BOUND) or the text to fill (FILLED).
+    // The variable's name (BOUND), the text to fill (FILLED) or the name of the anonymous behaviour
+    // (OWNED).
     std::unique_ptr<CXString> text;
 
     bool evaluatedAtRun() const { return kind == Kind::CONSTANT || kind == Kind::NESTED || kind == Kind::FILLED; }
@@ -106,11 +107,18 @@ struct CMC_Behaviour_Entry::Slot {
 
 // The arguments of a call line: what the runner is given, one value per slot.
 struct CMC_Behaviour_Entry::Arguments {
-    explicit Arguments(int count) : values(vectorCapacityFor(count), 0.75f)
-    {
-        slots.reserve(static_cast<size_t>(count));
-        watched.reserve(static_cast<size_t>(count));
-    }
+    // What a run hands the runner (one value per slot) and the values it watches. A line keeps one,
+    // made by its first run (most lines of a large script never run); a run inside the line's own
+    // call gets one of its own.
+    struct Storage {
+        explicit Storage(size_t count) : values(vectorCapacityFor(static_cast<int>(count)), 0.75f), watched(count)
+        {
+            for (size_t i = 0; i < count; ++i)
+                values.add(static_cast<CXObject*>(nullptr));
+        }
+        CXVector values;
+        std::vector<CMC_WatchedValue> watched;
+    };
 
     // A vector holding `count` values without growing.
     static int vectorCapacityFor(int count)
@@ -119,12 +127,17 @@ struct CMC_Behaviour_Entry::Arguments {
         return count + count / 3 + 2;
     }
 
+    Storage& ownStorage()
+    {
+        if (storage == nullptr)
+            storage = std::make_unique<Storage>(slots.size());
+        return *storage;
+    }
+
     std::vector<Slot> slots;
-    CXVector values;
-    // The values a run gave the slots, which later slots and the call itself may delete.
-    std::vector<CMC_WatchedValue> watched;
     // Whether evaluating a slot may run script (which may delete what earlier slots gave).
     bool runsScript = false;
+    std::unique_ptr<Storage> storage;
     // The nested lines by slot, made when asked for.
     std::unique_ptr<CXVector> nestedView;
 };
@@ -153,25 +166,16 @@ struct CMC_Behaviour_Entry::RunFrame {
         CMC_Object* value;
         CMC_ObjectRef behaviour;
     };
-    // The storage of a run inside the line's own call.
-    struct Own {
-        explicit Own(size_t count) : values(Arguments::vectorCapacityFor(static_cast<int>(count)), 0.75f), watched(count)
-        {
-            for (size_t i = 0; i < count; ++i)
-                values.add(static_cast<CXObject*>(nullptr));
-        }
-        CXVector values;
-        std::vector<CMC_WatchedValue> watched;
-    };
 
-    RunFrame(Arguments& arguments, bool nested)
-        : values(&arguments.values), slots(arguments.slots), watched(arguments.watched.data()), nested(nested)
+    RunFrame(Arguments& arguments, bool nested) : slots(arguments.slots), nested(nested)
     {
-        if (!nested)
-            return;
-        own = std::make_unique<Own>(slots.size());
-        values = &own->values;
-        watched = own->watched.data();
+        Arguments::Storage* storage = &arguments.ownStorage();
+        if (nested) {
+            own = std::make_unique<Arguments::Storage>(slots.size());
+            storage = own.get();
+        }
+        values = &storage->values;
+        watched = storage->watched.data();
     }
 
     void setValue(int slot, CMC_Variable* value) { values->store(slot, value); }
@@ -185,11 +189,11 @@ struct CMC_Behaviour_Entry::RunFrame {
         return nullptr;
     }
 
-    CXVector* values;
     std::vector<Slot>& slots;
-    CMC_WatchedValue* watched;
     const bool nested;
-    std::unique_ptr<Own> own;
+    std::unique_ptr<Arguments::Storage> own;
+    CXVector* values = nullptr;
+    CMC_WatchedValue* watched = nullptr;
     std::vector<Made> made;
 };
 
@@ -409,7 +413,8 @@ void CMC_Behaviour_Entry::parseArguments(int open)
         return;
     std::vector<CXString> pieces = CMC_CodeText::splitArguments(argumentText);
     std::erase_if(pieces, [](const CXString& piece) { return piece.getLength() == 0; });
-    arguments_ = std::make_unique<Arguments>(static_cast<int>(pieces.size()));
+    arguments_ = std::make_unique<Arguments>();
+    arguments_->slots.reserve(pieces.size());
     for (const CXString& piece : pieces)
         parseArgument(piece);
 }
@@ -426,7 +431,8 @@ void CMC_Behaviour_Entry::parseArgument(const CXString& piece)
     } else if (lineLike && isQuotedOrPlainCode(piece) && owner != nullptr) {
         CMC_Behaviour* anonymous = makeAnonymousBehaviour(owner, "temp_", codeBetweenBraces(piece));
         slot.anonymous = anonymous;
-        slot.owned.reset(new CMC_String(CXString("temp"), anonymous != nullptr ? anonymous->getName() : CXString()));
+        // The STRING passing the name is made by the first run.
+        slot.text = std::make_unique<CXString>(anonymous != nullptr ? anonymous->getName() : CXString());
         slot.anonymousTakesParameters = parameterMark;
     } else if (lineLike && parameterMark) {
         slot.kind = Slot::Kind::FILLED;
@@ -461,9 +467,7 @@ void CMC_Behaviour_Entry::parseArgument(const CXString& piece)
         constant_ = false;
     if (slot.kind == Slot::Kind::NESTED || slot.kind == Slot::Kind::FILLED || slot.anonymousTakesParameters)
         arguments_->runsScript = true;
-    arguments_->values.add(slot.kind == Slot::Kind::OWNED ? slot.owned.get() : nullptr);
     arguments_->slots.push_back(std::move(slot));
-    arguments_->watched.emplace_back();
 }
 
 // ---- running ----------------------------------------------------------------------------------
@@ -604,6 +608,8 @@ void CMC_Behaviour_Entry::evaluateArguments(RunFrame& frame, CMC_Object* object,
         CMC_WatchedValue& value = watched[index];
         switch (slot.kind) {
         case Slot::Kind::OWNED:
+            if (slot.owned == nullptr && slot.text != nullptr)
+                slot.owned.reset(new CMC_String(CXString("temp"), *slot.text));
             frame.setValue(index, slot.owned.get());
             if (slot.anonymousTakesParameters) {
                 // From the original code on every run, so each run sees its own parameters.

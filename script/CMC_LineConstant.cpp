@@ -8,37 +8,6 @@
 #include "script/CMC_VariableFactory.h"
 #include "script/OwnedValue.h"
 
-namespace {
-
-// Whether two variables of one plain type hold the same value, as equals tells: decided here
-// without a call for the types that compare plain values.
-template <typename T>
-bool sameValue(CMC_Variable* a, CMC_Variable* b)
-{
-    return static_cast<T*>(a)->getValue() == static_cast<T*>(b)->getValue();
-}
-
-bool unchanged(CMC_Variable* literal, CMC_Variable* pristine)
-{
-    switch (literal->getType()) {
-    case script::TYPE_INTEGER:
-        return sameValue<CMC_Integer>(literal, pristine);
-    case script::TYPE_BOOL:
-        return sameValue<CMC_Bool>(literal, pristine);
-    case script::TYPE_DOUBLE:
-        return sameValue<CMC_Double>(literal, pristine);
-    case script::TYPE_STRING:
-        // The same bytes are equal in any letter case; anything else is for the type to tell.
-        if (static_cast<CMC_String*>(literal)->value() == static_cast<CMC_String*>(pristine)->value())
-            return true;
-        return literal->equals(pristine);
-    default:
-        return literal->equals(pristine);
-    }
-}
-
-} // namespace
-
 CMC_LineConstant::CMC_LineConstant(CMC_ObjectsContainer* owner, const CXString& text)
     : text_(CXString::fromBytes(text.c_str(), text.getLength()))
 {
@@ -59,8 +28,8 @@ CMC_Variable* CMC_LineConstant::lookUp(CMC_ObjectsContainer* owner)
     if (CMC_Variable* named = variableNamed(owner))
         return named;
     CMC_Variable* value = literal();
-    if (pristine_ == nullptr && value != nullptr)
-        pristine_.reset(script::ownedCopy(value));
+    if (!handedOut_ && value != nullptr)
+        keepParsedValue(value);
     return value;
 }
 
@@ -101,9 +70,59 @@ CMC_Variable* CMC_LineConstant::literal()
     return literal_.get();
 }
 
+void CMC_LineConstant::keepParsedValue(CMC_Variable* value)
+{
+    handedOut_ = true;
+    switch (value->getType()) {
+    case script::TYPE_INTEGER:
+        parsedNumber_ = static_cast<CMC_Integer*>(value)->getValue();
+        break;
+    case script::TYPE_BOOL:
+        parsedNumber_ = static_cast<CMC_Bool*>(value)->getValue() ? 1.0 : 0.0;
+        break;
+    case script::TYPE_DOUBLE:
+        parsedNumber_ = static_cast<CMC_Double*>(value)->getValue();
+        break;
+    case script::TYPE_STRING:
+        parsedText_ = std::make_unique<CXString>(static_cast<CMC_String*>(value)->value());
+        break;
+    default:
+        break;
+    }
+}
+
+// As the literal's own equals tells a change: a text changed only in letter case stays as it is.
 void CMC_LineConstant::restore()
 {
     CMC_Variable* value = literal_.get();
-    if (value != nullptr && pristine_ != nullptr && !unchanged(value, pristine_.get()))
-        value->set(pristine_.get());
+    if (value == nullptr || !handedOut_)
+        return;
+    switch (value->getType()) {
+    case script::TYPE_INTEGER: {
+        auto* integer = static_cast<CMC_Integer*>(value);
+        if (integer->getValue() != static_cast<int>(parsedNumber_))
+            integer->setValue(static_cast<int>(parsedNumber_));
+        break;
+    }
+    case script::TYPE_BOOL: {
+        auto* flag = static_cast<CMC_Bool*>(value);
+        if (flag->getValue() != (parsedNumber_ != 0.0))
+            flag->setValue(parsedNumber_ != 0.0);
+        break;
+    }
+    case script::TYPE_DOUBLE: {
+        auto* number = static_cast<CMC_Double*>(value);
+        if (!(number->getValue() == parsedNumber_))
+            number->setValue(parsedNumber_);
+        break;
+    }
+    case script::TYPE_STRING: {
+        auto* text = static_cast<CMC_String*>(value);
+        if (!(text->value() == *parsedText_) && !text->value().equalsIgnoreCase(*parsedText_))
+            text->setValue(*parsedText_);
+        break;
+    }
+    default:
+        break;
+    }
 }

@@ -28,7 +28,7 @@ public:
         if (CMC_Object* alive = bound_.get())
             return static_cast<CMC_Variable*>(alive);
         // The common case, a literal whose name was missing when names last changed.
-        if (pristine_ != nullptr && missingSince_ == CMC_ObjectsContainer::namesEpoch())
+        if (handedOut_ && missingSince_ == CMC_ObjectsContainer::namesEpoch())
             return literal_.get();
         return lookUp(owner);
     }
@@ -47,6 +47,7 @@ public:
 private:
     CMC_Variable* lookUp(CMC_ObjectsContainer* owner);
     CMC_Variable* variableNamed(CMC_ObjectsContainer* owner);
+    void keepParsedValue(CMC_Variable* value);
 
     CMC_ObjectRef bound_;
     // The text as written: the literal's source and, as a rule, the name looked up.
@@ -56,6 +57,9 @@ private:
     // The names epoch at which the name last named no variable; 0 when it must be looked up.
     uint64_t missingSince_ = 0;
     CMC_Owned<CMC_Variable> literal_;
-    // The literal as parsed, made once the literal has been handed out.
-    CMC_Owned<CMC_Variable> pristine_;
+    // The literal's value as parsed, kept once the literal has been handed out: a number (INTEGER,
+    // BOOL and DOUBLE values all fit a double exactly) or a text.
+    bool handedOut_ = false;
+    double parsedNumber_ = 0.0;
+    std::unique_ptr<CXString> parsedText_;
 };

@@ -175,11 +175,14 @@ TEST_F(BehaviourLines, ReferencesPassTheVariableItselfOrAValueOfTheLinesOwn)
     EXPECT_EQ(intOf("A"), 1 + 7 + 1);
     turn();
     // A plain literal is the same in every run, whatever the method did to it in the last one.
-    load(behaviourText("C", "A^ADD(REC^BUMP(5));A^ADD(REC^BUMP([5]));A^ADD(REC^BUMP([D+5]));"));
+    load(declare("F", "BOOL") + declare("G", "DOUBLE") + behaviourText("C", "A^ADD(REC^BUMP(5));A^ADD(REC^BUMP([5]));A^ADD(REC^BUMP([D+5]));"
+                                                     "G^ADD(REC^BUMP(2.5));F^SET(REC^BUMP(TRUE));"));
     call("A", "SET", {"0"});
     runBehaviour("C");
     runBehaviour("C");
     EXPECT_EQ(intOf("A"), 2 * (6 + 6 + 8));
+    EXPECT_EQ(valueOf("G"), "7.00000");
+    EXPECT_EQ(valueOf("F"), "FALSE");
     turn();
     // A variable a later argument deletes reaches the method as none, never as freed memory.
     load(declare("V", "INTEGER", "4") + behaviourText("K", "REC^CALL(&V,REC^KILL(\"V\"));"));
