@@ -218,6 +218,7 @@ TEST_P(WebUninstall, RemovesOnlyTheGamesFolderAndRecords)
     installKulki();
     work.write("keep.txt", "sentinel");
     work.write("Other/keep.txt", "sentinel");
+    std::filesystem::create_directory_symlink(work / "Other", work / "Link");
     set(RegistryRoot::CurrentUser, kEngineKey, "Version", "Tamzora WEB.1.0.0");
     if (c.path)
         set(RegistryRoot::CurrentUser, kEngineKey, "Path", *c.path == "player folder\\" ? playerFolder + "\\" : *c.path);
@@ -239,6 +240,8 @@ INSTANTIATE_TEST_SUITE_P(
                       UninstallCase{"FolderMissing", "Kulki", "C:\\Nowhere", 1, false, true},
                       UninstallCase{"NoPath", "Kulki", "", 1, false, false},
                       UninstallCase{"FileNotFolder", "keep.txt", std::nullopt, 1, false, false},
+                      // The link goes, what it points to stays.
+                      UninstallCase{"LinkToAnotherFolder", "Link", std::nullopt, 0, false, false},
                       UninstallCase{"Empty", "", std::nullopt, 1, false, false},
                       UninstallCase{"Dot", ".", std::nullopt, 1, false, false},
                       UninstallCase{"Up", "..", std::nullopt, 1, false, false},

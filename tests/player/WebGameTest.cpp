@@ -18,10 +18,11 @@ const char kEngineKey[] = "Software\\Halvremont\\TamzoraWeb";
 const char kGameKey[] = "Software\\Halvremont\\TamzoraWeb\\Kulki";
 const char kUninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\TamzoraWEB_Kulki";
 
-// The game as its maker packs it: a demo game with one scene.
+// The game as its maker packs it: one scene, and no DEMO element, so that only the web run
+// spares it the CD search.
 webtest::GameFiles kulki()
 {
-    return {{"Dane/application.def", declared("DEMO", "APPLICATION", {}) + "DEMO:EPISODES=E\n" +
+    return {{"Dane/application.def", declared("KULKI", "APPLICATION", {}) + "KULKI:EPISODES=E\n" +
                                          treeElement("E", "EPISODE", {"SCENES=S"}) + treeElement("S", "SCENE", {})},
             {"Dane/S.cnv", ""}};
 }
