@@ -7,6 +7,7 @@
 #include "application/CSequenceHolder.h"
 #include "application/CPerTurnObject.h"
 #include "application/CUnit6.h"
+#include "application/CVirtualGraphicsObjectMaker.h"
 #include "foundation/CConfig.h"
 #include "foundation/CFile.h"
 #include "foundation/CFile_Stream.h"
@@ -25,6 +26,8 @@
 #include "graphics/CGraphicsObject.h"
 #include "graphics/CMouseObjectLink.h"
 #include "graphics/CPlayable.h"
+#include "graphics/CRefreshScreen.h"
+#include "graphics/CVirtualGraphicsObject.h"
 #include "graphics/CWindow.h"
 #include "platform/Clock.h"
 #include "script/CGameConfigLink.h"
@@ -660,8 +663,11 @@ void CMC_Scene::resumeExcept(CMC_Array* array)
 
 CMC_Object* CMC_Scene::createObject(const CXString& type, const CXString& name)
 {
-    // "VGO" waits for the virtual graphics object's script type.
-    CMC_Object* made = type == "BUTTON" ? makeButtonObject(name) : nullptr;
+    CMC_Object* made = nullptr;
+    if (type == "BUTTON")
+        made = makeButtonObject(name);
+    else if (type == "VGO")
+        made = makeVirtualGraphicsObject(name);
     if (made == nullptr)
         return nullptr;
     CMC_ObjectRef alive(made);
@@ -686,6 +692,21 @@ CMC_Object* CMC_Scene::makeButtonObject(const CXString& name)
     if (made == nullptr)
         delete button;
     return made;
+}
+
+CMC_Object* CMC_Scene::makeVirtualGraphicsObject(const CXString& name)
+{
+    CWindow* window = getWindow();
+    if (window == nullptr || !CVirtualGraphicsObjectMaker::hasMaker())
+        return nullptr;
+    auto* made = new CVirtualGraphicsObject(window);
+    made->Visible(true);
+    if (CRefreshScreen* screen = window->GetRefreshScreenInterface())
+        screen->put(made, 0);
+    CMC_Object* wrapped = CVirtualGraphicsObjectMaker::make(this, made, name);
+    if (wrapped == nullptr)
+        delete made;
+    return wrapped;
 }
 
 // ---- collisions ------------------------------------------------------------------------------

@@ -180,6 +180,8 @@ private:
     void enterSceneFolder();
     // A button with an empty area, on this scene's unit, wrapped in a BUTTON of that name.
     CMC_Object* makeButtonObject(const CXString& name);
+    // A shown virtual graphics object on the screen at priority 0, wrapped; null without a maker.
+    CMC_Object* makeVirtualGraphicsObject(const CXString& name);
     void initializeUnit();
     void applyMusicRule(CMC_Scene* previous);
     void registerSelf(CWindow* window);

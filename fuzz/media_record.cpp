@@ -1,9 +1,9 @@
 // Stored records of media objects from hostile bytes: the first byte picks ANIMO, IMAGE, FONT,
-// TEXT, SEQUENCE, SOUND, BUTTON, CANVAS, CANVASOBSERVER, EDITBOX, DIALOG, PATH, FILTER or
-// STATICFILTER, the rest is read back into a fresh object of a scene. What it then stores, read
-// and stored again, must come out the very same bytes (a record cut short leaves its object
-// without a picture, so the first store may differ). The file a record names is looked for in a
-// file system that has no files: nothing outside the data is ever opened.
+// TEXT, SEQUENCE, SOUND, BUTTON, CANVAS, CANVASOBSERVER, EDITBOX, DIALOG, PATH, FILTER,
+// STATICFILTER, PATTERN or SCROLL, the rest is read back into a fresh object of a scene. What it
+// then stores, read and stored again, must come out the very same bytes (a record cut short leaves
+// its object without a picture, so the first store may differ). The file a record names is looked
+// for in a file system that has no files: nothing outside the data is ever opened.
 #include "foundation/CFile_Stream.h"
 #include "foundation/CXArchive.h"
 #include "fuzz/StoringSink.h"
@@ -17,6 +17,8 @@
 #include "objects/CMC_Font.h"
 #include "objects/CMC_Image.h"
 #include "objects/CMC_Path.h"
+#include "objects/CMC_Pattern.h"
+#include "objects/CMC_Scroll.h"
 #include "objects/CMC_Sequence.h"
 #include "objects/CMC_Sound.h"
 #include "objects/CMC_StaticFilter.h"
@@ -68,6 +70,8 @@ const Maker kMakers[] = {
     [](CMC_ObjectsContainer* scene) { return new CMC_Path(scene); },
     [](CMC_ObjectsContainer* scene) { return new CMC_Filter(scene); },
     [](CMC_ObjectsContainer* scene) { return new CMC_StaticFilter(scene); },
+    [](CMC_ObjectsContainer* scene) { return new CMC_Pattern(scene); },
+    [](CMC_ObjectsContainer* scene) { return new CMC_Scroll(scene); },
 };
 
 std::string readAndStore(const Maker& make, CMC_ObjectsContainer* scene, const std::string& bytes)

@@ -52,12 +52,6 @@ void reverseRows(uint8_t* rows, int count, int size)
         std::swap_ranges(rows + size_t(a) * size, rows + size_t(a + 1) * size, rows + size_t(b) * size);
 }
 
-// One channel of a 16-bit pixel mixed as putPixel does.
-int mixChannel(int old, int color, int alpha)
-{
-    return (old * (255 - alpha)) / 256 + (alpha * color) / 256;
-}
-
 } // namespace
 
 uint8_t* CGraphicsObject::newPlane(int64_t bytes)
@@ -436,14 +430,7 @@ void CGraphicsObject::putPixel(int x, int y, short color, int alpha, bool replac
     if (at >= pixelCount())
         return;
     uint16_t& pixel = reinterpret_cast<uint16_t*>(data_)[at];
-    int redShift = bpp_ == 16 ? 11 : 10;
-    int greenMask = bpp_ == 16 ? 63 : 31;
-    auto fresh = static_cast<uint16_t>(color);
-    uint16_t old = replace ? 0 : pixel;
-    int r = mixChannel((old >> redShift) & 31, (fresh >> redShift) & 31, alpha);
-    int g = mixChannel((old >> 5) & greenMask, (fresh >> 5) & greenMask, alpha);
-    int b = mixChannel(old & 31, fresh & 31, alpha);
-    pixel = uint16_t(r << redShift | g << 5 | b);
+    pixel = CPixelLoops::mixPixel(replace ? 0 : pixel, static_cast<uint16_t>(color), alpha, bpp_);
 }
 
 void CGraphicsObject::ToGrayScale()

@@ -51,4 +51,17 @@ public:
     static bool __copy_alpha_blend15(const _canvas& source, const _canvas& target, uint8_t opacity);
     static bool __copy_alpha_blend16(const _canvas& source, const _canvas& target, uint8_t opacity);
     static bool __copy_alpha_blend32(const _canvas& source, const _canvas& target, uint8_t opacity);
+
+    // A 15- or 16-bit pixel put over another with weight alpha of 255, each channel
+    // old × (255 − alpha) / 256 + fresh × alpha / 256 (truncated): the single-pixel put.
+    static uint16_t mixPixel(uint16_t old, uint16_t fresh, int alpha, int bpp)
+    {
+        int redShift = bpp == 16 ? 11 : 10;
+        int greenMask = bpp == 16 ? 63 : 31;
+        auto mix = [alpha](int from, int to) { return (from * (255 - alpha)) / 256 + (alpha * to) / 256; };
+        int r = mix((old >> redShift) & 31, (fresh >> redShift) & 31);
+        int g = mix((old >> 5) & greenMask, (fresh >> 5) & greenMask);
+        int b = mix(old & 31, fresh & 31);
+        return uint16_t(r << redShift | g << 5 | b);
+    }
 };

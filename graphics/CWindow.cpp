@@ -23,6 +23,7 @@
 #include "graphics/CRefreshScreen.h"
 #include "graphics/CSoundManagerLink.h"
 #include "graphics/CSurface.h"
+#include "graphics/CVirtualGraphicsObject.h"
 #include "graphics/CWindowLinks.h"
 #include "graphics/CWindowSoundLink.h"
 #include "platform/Clock.h"
@@ -845,6 +846,7 @@ void CWindow::resetStatics()
     CDXMouse::resetStatics();
     CKeyboard::resetStatics();
     CHotSpot::resetStatics();
+    CVirtualGraphicsObject::resetStatics();
 }
 
 void OnWindowCommand(CWindow* window, int command)

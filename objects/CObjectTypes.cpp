@@ -1,12 +1,15 @@
 #include "objects/CObjectTypes.h"
 
 #include "application/CButtonObjectMaker.h"
+#include "application/CVirtualGraphicsObjectMaker.h"
 #include "graphics/CAnimo6.h"
 #include "graphics/CCanvas.h"
 #include "graphics/CFrame.h"
 #include "graphics/CImage.h"
 #include "graphics/CMultilineText6.h"
+#include "graphics/CPattern.h"
 #include "graphics/CRefreshScreen.h"
+#include "graphics/CVirtualGraphicsObject.h"
 #include "graphics/CWindow.h"
 #include "objects/CMC_Animo.h"
 #include "objects/CMC_Animo_Runner.h"
@@ -32,6 +35,10 @@
 #include "objects/CMC_Movie_Runner.h"
 #include "objects/CMC_Path.h"
 #include "objects/CMC_Path_Runner.h"
+#include "objects/CMC_Pattern.h"
+#include "objects/CMC_Pattern_Runner.h"
+#include "objects/CMC_Scroll.h"
+#include "objects/CMC_Scroll_Runner.h"
 #include "objects/CMC_Sequence.h"
 #include "objects/CMC_Sequence_Runner.h"
 #include "objects/CMC_Sound.h"
@@ -46,6 +53,8 @@
 #include "objects/CMC_StaticFilter_Runner.h"
 #include "objects/CMC_Text.h"
 #include "objects/CMC_Text_Runner.h"
+#include "objects/CMC_VirtualGraphicsObject.h"
+#include "objects/CMC_VirtualGraphicsObject_Runner.h"
 #include "objects/CSceneMedia.h"
 #include "script/CMC_CreationChain.h"
 #include "script/CMC_ObjectsContainer.h"
@@ -100,6 +109,18 @@ CGraphicsObject* canvasOf(CMC_Object* object, CMC_ObjectsContainer*, const CXStr
     return canvas != nullptr ? canvas->getCanvas() : nullptr;
 }
 
+CGraphicsObject* patternOf(CMC_Object* object, CMC_ObjectsContainer*, const CXString*)
+{
+    auto* pattern = dynamic_cast<CMC_Pattern*>(object);
+    return pattern != nullptr ? pattern->getPattern() : nullptr;
+}
+
+CGraphicsObject* virtualGraphicsOf(CMC_Object* object, CMC_ObjectsContainer*, const CXString*)
+{
+    auto* shown = dynamic_cast<CMC_VirtualGraphicsObject*>(object);
+    return shown != nullptr ? shown->getGraphics() : nullptr;
+}
+
 // The screen of the container's window.
 CGraphicsObject* screenOf(CMC_Object*, CMC_ObjectsContainer* container, const CXString*)
 {
@@ -140,8 +161,20 @@ void CObjectTypes::registerAll()
     registerType<CMC_Path, CMC_Path_Runner>("PATH", script::TYPE_PATH);
     registerType<CMC_Filter, CMC_Filter_Runner>("FILTER", script::TYPE_FILTER);
     registerType<CMC_StaticFilter, CMC_StaticFilter_Runner>("STATICFILTER", script::TYPE_STATICFILTER);
-    // Made from definitions only: they have no stored record.
+    registerType<CMC_Pattern, CMC_Pattern_Runner>("PATTERN", script::TYPE_PATTERN);
+    CMC_CreationChain::registerGraphicsAccessor(script::TYPE_PATTERN, patternOf);
+    registerType<CMC_Scroll, CMC_Scroll_Runner>("SCROLL", script::TYPE_SCROLL);
+    // Made from definitions only: they have no stored record (a scene's CREATEOBJECT makes virtual
+    // graphics objects too).
     registerDefinedType<CMC_GrBuffer, CMC_GrBuffer_Runner>("GRBUFFER", script::TYPE_GRBUFFER);
     registerDefinedType<CMC_Joystick, CMC_Joystick_Runner>("JOYSTICK", script::TYPE_JOYSTICK);
     registerDefinedType<CMC_Movie, CMC_Movie_Runner>("MOVIE", script::TYPE_MOVIE);
+    registerDefinedType<CMC_VirtualGraphicsObject, CMC_VirtualGraphicsObject_Runner>("VIRTUALGRAPHICSOBJECT", script::TYPE_VIRTUAL_GRAPHICSOBJECT);
+    CMC_CreationChain::registerGraphicsAccessor(script::TYPE_VIRTUAL_GRAPHICSOBJECT, virtualGraphicsOf);
+    CVirtualGraphicsObjectMaker::registerMaker(
+        [](CMC_ObjectsContainer* scene, CVirtualGraphicsObject* graphics, const CXString& name) -> CMC_Object* {
+            auto* made = new CMC_VirtualGraphicsObject(scene, graphics);
+            made->setName(name);
+            return made;
+        });
 }

@@ -192,17 +192,19 @@ TEST_F(ScenePause, CreateObjectMakesAButtonThroughTheRegisteredMaker)
     int before = std::stoi(run("S^GETELEMENTSNO()"));
     run("S^CREATEOBJECT(BUTTON, B1)");
     run("S^CREATEOBJECT(VGO, V1)");
-    EXPECT_EQ(std::stoi(run("S^GETELEMENTSNO()")), before + 1);
+    run("S^CREATEOBJECT(NOTHING, N1)");
+    EXPECT_EQ(std::stoi(run("S^GETELEMENTSNO()")), before + 2);
     auto* made = dynamic_cast<WrappedButton*>(object("B1"));
     ASSERT_NE(made, nullptr);
     EXPECT_EQ(madeIn, liveScene());
     EXPECT_TRUE(made->button->IsEnabled());
     EXPECT_EQ(made->button->getHotSpot()->getUnit(), CMC_Scene::getDefUnit());
-    EXPECT_EQ(object("V1"), nullptr);
+    ASSERT_NE(object("V1"), nullptr);
+    EXPECT_EQ(object("V1")->getType(), script::TYPE_VIRTUAL_GRAPHICSOBJECT);
 
     run("S^REMOVE(B1)");
     EXPECT_EQ(object("B1"), nullptr);
-    EXPECT_EQ(std::stoi(run("S^GETELEMENTSNO()")), before);
+    EXPECT_EQ(std::stoi(run("S^GETELEMENTSNO()")), before + 1);
     CButtonObjectMaker::registerMaker(nullptr);
 }
 

@@ -3,7 +3,6 @@
 #include "ScreenHarness.h"
 #include "graphics/CCanvas.h"
 #include "graphics/CColor.h"
-#include "graphics/CRefreshRegion.h"
 
 #include <gtest/gtest.h>
 
@@ -14,19 +13,6 @@ namespace graphicstest {
 
 namespace {
 
-// An opaque picture of one colour, or with one alpha byte everywhere.
-std::unique_ptr<CGraphicsObject> plain(CWindow* window, int width, int height, uint16_t pixel, int x = 0, int y = 0, int alpha = -1)
-{
-    auto made = std::make_unique<CGraphicsObject>(window, CXSize(width, height), 16);
-    std::fill_n(pixelsOf(*made), width * height, pixel);
-    if (alpha >= 0) {
-        made->AlphaChannel() = new uint8_t[size_t(width) * height];
-        std::memset(made->AlphaChannel(), alpha, size_t(width) * height);
-    }
-    made->SetPosition(x, y);
-    return made;
-}
-
 uint16_t pixelAt(CGraphicsObject& picture, int x, int y)
 {
     return pixelsOf(picture)[y * picture.Width() + x];
@@ -35,28 +21,6 @@ uint16_t pixelAt(CGraphicsObject& picture, int x, int y)
 uint8_t alphaAt(CGraphicsObject& picture, int x, int y)
 {
     return picture.GetChannelAlpha()[y * picture.Width() + x];
-}
-
-// A picture that counts how often it is drawn.
-struct CountedPicture : CGraphicsObject {
-    CountedPicture(CWindow* window, int x, int y) : CGraphicsObject(window, CXSize(10, 10), 16) { SetPosition(x, y); }
-    void Redraw() override
-    {
-        ++drawn;
-        CGraphicsObject::Redraw();
-    }
-    int drawn = 0;
-};
-
-int64_t dirtyArea(CRefreshScreen* screen)
-{
-    int64_t area = 0;
-    CRefreshRegion* region = screen->getRefreshList();
-    for (int i = 0; i < region->getSize(); ++i) {
-        CXRect* rect = region->rectAt(i);
-        area += rect != nullptr ? int64_t(rect->Width()) * rect->Height() : 800 * 600;
-    }
-    return area;
 }
 
 class CanvasTest : public ScreenTest {

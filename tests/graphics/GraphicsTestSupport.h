@@ -8,7 +8,10 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
+#include <memory>
 #include <random>
+#include <utility>
 #include <vector>
 
 namespace graphicstest {
@@ -53,6 +56,25 @@ inline void randomize(CGraphicsObject& object, std::mt19937& random, bool withAl
         uint32_t pick = random() % 4;
         object.AlphaChannel()[i] = uint8_t(pick == 0 ? 0 : pick == 1 ? 255 : random());
     }
+}
+
+// Width and height, as a pair the tests compare.
+inline std::pair<int, int> sizeOf(CGraphicsObject& picture)
+{
+    return {picture.Width(), picture.Height()};
+}
+
+// An opaque picture of one colour, or with one alpha byte everywhere.
+inline std::unique_ptr<CGraphicsObject> plain(CWindow* window, int width, int height, uint16_t pixel, int x = 0, int y = 0, int alpha = -1)
+{
+    auto made = std::make_unique<CGraphicsObject>(window, CXSize(width, height), 16);
+    std::fill_n(pixelsOf(*made), width * height, pixel);
+    if (alpha >= 0) {
+        made->AlphaChannel() = new uint8_t[size_t(width) * height];
+        std::memset(made->AlphaChannel(), alpha, size_t(width) * height);
+    }
+    made->SetPosition(x, y);
+    return made;
 }
 
 } // namespace graphicstest

@@ -4,6 +4,7 @@
 // the tests read back from the display.
 
 #include "GraphicsTestSupport.h"
+#include "graphics/CRefreshRegion.h"
 #include "graphics/CRefreshScreen.h"
 #include "graphics/CWindow.h"
 #include "platform/Display.h"
@@ -20,6 +21,29 @@
 #include <vector>
 
 namespace graphicstest {
+
+// A picture that counts how often it is drawn.
+struct CountedPicture : CGraphicsObject {
+    CountedPicture(CWindow* window, int x, int y) : CGraphicsObject(window, CXSize(10, 10), 16) { SetPosition(x, y); }
+    void Redraw() override
+    {
+        ++drawn;
+        CGraphicsObject::Redraw();
+    }
+    int drawn = 0;
+};
+
+// The area the screen will draw again in its next frame.
+inline int64_t dirtyArea(CRefreshScreen* screen)
+{
+    int64_t area = 0;
+    CRefreshRegion* region = screen->getRefreshList();
+    for (int i = 0; i < region->getSize(); ++i) {
+        CXRect* rect = region->rectAt(i);
+        area += rect != nullptr ? int64_t(rect->Width()) * rect->Height() : 800 * 600;
+    }
+    return area;
+}
 
 class ScreenTest : public ::testing::Test {
 protected:

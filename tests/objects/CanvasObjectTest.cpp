@@ -4,19 +4,16 @@
 #include "MediaScene.h"
 
 #include "graphics/CCanvas.h"
+#include "graphics/GraphicsTestSupport.h"
 #include "graphics/CImage.h"
 #include "graphics/CRefreshScreen.h"
 #include "objects/CMC_Canvas.h"
 #include "platform/HostWindow.h"
 
 using namespace objectstest;
+using graphicstest::sizeOf;
 
 namespace {
-
-std::pair<int, int> sizeOf(CGraphicsObject& picture)
-{
-    return {picture.Width(), picture.Height()};
-}
 
 class CanvasObject : public MediaScene {
 protected:
