@@ -262,13 +262,20 @@ uint8_t* CGraphicsObject::GetDataPtr()
     return data_;
 }
 
+int CGraphicsObject::byteAt(const uint8_t* plane, CXPoint p) const
+{
+    if (plane == nullptr || p.x < 0 || p.y < 0 || p.x >= width_ || p.y >= height_)
+        return 0;
+    return plane[size_t(p.y) * width_ + p.x];
+}
+
 int CGraphicsObject::alphaAt(CXPoint local) const
 {
-    if (alpha_ == nullptr || compression_ != COMPRESSION_NONE)
-        return 0;
-    if (local.x < 0 || local.y < 0 || local.x >= width_ || local.y >= height_)
-        return 0;
-    return alpha_[size_t(local.y) * width_ + local.x];
+    // A packed alpha plane is read through a copy unpacked for the read.
+    std::unique_ptr<uint8_t[]> unpacked = packing_.unpackedAlpha();
+    if (unpacked != nullptr)
+        return byteAt(unpacked.get(), local);
+    return compression_ == COMPRESSION_NONE ? byteAt(alpha_, local) : 0;
 }
 
 bool CGraphicsObject::testHit(CXPoint point, bool boxOnly)
@@ -376,17 +383,11 @@ int CGraphicsObject::GetPixelSize()
 
 int CGraphicsObject::GetPixel(_channel channel, CXPoint p)
 {
+    if (channel == CHANNEL_ALPHA)
+        return alphaAt(p);
     const uint8_t* planes[] = {red_, green_, blue_};
-    const uint8_t* plane = channel == CHANNEL_ALPHA ? alpha_ : channel >= 0 && channel < 3 ? planes[channel] : nullptr;
-    // A packed alpha plane is read through a copy unpacked for the read.
-    std::unique_ptr<uint8_t[]> unpacked = channel == CHANNEL_ALPHA ? packing_.unpackedAlpha() : nullptr;
-    if (unpacked != nullptr)
-        plane = unpacked.get();
-    else if (plane == nullptr || compression_ != COMPRESSION_NONE)
-        return 0;
-    if (p.x < 0 || p.y < 0 || p.x >= width_ || p.y >= height_)
-        return 0;
-    return plane[size_t(p.y) * width_ + p.x];
+    bool separate = channel >= 0 && channel < 3 && compression_ == COMPRESSION_NONE;
+    return separate ? byteAt(planes[channel], p) : 0;
 }
 
 CColor CGraphicsObject::GetPixel(CXPoint p)
@@ -396,6 +397,7 @@ CColor CGraphicsObject::GetPixel(CXPoint p)
 
 CColor CGraphicsObject::GetPixel(int x, int y)
 {
+    CPackedPlanes::ReadScope raw(packing_);
     if (!hasRawPlane() || x < 0 || y < 0 || x >= width_ || y >= height_)
         return CColor(0, 0, 0);
     size_t at = size_t(y) * width_ + x;
@@ -542,16 +544,19 @@ bool CGraphicsObject::clipTo(CGraphicsObject* target)
 
 void CGraphicsObject::redraw(CGraphicsObject* target)
 {
-    // Packed planes are drawn only once their owner has unpacked them.
-    bool packed = compression_ != COMPRESSION_NONE && compression_ != COMPRESSION_OLD;
-    if (target == nullptr || GetDataPtr() == nullptr || target->GetDataPtr() == nullptr || packed)
+    if (target == nullptr || GetDataPtr() == nullptr || target->GetDataPtr() == nullptr)
         return;
-    Convert(target->GetBpp());
     int64_t x = x_, y = y_;
     if (x + width_ <= 0 || y + height_ <= 0 || x >= target->Width() || y >= target->Size().cy)
         return;
     if (autoClip_ && !clipTo(target))
         return;
+    // A picture held run-length packed is drawn from planes unpacked for the draw.
+    CPackedPlanes::ReadScope raw(packing_);
+    bool packed = compression_ != COMPRESSION_NONE && compression_ != COMPRESSION_OLD;
+    if (packed)
+        return;
+    Convert(target->GetBpp());
     drawOnto(target);
 }
 

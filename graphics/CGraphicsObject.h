@@ -93,7 +93,7 @@ public:
     // 0 outside the plane.
     virtual int GetPixel(_channel channel, CXPoint p);
     // The colour at a pixel: models 6 and 7 for 15 and 16 bits, 4 for 24 bits; black outside the
-    // picture or while packed.
+    // picture. A run-length-packed picture is read through planes unpacked for the read.
     virtual CColor GetPixel(CXPoint p);
     virtual CColor GetPixel(int x, int y);
     // Rows reversed (upside down); FlipV reverses each row (mirror image). 16-bit pixels.
@@ -119,7 +119,8 @@ public:
     // Nothing is kept for putting back.
     virtual void mergeAlpha2(CXPoint at, CGraphicsObject* stamp, bool reset);
 
-    // Draws this object onto the target at its position (see CPixelLoops for the pixels).
+    // Draws this object onto the target at its position (see CPixelLoops for the pixels); a
+    // run-length-packed picture is unpacked around the draw and left packed.
     virtual void redraw(CGraphicsObject* target);
     // A composite picture: the backup back, the sub-objects onto it, then this onto the destiny.
     virtual void Redraw();
@@ -339,7 +340,10 @@ private:
     // rectangle, with its window, target, format and auto clip; the part copied.
     CXRect copyPartOf(CGraphicsObject& source, const CXRect& rect);
     int pixelCount() const;
-    // The alpha byte at a point in the object's own coordinates; 0 without a plane or outside.
+    // The byte of a one-byte plane at a point in the object's own coordinates; 0 without a
+    // plane or outside.
+    int byteAt(const uint8_t* plane, CXPoint p) const;
+    // The alpha byte at a point in the object's own coordinates, packed or not.
     int alphaAt(CXPoint local) const;
     // The stamp's alpha plane raw, to be read while this one is written: the stamp's own, or an
     // unpacked copy (or a copy of this very plane) held in `copy`. Null when either picture has
