@@ -29,6 +29,7 @@
 #include "platform/Clock.h"
 #include "platform/Display.h"
 #include "platform/Input.h"
+#include "platform/TimerService.h"
 #include "platform/WindowSystem.h"
 #include "script/CMC_Object.h"
 
@@ -343,27 +344,26 @@ bool CWindow::domodal()
 
 void CWindow::startPollerThread()
 {
-    pollerThread_.start([this](platform::Thread& self) { pollerThreadLoop(self); });
+    pollerTimers_ = &platform::timers();
+    pollerTimer_ = pollerTimers_->add(pollerPeriodMs, [this] { pollDevices(); });
 }
 
 void CWindow::stopPollerThread()
 {
-    pollerThread_.stop();
+    if (pollerTimer_ == 0)
+        return;
+    pollerTimers_->remove(pollerTimer_);
+    pollerTimer_ = 0;
 }
 
-void CWindow::pollerThreadLoop(platform::Thread& self)
+void CWindow::pollDevices()
 {
-    while (!self.waitForStop(pollerPeriodMs)) {
-        if (!isActive())
-            continue;
-        // The main thread may hold the lock while it stops this thread: never block on it.
-        while (!lock_.tryEnter()) {
-            if (self.waitForStop(1))
-                return;
-        }
-        tickPollers();
-        lock_.leave();
-    }
+    // The main thread may hold the lock while it stops the poller, waiting for this very call to
+    // end: never block on it.
+    if (!isActive() || !lock_.tryEnter())
+        return;
+    tickPollers();
+    lock_.leave();
 }
 
 void CWindow::tickPollers()

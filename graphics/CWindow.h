@@ -8,9 +8,9 @@
 #include "foundation/CXString.h"
 #include "platform/CriticalSection.h"
 #include "platform/HostWindow.h"
-#include "platform/Thread.h"
 
 #include <atomic>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -34,6 +34,9 @@ class CSurface;
 class CUnitTimerTarget;
 class CWindowLinks;
 class CXTimer;
+namespace platform {
+class TimerService;
+}
 
 // The host of the engine on its one desktop window. The player makes one, and every turn of its
 // main loop calls domodal(): one engine turn (Tick) and then the engine host's turn. Everything
@@ -41,9 +44,11 @@ class CXTimer;
 // timers, the managers' turns, input pollers and the listener lists through which mouse and key
 // events reach script objects, the music player, cursors and the deferred-deletion trash.
 //
-// Everything runs on the main thread except the input-poller thread, which only drains the
-// pollers' devices into their queues under the window's lock; the queued events are delivered in
-// the main thread's next turn.
+// Everything runs on the main thread except the input poller, which only drains the pollers'
+// devices into their queues under the window's lock; the queued events are delivered in the main
+// thread's next turn. The poller runs on the platform's timers: on their thread in a real run, on
+// demand under the manual timers of a headless one, so a headless run takes input at the same
+// turns every time.
 class CWindow : public CXObject, public CWindowTimerTarget, public CMediaScreen {
 public:
     // Mouse event codes shared with the hot spots.
@@ -65,12 +70,12 @@ public:
     };
     // The priority at which a listener that captures the mouse is registered again.
     static constexpr int captionPriority = 1000000;
-    // How often the input-poller thread reads the devices.
+    // How often the input poller reads the devices.
     static constexpr uint32_t pollerPeriodMs = 16;
 
     // The host window may be null (nothing to move or show a cursor on). With
-    // `windowMessageMouse` the mouse comes from window messages: no mouse poller and no
-    // input-poller thread, so each turn ticks the pollers itself.
+    // `windowMessageMouse` the mouse comes from window messages: no mouse poller and no input
+    // poller apart from the turn, so each turn ticks the pollers itself.
     CWindow(platform::HostWindow* hostWindow, CCommandLine6* commandLine, CLanguageOSVer* language,
             CXSize screenSize, platform::CursorShape mainCursor, const CXString& exePath,
             bool windowMessageMouse);
@@ -223,7 +228,9 @@ public:
     // Lives as long as the window; never null.
     CCollisionInspector* getCollisionInspectorInterface() const { return collisions_.get(); }
     bool isActive() const { return active_.load(std::memory_order_acquire); }
-    bool hasPollerThread() const { return pollerThread_.joinable(); }
+    // Whether the devices are read by the input poller on the platform's timers rather than by
+    // each turn.
+    bool hasPollerThread() const { return pollerTimer_ != 0; }
     bool isVMem() const { return videoMemory_; }
     bool isWindowMode() const { return windowMode_; }
     bool IsSoundOn() const { return soundOn_; }
@@ -266,8 +273,10 @@ private:
 
     void startPollerThread();
     void stopPollerThread();
-    void pollerThreadLoop(platform::Thread& self);
-    // Every registered poller's tick; the caller holds the lock when the thread runs.
+    // One period of the input poller: the devices read under the lock, unless the window is
+    // inactive or the main thread holds the lock (the next period reads them then).
+    void pollDevices();
+    // Every registered poller's tick; the caller holds the lock when the poller runs.
     void tickPollers();
     // Delivery of what the pollers queued, and the script listeners' flush.
     void deliverInput();
@@ -297,7 +306,9 @@ private:
     bool quit_ = false;
     bool videoMemory_ = false;
     bool mouseEnabled_ = true;
-    platform::Thread pollerThread_;
+    // The timers the input poller runs on and its timer there; 0 without one.
+    platform::TimerService* pollerTimers_ = nullptr;
+    uint32_t pollerTimer_ = 0;
     platform::CriticalSection lock_;
     CCommandLine6* commandLine_;
     bool cursorLocked_ = false;
@@ -318,7 +329,7 @@ private:
     // Ascending priority, equal priorities in registration order.
     std::vector<MouseListenerEntry> mouseListeners_;
     std::vector<CMC_Object*> mcListeners_;
-    // Read by the poller thread under the lock.
+    // Read by the input poller under the lock.
     std::vector<CInputPoller*> pollers_;
     bool windowDragged_ = false;
     CXPoint catchPoint_;

@@ -19,13 +19,11 @@
 #include "script/CMC_Variable.h"
 #include "tests/platform/TempFolder.h"
 
-#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <map>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace demotest {
@@ -136,15 +134,9 @@ private:
             scene = scene->getCurrentScene();
         return scene;
     }
-    // One record as the mouse buffers it; the pump waits until the player's input-poller thread
-    // has taken it, so that the next turn delivers it, whatever the speed of the machine.
-    void mouse(uint32_t offset, int32_t data)
-    {
-        platform.input.inject(platform::InputDevice::Mouse, {offset, data});
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-        while (platform.input.buffered(platform::InputDevice::Mouse) > 0 && std::chrono::steady_clock::now() < deadline)
-            std::this_thread::yield();
-    }
+    // One record as the mouse buffers it; the player's input poller reads it when its period
+    // next ends on the manual timers.
+    void mouse(uint32_t offset, int32_t data) { platform.input.inject(platform::InputDevice::Mouse, {offset, data}); }
 };
 
 } // namespace demotest

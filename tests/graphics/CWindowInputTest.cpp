@@ -101,6 +101,8 @@ TEST_F(KeyTest, EventsReadOnThePollerThreadReachListenersOnlyOnTheMainThreadInTh
             mouse.feed(CXPoint(x, 0));
     });
     feeder.join();
+    // The process's timers run the poller on their own thread once its period passed.
+    clock.advance(CWindow::pollerPeriodMs);
     mouse.waitUntilRead();
     EXPECT_TRUE(listener.presses.empty());
 

@@ -1,6 +1,7 @@
 #include "PollerHarness.h"
 
 #include "graphics/CDXMouse.h"
+#include "platform/TimerService.h"
 
 namespace graphicstest {
 namespace {
@@ -97,6 +98,54 @@ TEST_F(MousePollerTest, ThePositionIsTheLastMoveQueuedAndTheNewestPollerIsTheSin
     mouse.reset();
     EXPECT_EQ(CDXMouse::getSingleton(), nullptr);
     EXPECT_EQ(use("|"), "");
+}
+
+// The window's own input poller on the manual timers of a headless run.
+class TimedPollerTest : public PollerTest {
+protected:
+    TimedPollerTest() { windowMessageMouse = false; }
+    void SetUp() override
+    {
+        platform::setTimers(&timers);
+        PollerTest::SetUp();
+        window->registerMouseListener(&listener, 0);
+    }
+    void TearDown() override
+    {
+        window->removeMouseListener(&listener);
+        PollerTest::TearDown();
+        platform::setTimers(nullptr);
+    }
+    // One millisecond: the timers due by then, then the turn.
+    void millisecond()
+    {
+        clock.advance(1);
+        timers.runDue();
+        window->Tick();
+    }
+
+    platform::TimerService timers{platform::TimerService::Mode::Manual, &clock};
+    PointMouseListener listener{log};
+};
+
+TEST_F(TimedPollerTest, TheDevicesAreReadOncePerPeriodOfThePlatformTimersAndToldInTheNextTurn)
+{
+    ASSERT_TRUE(window->hasPollerThread());
+    input.setPointer({5, 6});
+    for (const auto& [state, told] : {std::pair{kInputPressed, "click@5,6"}, std::pair{0, "release@5,6"}}) {
+        input.inject(InputDevice::Mouse, {MouseOffset::Button0, state});
+        for (uint32_t ms = 1; ms < CWindow::pollerPeriodMs; ++ms)
+            millisecond();
+        EXPECT_EQ(input.buffered(InputDevice::Mouse), 1u) << "the record waits for the period's end";
+        EXPECT_EQ(joined(log), "");
+        clock.advance(1);
+        timers.runDue();
+        EXPECT_EQ(input.buffered(InputDevice::Mouse), 0u);
+        EXPECT_EQ(joined(log), "") << "what the poller read waits for the turn";
+        window->Tick();
+        EXPECT_EQ(joined(log), told);
+        log.clear();
+    }
 }
 
 } // namespace

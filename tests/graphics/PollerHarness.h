@@ -1,8 +1,9 @@
 #pragma once
 
-// A window host on the headless input and the manual clock, without a poller thread, so each turn
-// ticks the pollers and then delivers what they queued. Steps are written as short words, so a
-// table of cases reads as what a user did and what the window was told.
+// A window host on the headless input and the manual clock, without an input poller of its own
+// unless asked, so each turn ticks the pollers and then delivers what they queued. Steps are
+// written as short words, so a table of cases reads as what a user did and what the window was
+// told.
 
 #include "WindowHarness.h"
 
@@ -43,7 +44,7 @@ protected:
         platform::setWindowSystem(&windowSystem);
         platform::setInput(&input);
         window = std::make_unique<CWindow>(&hostWindow, nullptr, &language, CXSize(800, 600),
-                                           platform::CursorShape::Arrow, "tamzora", true);
+                                           platform::CursorShape::Arrow, "tamzora", windowMessageMouse);
         window->SetApplicationInterface(&host);
         window->OnActivateApp(true);
     }
@@ -90,6 +91,8 @@ protected:
         return text;
     }
 
+    // False: the window reads its own mouse and keyboard on its input poller.
+    bool windowMessageMouse = true;
     platform::ManualClock clock{1000};
     platform::HeadlessWindowSystem windowSystem;
     platform::HeadlessHostWindow hostWindow{platform::WindowSettings{}};
