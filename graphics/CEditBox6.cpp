@@ -194,9 +194,14 @@ void CEditBox6::move(CXPoint delta)
     setPosition(CXPoint(wrapAdd(rect_.left, delta.x), wrapAdd(rect_.top, delta.y)));
 }
 
+CSimpleFont6* CEditBox6::font() const
+{
+    return static_cast<CSimpleFont6*>(font_.get());
+}
+
 int CEditBox6::lineWidth(const CXString& line) const
 {
-    return CText6::getLength(font_, line);
+    return CText6::getLength(font(), line);
 }
 
 void CEditBox6::updateCursor()
@@ -211,7 +216,7 @@ void CEditBox6::updateCursor()
         int x = wrapAdd(rect_.left, lineWidth(text_.Mid(lineStartBefore(text_, cursorPos_), cursorPos_)));
         // The cursor's own line: the breaks before it.
         int line = text_.Left(cursorPos_).getCount(kLineBreak);
-        int lineHeight = font_ != nullptr ? wrapSub(font_->Height(), 4) : 0;
+        int lineHeight = font() != nullptr ? wrapSub(font()->Height(), 4) : 0;
         if (x < rect_.right)
             cursor->SetPosition(x, wrapAdd(wrapAdd(rect_.top, 1), wrapMul(line, lineHeight)));
     }

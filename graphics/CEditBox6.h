@@ -41,7 +41,8 @@ public:
     static constexpr unsigned blinkPeriodMs = 400;
 
     // The text goes on the window's screen at the priority; the box listens to the window's keys
-    // and mouse. The window must not be null; the font may be (nothing is then measured or drawn).
+    // and mouse. The window must not be null; the font may be (nothing is then measured or drawn),
+    // and it is not owned: a box whose font is destroyed goes on without one.
     CEditBox6(CWindow* window, CEditBoxUnit* unit, CSimpleFont6* font, CXRect rect, int priority, const CXString& text);
     // Stops listening and blinking, tells the notifiers the focus is lost, takes the text off.
     ~CEditBox6() override;
@@ -115,6 +116,7 @@ private:
     void type(char ch);
     int lineWidth(const CXString& line) const;
     CXPoint cursorPlace(bool& fits) const;
+    CSimpleFont6* font() const;
 
     CWindow* window_;
     CEditBoxUnit* unit_;
@@ -124,7 +126,7 @@ private:
     CXRect rect_;
     CXString text_;
     std::unique_ptr<CButton> button_;
-    CSimpleFont6* font_;
+    CGraphicsRef font_;
     std::unique_ptr<CMultilineText6> textObject_;
     std::vector<CEditBoxNotifier*> notifiers_;
     bool readOnly_ = false;

@@ -280,20 +280,27 @@ void CMultilineText6::Redraw()
         if (line == nullptr)
             continue;
         line->SetOpacity(GetOpacity());
-        line->SetDestiny(GetDestiny());
         line->SetClippingRect(CXRect());
         placeLine(*line, at.x, y);
         y = wrapAdd(y, line->Height() - kLineOverlap);
-        if (clip.IsEmpty()) {
-            line->Redraw();
-            continue;
-        }
-        CXRect part = (line->GetBoundingBox() - at).Common(clip);
-        if (!hasArea(part))
-            continue;
-        line->SetClippingRect(part - (line->GetPosition() - at));
-        line->Redraw();
+        // The destiny is lent for the drawing only: it may be deleted before the line.
+        line->SetDestiny(GetDestiny());
+        drawLine(*line, at, clip);
+        line->SetDestiny(nullptr);
     }
+}
+
+void CMultilineText6::drawLine(CText6& line, CXPoint at, CXRect clip)
+{
+    if (clip.IsEmpty()) {
+        line.Redraw();
+        return;
+    }
+    CXRect part = (line.GetBoundingBox() - at).Common(clip);
+    if (!hasArea(part))
+        return;
+    line.SetClippingRect(part - (line.GetPosition() - at));
+    line.Redraw();
 }
 
 int CMultilineText6::getHeight()

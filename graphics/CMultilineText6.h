@@ -64,6 +64,8 @@ private:
     // The line holding a word (global index), null when none; its first-word index.
     CText6* lineOf(int index, int& first) const;
     void placeLine(CText6& line, int x, int y);
+    // Within the clipping rectangle (in the text's own coordinates; empty: the whole line).
+    void drawLine(CText6& line, CXPoint at, CXRect clip);
 
     bool hypertext_;
     std::vector<std::unique_ptr<CText6>> lines_;

@@ -47,7 +47,7 @@ public:
         font_ = base;
         ht_Line& line = text_.line_;
         line.top = y_;
-        line.bottom = wrapAdd(y_, text_.font_->Height());
+        line.bottom = wrapAdd(y_, text_.getFont()->Height());
         for (int i = 0; i < text_.getCodeCount(); ++i) {
             CTextFormatCode* code = text_.getCode(i);
             if (code->getMode() == CTextFormatCode::STYLE && code->getFont() != nullptr)
@@ -182,9 +182,20 @@ void CText6::flush_ht_info()
     line_.words.clear();
 }
 
+CSimpleFont6* CText6::getFont() const
+{
+    return static_cast<CSimpleFont6*>(font_.get());
+}
+
+void CText6::setFontOnly(CSimpleFont6* font)
+{
+    font_.reset(font);
+}
+
 CFontCollection* CText6::collection() const
 {
-    return font_ != nullptr && font_->isMultifont() ? static_cast<CFontCollection*>(font_) : nullptr;
+    CSimpleFont6* font = getFont();
+    return font != nullptr && font->isMultifont() ? static_cast<CFontCollection*>(font) : nullptr;
 }
 
 int CText6::screenBpp() const
@@ -360,7 +371,7 @@ int CText6::getLength()
 {
     CFontCollection* fonts = collection();
     if (fonts == nullptr)
-        return getLength(font_, text_);
+        return getLength(getFont(), text_);
     CSimpleFont6* current = fonts->getBaseFont();
     int length = 0;
     for (int i = 0; i < getCodeCount(); ++i) {
@@ -378,7 +389,7 @@ void CText6::setFont(CSimpleFont6* font)
     bool hasText = text_.IsString();
     if (hasText)
         Invalidate();
-    font_ = font;
+    setFontOnly(font);
     if (font != nullptr)
         color_ = font->getDefColor();
     parseText();
@@ -390,18 +401,25 @@ void CText6::setFont(CSimpleFont6* font)
     }
 }
 
+void CText6::loseFont()
+{
+    setFont(nullptr);
+    setSize(CXSize());
+}
+
 void CText6::setText(const CXString& text)
 {
-    if (font_ != nullptr)
+    CSimpleFont6* font = getFont();
+    if (font != nullptr)
         Invalidate();
     // A single font would show a colour code as letters.
-    bool markup = font_ == nullptr || font_->isMultifont();
+    bool markup = font == nullptr || font->isMultifont();
     text_ = markup ? getColoruredText(convTab(text), color_) : convTab(text);
     parseText();
     flush_ht_info();
     resetWords();
-    if (font_ != nullptr) {
-        setSize(CXSize(getLength(), font_->Height()));
+    if (font != nullptr) {
+        setSize(CXSize(getLength(), font->Height()));
         justify();
         Invalidate();
     }
@@ -469,22 +487,23 @@ void CText6::layoutWords()
 
 void CText6::Redraw()
 {
-    if (font_ == nullptr)
+    CSimpleFont6* font = getFont();
+    if (font == nullptr)
         return;
     CFontCollection* fonts = collection();
     // Each font gets back the colour it had, whatever the codes and words gave it.
     std::vector<std::pair<CSimpleFont6*, int>> colours;
     for (int i = 0; fonts != nullptr && i < fonts->getFontCount(); ++i)
         colours.emplace_back(fonts->getFontAt(i), fonts->getFontAt(i)->getColor());
-    font_->SetOpacity(GetOpacity());
+    font->SetOpacity(GetOpacity());
     if (fonts == nullptr)
-        Walk(*this, true).plain(font_, text_);
+        Walk(*this, true).plain(font, text_);
     else if (fonts->getBaseFont() != nullptr)
         Walk(*this, true).codes(fonts->getBaseFont());
-    font_->SetOpacity(255);
-    for (auto& [font, colour] : colours) {
-        if (font->getColor() != colour)
-            font->setColor(colour);
+    font->SetOpacity(255);
+    for (auto& [member, colour] : colours) {
+        if (member->getColor() != colour)
+            member->setColor(colour);
     }
 }
 

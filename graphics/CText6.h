@@ -1,6 +1,7 @@
 #pragma once
 
 #include "graphics/CGraphicsObject.h"
+#include "graphics/CGraphicsRef.h"
 #include "graphics/ht_Line.h"
 
 #include <vector>
@@ -25,7 +26,8 @@ enum _justify : int { JUSTIFY_LEFT = 0, JUSTIFY_RIGHT = 1, JUSTIFY_CENTER = 2, J
 // font. Its size is the measured size of the text, so the screen clips and invalidates it like
 // any object. It records where each word lies, so that scripts can find the word under a point,
 // measure, colour and search it. Words are counted over the whole line and end only at blanks: a
-// word cut by a style code stays one word.
+// word cut by a style code stays one word. The font is not owned: a text whose font is destroyed
+// goes on without one.
 class CText6 : public CGraphicsObject {
 public:
     // The boolean is not used; `unit` hosts the edit boxes of a multi-line text (may be null).
@@ -80,7 +82,7 @@ public:
     // Word positions as the next redraw will record them.
     virtual void layoutWords();
 
-    CSimpleFont6* getFont() const { return font_; }
+    CSimpleFont6* getFont() const;
     CXRect getjustifyRect() const { return justifyRect_; }
     _justify getHJustify() const { return hJustify_; }
     _justify getVJustify() const { return vJustify_; }
@@ -101,7 +103,7 @@ protected:
     std::vector<CEditBox6*>& editBoxes() { return editBoxes_; }
     const CXString& storedText() const { return text_; }
     void setStoredText(const CXString& text) { text_ = text; }
-    void setFontOnly(CSimpleFont6* font) { font_ = font; }
+    void setFontOnly(CSimpleFont6* font);
 
 private:
     // The walk over the runs that drawing and layout share.
@@ -113,9 +115,11 @@ private:
     void addRun(const CXString& run);
     // The words of the runs, as drawing counts them (blanks left out).
     std::vector<CXString> wordTexts() const;
-    void drawSingleFont();
+    // The font is being destroyed: the codes, which point into its collection, go with it, and the
+    // text measures nothing, as one made without a font.
+    void loseFont();
 
-    CSimpleFont6* font_ = nullptr;
+    CGraphicsRef font_{nullptr, [this] { loseFont(); }};
     CXString text_;
     CXRect justifyRect_;
     _justify vJustify_ = JUSTIFY_TOP;

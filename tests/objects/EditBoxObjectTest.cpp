@@ -157,6 +157,22 @@ TEST_F(EditBoxObject, MethodsDriveTheField)
     EXPECT_EQ(e->getBoundingRect(), CXRect(100, 50, 140, 90));
 }
 
+TEST_F(EditBoxObject, AFieldOutlivesItsFont)
+{
+    ASSERT_TRUE(startWith(kFont + declared("CUR", "IMAGE", {"FILENAME=CUR.IMG"}) +
+                          declared("E", "EDITBOX", {"FONT=F", "RECT=100,50,120,90", "TEXT=ab", "CURSOR=CUR"})));
+    run("E^ACTIVE()");
+    ASSERT_EQ(image("CUR")->getImage()->GetPosition(), CXPoint(108, 51));
+    CMC_Object::destroy(object("F"));
+    // Typed, wrapped, drawn and placed with its font freed: nothing is measured any more.
+    type("c Back x Enter y");
+    turn();
+    EXPECT_EQ(run("E^GETTEXT()"), "abx|y");
+    EXPECT_EQ(image("CUR")->getImage()->GetPosition(), CXPoint(108 - 8, 51));
+    run("E^SETTEXT(\"xyz\")");
+    turn();
+}
+
 TEST_F(EditBoxObject, AStoredFieldComesBackEmptyAtItsRectangle)
 {
     ASSERT_TRUE(startWith(kFont + declared("CUR", "IMAGE", {"FILENAME=CUR.IMG"}) +

@@ -201,6 +201,9 @@ TEST_F(TextObject, DrawOntoCarriesTheTextOnAnotherPicture)
     EXPECT_EQ(shownRow(203, 300, 12, 0xFFFF), "..##..##....");
     EXPECT_EQ(shownRow(208, 300, 12, 0xFFFF), std::string(12, '.'));
     run("T^DRAWONTO(\"NOBODY\", 1, 2)");
+    // The picture goes before the text, whose words are coloured again afterwards.
+    CMC_Object::destroy(image("BOX"));
+    run("T^SETWORDCOLOR(0, 255, 0, 0)");
 }
 
 TEST_F(TextObject, TextWithoutAFontMeasuresAndDrawsNothing)
@@ -210,6 +213,36 @@ TEST_F(TextObject, TextWithoutAFontMeasuresAndDrawsNothing)
     EXPECT_EQ(run("T^GETWORDAT(0)"), "");
     EXPECT_EQ(run("T^SETWORDCOLOR(0, 1, 2, 3)"), "none");
     turn();
+}
+
+TEST_F(TextObject, ATextOutlivesItsFont)
+{
+    ASSERT_TRUE(startWith(kFonts + declared("G", "FONT", {"DEF_BLOCK_STANDARD_10=BOLD.FNT"}) +
+                          declared("T", "TEXT", {"TEXT=ab<B> cd|ef", "FONT=F", "RECT=10,20,110,60", "HJUSTIFY=LEFT", "VJUSTIFY=TOP",
+                                                 "TOCANVAS=TRUE", "VISIBLE=TRUE"})));
+    CColor black(0, 0, 0);
+    window()->SetBackground(&black);
+    run("F^SETCOLOR(255, 255, 255)");
+    turn();
+    ASSERT_EQ(shownRow(20, 10, 8, 0xFFFF), "##..##..");
+
+    // Drawn, measured, searched and written again with its fonts freed: the text shows nothing.
+    CMC_Object::destroy(font("F"));
+    turn();
+    EXPECT_EQ(shownRow(20, 10, 8, 0xFFFF), std::string(8, '.'));
+    EXPECT_EQ(run("T^GETWIDTH()"), "0");
+    EXPECT_EQ(run("T^GETNUMWORDS()"), "0");
+    run("T^SETTEXT(\"gh<B> ij\")");
+    run("T^SETWORDCOLOR(0, 1, 2, 3)");
+    EXPECT_EQ(run("T^GETWIDTH()"), "0");
+    turn();
+
+    // Another font is taken as before.
+    run("G^SETCOLOR(255, 255, 255)");
+    run("T^SETFONT(\"G\")");
+    EXPECT_EQ(run("T^GETWORDAT(1)"), "ij");
+    turn();
+    EXPECT_EQ(shownRow(20, 10, 10, 0xFFFF), "###..###..");
 }
 
 TEST_F(TextObject, StoredRecordsComeBackAsTheyWereStored)
