@@ -3,7 +3,7 @@
 // The demo game played headless: a copy of games/demo in a temp folder, started through
 // playerMain on the headless platform and turned on its manual clock (the player paces a turn a
 // millisecond, so pump n is about millisecond n of play), with a scripted sequence of clicks
-// injected as the mouse buffers them. The stream refills run on the same clock, so the music
+// and key records injected as the mouse and the keyboard buffer them. The stream refills run on the same clock, so the music
 // plays and loops as it would. Tests and benchmarks give the clicks and look at the live game at
 // every pump.
 
@@ -13,6 +13,7 @@
 #include "foundation/CFile.h"
 #include "platform/HeadlessPlatform.h"
 #include "platform/Input.h"
+#include "platform/KeyCodes.h"
 #include "player/PlayerMain.h"
 #include "script/CGameConfigLink.h"
 #include "script/CMC_Behaviour.h"
@@ -20,7 +21,9 @@
 #include "tests/platform/TempFolder.h"
 
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <map>
 #include <string>
@@ -35,6 +38,17 @@ struct Click {
     int x;
     int y;
 };
+
+// A key (a code of platform/KeyCodes.h) going down at the pump and up at the next one, Shift or
+// Alt held around it when asked (until kModifierHeld pumps after it went down, so keys typed
+// with one held lie that far apart at least).
+struct Key {
+    int pump;
+    int code;
+    enum Held { NONE, SHIFT, ALT } held = NONE;
+};
+
+constexpr int kModifierHeld = 40;
 
 class DemoSession {
     TempFolder folder_;
@@ -52,6 +66,10 @@ public:
             std::filesystem::copy(from / data, std::filesystem::path(folder_.path()) / data, std::filesystem::copy_options::recursive);
     }
 
+    // Keys the next play types, and the player's options.
+    std::vector<Key> keys;
+    std::vector<std::string> options{"-window"};
+
     // Plays `pumps` pumps of the main loop with the clicks, then closes the window; `look` sees
     // the game at every pump, and `done` is told when a pump hands over to the turn. The
     // player's exit code.
@@ -64,10 +82,25 @@ public:
             presses[click.pump] = click;
             releases[click.pump + 1] = click;
         }
+        std::map<int, Key> keyDowns;
+        std::map<int, Key> keyUps;
+        std::map<int, Key> modifierUps;
+        for (const Key& key : keys) {
+            keyDowns[key.pump] = key;
+            keyUps[key.pump + 1] = key;
+            if (key.held != Key::NONE)
+                modifierUps[key.pump + kModifierHeld] = key;
+        }
         int pump = 0;
         platform.windowSystem.setPumpHook([&] {
             ++pump;
             platform.timers.runDue();
+            if (auto down = keyDowns.find(pump); down != keyDowns.end())
+                press(down->second, true);
+            if (auto up = keyUps.find(pump); up != keyUps.end())
+                press(up->second, false);
+            if (auto up = modifierUps.find(pump); up != modifierUps.end())
+                letGo(up->second);
             if (auto down = presses.find(pump); down != presses.end()) {
                 platform.input.setPointer({down->second.x, down->second.y});
                 mouse(platform::MouseOffset::X, 1);
@@ -81,7 +114,7 @@ public:
             done();
         });
         CFile::chDir(folder_.path().c_str());
-        return playerMain({"-window"}, platform);
+        return playerMain(options, platform);
     }
 
     // The live scene's name; "none" between scenes.
@@ -117,6 +150,29 @@ public:
             hash = (hash ^ screen->pixels()[i]) * 1099511628211ull;
         return hash;
     }
+    // When TAMZORA_DEMO_FRAMES names a folder, the screen goes there as "<name>.ppm", to be looked
+    // at when its digest changes.
+    void keepScreen(const std::string& name)
+    {
+        const char* folder = std::getenv("TAMZORA_DEMO_FRAMES");
+        if (folder == nullptr)
+            return;
+        const platform::DisplaySurface* screen = platform.display.primary();
+        std::ofstream out(std::string(folder) + "/" + name + ".ppm", std::ios::binary);
+        out << "P6\n" << screen->width() << " " << screen->height() << "\n255\n";
+        const auto* pixels = reinterpret_cast<const uint16_t*>(screen->pixels());
+        for (int i = 0; i < screen->width() * screen->height(); ++i) {
+            const uint16_t pixel = pixels[i];
+            const char rgb[] = {char((pixel >> 11) << 3), char(((pixel >> 5) & 0x3F) << 2), char((pixel & 0x1F) << 3)};
+            out.write(rgb, 3);
+        }
+    }
+    // A file of the game folder, as the game left it; "" when there is none.
+    std::string file(const std::string& path) const
+    {
+        std::ifstream in(folder_.path() + "/" + path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
     // A value the game wrote to its INI file.
     std::string ini(const std::string& section, const std::string& key) const
     {
@@ -134,9 +190,27 @@ private:
             scene = scene->getCurrentScene();
         return scene;
     }
-    // One record as the mouse buffers it; the player's input poller reads it when its period
-    // next ends on the manual timers.
-    void mouse(uint32_t offset, int32_t data) { platform.input.inject(platform::InputDevice::Mouse, {offset, data}); }
+    // One record as the mouse or the keyboard buffers it; the player's input poller reads it when
+    // its period next ends on the manual timers.
+    void record(platform::InputDevice device, uint32_t offset, int32_t data) { platform.input.inject(device, {offset, data}); }
+    void mouse(uint32_t offset, int32_t data) { record(platform::InputDevice::Mouse, offset, data); }
+    // A key going down or up. Shift or Alt goes down with the key; it is let go a while after the
+    // key, once the poller has read the key with it held.
+    void press(const Key& key, bool down)
+    {
+        const int32_t state = down ? platform::kInputPressed : 0;
+        if (key.held != Key::NONE && down) {
+            platform.input.setModifiers(key.held == Key::SHIFT, key.held == Key::ALT);
+            record(platform::InputDevice::Keyboard, uint32_t(modifierOf(key)), state);
+        }
+        record(platform::InputDevice::Keyboard, uint32_t(key.code), state);
+    }
+    void letGo(const Key& key)
+    {
+        record(platform::InputDevice::Keyboard, uint32_t(modifierOf(key)), 0);
+        platform.input.setModifiers(false, false);
+    }
+    static int modifierOf(const Key& key) { return key.held == Key::SHIFT ? platform::key::LeftShift : platform::key::LeftAlt; }
 };
 
 } // namespace demotest

@@ -41,9 +41,9 @@ int Animation::frame(const Raster& picture, int x, int y)
     return int(pictures_.size()) - 1;
 }
 
-void Animation::event(const std::string& name, std::vector<int> frames, bool loops)
+void Animation::event(const std::string& name, std::vector<int> frames, bool loops, std::vector<std::string> positionNames)
 {
-    events_.push_back({name, std::move(frames), loops});
+    events_.push_back({name, std::move(frames), loops, std::move(positionNames)});
 }
 
 bool Animation::save(const std::string& path) const
@@ -63,7 +63,10 @@ bool Animation::save(const std::string& path) const
         // Past the last position play goes back to the first.
         if (event.loops)
             record.loopPoint = uint16_t(event.frames.size() - 1);
-        animation.AddEvent(record);
+        const int added = animation.AddEvent(record);
+        for (size_t position = 0; position < event.positionNames.size(); ++position)
+            if (_anmFrameInfo3* info = animation.GetFrameInfo(added, int(position)))
+                info->name = event.positionNames[position].c_str();
     }
     animation.SetFPS(fps_);
     CFile file(nullptr, path.c_str(), CFile::BINARY);

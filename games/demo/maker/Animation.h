@@ -19,8 +19,9 @@ public:
 
     // Appends a frame standing at (x, y); its index.
     int frame(const Raster& picture, int x, int y);
-    // An event showing the frames in order, played over and over when it loops.
-    void event(const std::string& name, std::vector<int> frames, bool loops);
+    // An event showing the frames in order, played over and over when it loops; its positions
+    // named as given, when names are given.
+    void event(const std::string& name, std::vector<int> frames, bool loops, std::vector<std::string> positionNames = {});
 
     // The animation file at the path (a game path); false when it could not be written.
     bool save(const std::string& path) const;
@@ -30,6 +31,7 @@ private:
         std::string name;
         std::vector<int> frames;
         bool loops;
+        std::vector<std::string> positionNames;
     };
 
     int fps_;

@@ -7,6 +7,7 @@
 #include "foundation/CFile.h"
 #include "graphics/CGraphicsObject.h"
 #include "graphics/CImageWriter.h"
+#include "graphics/CSimpleFont6.h"
 #include "platform/Files.h"
 
 #include <cstdio>
@@ -36,6 +37,18 @@ void DemoFolder::picture(const std::string& name, const Raster& raster, int x, i
 void DemoFolder::animation(const std::string& name, const Animation& animation)
 {
     count(animation.save(kDataFolder + name), name);
+}
+
+void DemoFolder::font(const std::string& name, const Animation& letters)
+{
+    const std::string lettersPath = kDataFolder + name + ".ann";
+    const std::string fontPath = kDataFolder + name + ".fnt";
+    animation(name + ".ann", letters);
+    CSimpleFont6 converter(nullptr);
+    converter.create(lettersPath.c_str(), fontPath.c_str());
+    // The font is read back to tell that the conversion wrote it.
+    CSimpleFont6 check(nullptr);
+    count(check.Load(fontPath.c_str()) == 0 && check.getLetterCount() > 0, name + ".fnt");
 }
 
 void DemoFolder::sound(const std::string& name, const std::vector<float>& samples, int rate)

@@ -15,6 +15,8 @@ public:
 
     void picture(const std::string& name, const Raster& raster, int x = 0, int y = 0);
     void animation(const std::string& name, const Animation& animation);
+    // The letters' animation "<name>.ann" and the font "<name>.fnt" the engine makes of it.
+    void font(const std::string& name, const Animation& letters);
     void sound(const std::string& name, const std::vector<float>& samples, int rate);
 
     int failures() const { return failures_; }

@@ -51,7 +51,9 @@ void DemoSounds::make(DemoFolder& folder)
 {
     dayTheme(folder);
     nightTheme(folder);
+    studioTheme(folder);
     effects(folder);
+    studioEffects(folder);
 }
 
 void DemoSounds::dayTheme(DemoFolder& folder)
@@ -110,6 +112,57 @@ void DemoSounds::nightTheme(DemoFolder& folder)
         line(synth, beat, start, {{octave(chords[bar].root, -1), 3}, {octave(chords[bar].root, -1), 1}}, Voice::Bass, 0.4f, 0.7);
     }
     folder.sound("night.wav", synth.samples(0.5f), Synth::kRate);
+}
+
+void DemoSounds::studioTheme(DemoFolder& folder)
+{
+    constexpr double beat = 60.0 / 96;
+    // B flat, which the octave's names lack, is a step below B.
+    const int bFlat3 = B4 - 12 - 1;
+    const std::vector<Chord> chords = {{F4, false}, {D4, true},     {bFlat3, false}, {C4, false},
+                                       {F4, false}, {A4 - 12, true}, {G4 - 12, true}, {C4, false}};
+    Synth synth(beat * 4 * double(chords.size()), true);
+    const std::vector<Step> melody = {
+        {octave(C4, 2), 1.5}, {octave(A4, 1), 0.5}, {octave(F4, 1), 2},
+        {octave(D4, 2), 1.5}, {octave(C4, 2), 0.5}, {octave(A4, 1), 2},
+        {octave(D4, 2), 1}, {octave(F4, 2), 1}, {octave(D4, 2), 1}, {octave(B4, 1) - 1, 1},
+        {octave(C4, 2), 3}, {0, 1},
+        {octave(A4, 1), 1}, {octave(C4, 2), 1}, {octave(F4, 2), 2},
+        {octave(E4, 2), 1.5}, {octave(C4, 2), 0.5}, {octave(A4, 1), 2},
+        {octave(G4, 1), 1}, {octave(B4, 1) - 1, 1}, {octave(D4, 2), 1}, {octave(G4, 2), 1},
+        {octave(F4, 2), 2}, {octave(E4, 2), 2},
+    };
+    line(synth, beat, 0, melody, Voice::Pluck, 0.30f);
+    line(synth, beat, 0, melody, Voice::Bell, 0.06f);
+    for (size_t bar = 0; bar < chords.size(); ++bar) {
+        const double start = double(bar) * 4;
+        for (int note : triad(chords[bar]))
+            synth.note(start * beat, 3.7 * beat, Synth::pitch(note), Voice::Pad, 0.07f);
+        line(synth, beat, start, {{octave(chords[bar].root, -1), 2}, {octave(chords[bar].root + 7, -2), 2}}, Voice::Bass, 0.38f, 0.85);
+    }
+    folder.sound("studio.wav", synth.samples(0.5f), Synth::kRate);
+}
+
+void DemoSounds::studioEffects(DemoFolder& folder)
+{
+    {
+        // The owl's speech: eight hooting syllables that rise and fall, with a throb in the voice.
+        Synth synth(1.9, false);
+        const double pitches[][2] = {{420, 560}, {560, 470}, {380, 520}, {520, 600}, {600, 430}, {450, 500}, {500, 380}, {400, 330}};
+        for (int i = 0; i < 8; ++i) {
+            synth.glide(0.05 + 0.22 * i, 0.17, pitches[i][0], pitches[i][1], 0.6f);
+            synth.glide(0.05 + 0.22 * i, 0.17, pitches[i][0] * 2, pitches[i][1] * 2, 0.15f);
+        }
+        synth.tremolo(0, 1.9, 9, 0.35f);
+        folder.sound("speech.wav", synth.samples(0.7f), Synth::kRate);
+    }
+    {
+        // A dab of paint: a soft wet pat.
+        Synth synth(0.25, false);
+        synth.noise(0, 0.12, 0.35f, 0.05f, 0.7f, 17);
+        synth.glide(0, 0.08, 240, 120, 0.4f);
+        folder.sound("dab.wav", synth.samples(0.55f), Synth::kRate);
+    }
 }
 
 void DemoSounds::effects(DemoFolder& folder)

@@ -2,9 +2,11 @@
 // into the game folder named by its one argument.
 #include "DemoFolder.h"
 #include "DemoSounds.h"
+#include "LetterFont.h"
 #include "MeadowArt.h"
 #include "PondArt.h"
 #include "SkyArt.h"
+#include "StudioArt.h"
 #include "TitleArt.h"
 
 #include <cstdio>
@@ -20,6 +22,8 @@ int main(int argc, char** argv)
     MeadowArt::make(folder);
     PondArt::make(folder);
     SkyArt::make(folder);
+    StudioArt::make(folder);
+    LetterFont::make(folder);
     DemoSounds::make(folder);
     return folder.failures() == 0 ? 0 : 1;
 }
