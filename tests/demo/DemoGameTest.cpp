@@ -91,7 +91,8 @@ TEST(DemoGame, PlaysFromTheTitleThroughBothEpisodesAndBackCountingWhatHappened)
 TEST(DemoGame, PlaysTheStudioTypingANameTalkingAndPainting)
 {
     // The fade as the letters open, the words painted, the name, the hedgehog moved by the keys,
-    // the owl's events during and after its speech, the painting signed, back at the title.
+    // the owl's events during and after its speech, the painting with its stickers from the
+    // board, signed, and back at the title.
     const std::map<int, std::vector<std::string>> looks = {
         {810, {"OPENING^ISRUNNING(\"PAPER\")", "PAPER^GETOPACITY()"}},
         {2350, {"INKED", "INK", "POEM^GETWORDAT(INKED^GET(0))", "PAPER^GETOPACITY()"}},
@@ -99,7 +100,7 @@ TEST(DemoGame, PlaysTheStudioTypingANameTalkingAndPainting)
         {4700, {"HOG^GETPOSITIONX()", "HOG^GETPOSITIONY()", "HOG^GETEVENTNAME()"}},
         {6000, {"SAID", "OWL^GETEVENTNAME()", "SPEECH^ISPLAYING()"}},
         {7900, {"SAID", "OWL^GETEVENTNAME()"}},
-        {10000, {"DABS", "BRUSH", "SIGNED", "CNV^GETNUMVISIBLEPIXELS()"}},
+        {10000, {"DABS", "BRUSH", "BOARD^GETALIASATCELL(1,2)", "SIGNED", "CNV^GETNUMVISIBLEPIXELS()"}},
         {11900, {"VISITS", "PLAYERNAME"}},
     };
     DemoSession session;
@@ -117,14 +118,53 @@ TEST(DemoGame, PlaysTheStudioTypingANameTalkingAndPainting)
                         // nothing.
                         "GARDEN SAID=IDLE,START,1TALK,1TALK OWL^GETEVENTNAME()=1TALK SPEECH^ISPLAYING()=TRUE",
                         "GARDEN SAID=IDLE,START,1TALK,1TALK,1TALK,1TALK,END,IDLE,IDLE OWL^GETEVENTNAME()=IDLE",
-                        "EASEL DABS=4 BRUSH=DOT3 SIGNED=TRUE CNV^GETNUMVISIBLEPIXELS()=3561",
+                        "EASEL DABS=6 BRUSH=STICK4 BOARD^GETALIASATCELL(1,2)=STICK6 SIGNED=TRUE CNV^GETNUMVISIBLEPIXELS()=6384",
                         "TITLE VISITS=2 PLAYERNAME=Ja\x9c",
                     }));
     // Look at the frames (TAMZORA_DEMO_FRAMES) before taking new digests.
     EXPECT_EQ(played.digests, (std::vector<std::string>{"f03cdc038ad6b2ea", "390ff1a8da98a1cf", "ada02a0646f430a1", "8ba9ef98a9ecdb59",
-                                                  "ce6e116da34e1f2c", "8ba9ef98a9ecdb59", "ac1904d1bb54523a", "2bef01bf8ce9a779"}));
+                                                  "ce6e116da34e1f2c", "8ba9ef98a9ecdb59", "883c914e48ed586c", "2bef01bf8ce9a779"}));
     // The name typed, Polish letter and all, as the INI file keeps it.
     EXPECT_EQ(session.ini("GAME", "PLAYERNAME"), "Ja\x9c");
+}
+
+// The first scene of each act as it is reached: the title, and after GAME^GOTO the studio's
+// letters; at each its objects, and at the letters the height of the studio's font.
+std::vector<std::string> firstScenes(DemoSession& session)
+{
+    std::vector<std::string> seen;
+    const auto note = [&](const char* text) { seen.push_back(DemoSession::sceneName() + " " + DemoSession::ask(text) + " " + DemoSession::objectsOfScene()); };
+    session.play({}, 600, [&](int pump) {
+        if (pump == 200) {
+            note("STUDIOBUTTON^GETNAME()");
+            DemoSession::ask("GAME^GOTO(\"STUDIO\")");
+        }
+        if (pump == 500)
+            note("LETTERING^GETHEIGHT()");
+    });
+    return seen;
+}
+
+TEST(DemoGame, StartsFromItsCompiledFormAtTheFirstSceneOfEachActWithItsObjects)
+{
+    DemoSession session;
+    const std::vector<std::string> fromScripts = firstScenes(session);
+    ASSERT_EQ(fromScripts.size(), 2u);
+    EXPECT_TRUE(fromScripts[0].starts_with("TITLE STUDIOBUTTON ")) << fromScripts[0];
+    EXPECT_TRUE(fromScripts[1].starts_with("LETTERS 28 ")) << fromScripts[1];
+
+    session.options = {"-window", "-2bin"};
+    EXPECT_EQ(session.play({}, 50, [](int) {}), 0);
+    for (const char* written : {"Dane/application.bin", "Dane/TITLE.bin", "Dane/LETTERS.bin", "Dane/STUDIO.bin"})
+        EXPECT_FALSE(session.file(written).empty()) << written;
+    session.options = {"-window"};
+    const std::vector<std::string> compiled = firstScenes(session);
+    ASSERT_EQ(compiled.size(), 2u);
+    EXPECT_EQ(compiled[0], fromScripts[0]);
+    // A compiled FONT record names no font file: its fonts have no letters, and texts show none.
+    std::string lettersWithoutFonts = fromScripts[1];
+    lettersWithoutFonts.replace(0, std::string("LETTERS 28").size(), "LETTERS 0");
+    EXPECT_EQ(compiled[1], lettersWithoutFonts);
 }
 
 } // namespace

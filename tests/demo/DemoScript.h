@@ -50,6 +50,8 @@ constexpr Click kNameBox{0, 480, 335};
 constexpr Click kOwl{0, 622, 220};
 constexpr Click kPots[] = {{0, 70, 490}, {0, 160, 490}, {0, 250, 490}};
 constexpr Click kSignButton{0, 496, 550};
+// The board's cells, row by row.
+constexpr Click kStickers[] = {{0, 668, 140}, {0, 740, 140}, {0, 668, 212}, {0, 740, 212}, {0, 668, 284}, {0, 740, 284}};
 constexpr Click kCanvas{0, 400, 246};
 
 constexpr int kStudioPumps = 12000;
@@ -69,9 +71,11 @@ inline std::vector<Click> studioClicks()
         at(2300, kNameBox), at(3500, kNextButton),
         // The garden: the owl clicked while it talks; NEXT.
         at(5600, kOwl), at(8000, kNextButton),
-        // The easel: dabs in the first paint, then in the third; SIGN twice; AGAIN.
+        // The easel: dabs in the first paint, then in the third; the star and the leaf of the board
+        // put on the canvas; SIGN twice; AGAIN.
         at(8600, offset(kCanvas, -120, -60)), at(8700, offset(kCanvas, -80, -40)), at(8800, kPots[2]), at(8900, offset(kCanvas, 60, 20)),
-        at(9000, offset(kCanvas, 100, 60)), at(9200, kSignButton), at(9400, kSignButton), at(10500, kAgainButton),
+        at(9000, offset(kCanvas, 100, 60)), at(9050, kStickers[0]), at(9100, offset(kCanvas, -100, 80)), at(9150, kStickers[3]),
+        at(9200, offset(kCanvas, 140, -80)), at(9300, kSignButton), at(9400, kSignButton), at(10500, kAgainButton),
     };
 }
 

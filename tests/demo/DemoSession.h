@@ -11,21 +11,25 @@
 #include "application/CMC_Application.h"
 #include "foundation/CConfig.h"
 #include "foundation/CFile.h"
+#include "foundation/CXVector.h"
 #include "platform/HeadlessPlatform.h"
 #include "platform/Input.h"
 #include "platform/KeyCodes.h"
 #include "player/PlayerMain.h"
 #include "script/CGameConfigLink.h"
 #include "script/CMC_Behaviour.h"
+#include "script/CMC_TypeIds.h"
 #include "script/CMC_Variable.h"
 #include "tests/platform/TempFolder.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -91,6 +95,8 @@ public:
             if (key.held != Key::NONE)
                 modifierUps[key.pump + kModifierHeld] = key;
         }
+        platform_ = std::make_unique<platform::HeadlessPlatform>(folder_.path());
+        platform::HeadlessPlatform& platform = *platform_;
         int pump = 0;
         platform.windowSystem.setPumpHook([&] {
             ++pump;
@@ -123,6 +129,23 @@ public:
         CMC_Scene* scene = liveScene();
         return scene != nullptr ? scene->getName().c_str() : "none";
     }
+    // The live scene's own objects as "NAME:type", sorted and joined by blanks.
+    static std::string objectsOfScene()
+    {
+        CMC_Scene* scene = liveScene();
+        std::vector<std::string> names;
+        CXVector* objects = scene != nullptr ? scene->getObjects() : nullptr;
+        for (int i = 0; objects != nullptr && i < objects->getSize(); ++i) {
+            auto* object = static_cast<CMC_Object*>(objects->at(i));
+            if (!script::isApplicationTreeType(object->getType()))
+                names.push_back(std::string(object->getName().c_str()) + ":" + std::to_string(object->getType()));
+        }
+        std::sort(names.begin(), names.end());
+        std::string text;
+        for (const std::string& name : names)
+            text += (text.empty() ? "" : " ") + name;
+        return text;
+    }
     // The text of a variable or an array the live scene finds by name (its episode's and the
     // game's included); "none" when there is none.
     static std::string valueOf(const std::string& name)
@@ -143,7 +166,7 @@ public:
     // FNV-1a of the screen's pixels.
     uint64_t screenDigest()
     {
-        const platform::DisplaySurface* screen = platform.display.primary();
+        const platform::DisplaySurface* screen = platform_->display.primary();
         uint64_t hash = 14695981039346656037ull;
         const size_t bytes = size_t(screen->pitchBytes()) * size_t(screen->height());
         for (size_t i = 0; i < bytes; ++i)
@@ -157,7 +180,7 @@ public:
         const char* folder = std::getenv("TAMZORA_DEMO_FRAMES");
         if (folder == nullptr)
             return;
-        const platform::DisplaySurface* screen = platform.display.primary();
+        const platform::DisplaySurface* screen = platform_->display.primary();
         std::ofstream out(std::string(folder) + "/" + name + ".ppm", std::ios::binary);
         out << "P6\n" << screen->width() << " " << screen->height() << "\n255\n";
         const auto* pixels = reinterpret_cast<const uint16_t*>(screen->pixels());
@@ -179,9 +202,10 @@ public:
         return CConfig((folder_.path() + "/" + kIniName).c_str()).GetString(section.c_str(), key.c_str()).c_str();
     }
 
-    platform::HeadlessPlatform platform{folder_.path()};
-
 private:
+    // The platform of the latest play: each play starts the player afresh.
+    std::unique_ptr<platform::HeadlessPlatform> platform_;
+
     static CMC_Scene* liveScene()
     {
         auto* host = dynamic_cast<CApplication*>(CGameConfigLink::installed());
@@ -192,7 +216,7 @@ private:
     }
     // One record as the mouse or the keyboard buffers it; the player's input poller reads it when
     // its period next ends on the manual timers.
-    void record(platform::InputDevice device, uint32_t offset, int32_t data) { platform.input.inject(device, {offset, data}); }
+    void record(platform::InputDevice device, uint32_t offset, int32_t data) { platform_->input.inject(device, {offset, data}); }
     void mouse(uint32_t offset, int32_t data) { record(platform::InputDevice::Mouse, offset, data); }
     // A key going down or up. Shift or Alt goes down with the key; it is let go a while after the
     // key, once the poller has read the key with it held.
@@ -200,7 +224,7 @@ private:
     {
         const int32_t state = down ? platform::kInputPressed : 0;
         if (key.held != Key::NONE && down) {
-            platform.input.setModifiers(key.held == Key::SHIFT, key.held == Key::ALT);
+            platform_->input.setModifiers(key.held == Key::SHIFT, key.held == Key::ALT);
             record(platform::InputDevice::Keyboard, uint32_t(modifierOf(key)), state);
         }
         record(platform::InputDevice::Keyboard, uint32_t(key.code), state);
@@ -208,7 +232,7 @@ private:
     void letGo(const Key& key)
     {
         record(platform::InputDevice::Keyboard, uint32_t(modifierOf(key)), 0);
-        platform.input.setModifiers(false, false);
+        platform_->input.setModifiers(false, false);
     }
     static int modifierOf(const Key& key) { return key.held == Key::SHIFT ? platform::key::LeftShift : platform::key::LeftAlt; }
 };

@@ -132,6 +132,40 @@ Raster potPicture(Rgba paint)
 
 const Rgba kPaints[] = {Rgba::hex(0xD8423A), Rgba::hex(0x3A7BD8), Rgba::hex(0xF2B233)};
 
+// The brushes' size: a dab or a sticker in the middle of a clear square.
+constexpr int kBrush = 72;
+constexpr float kMiddle = kBrush / 2.0f;
+
+// The stickers of the board: a star, a heart, a flower, a leaf, a moon and a drop.
+Shape stickerShape(int number)
+{
+    const float c = kMiddle;
+    switch (number) {
+    case 0:
+        return Shape::star(c, c + 2, 27, 12, 5);
+    case 1:
+        return Shape::disc(c - 11, c - 6, 13).unite(Shape::disc(c + 11, c - 6, 13)).unite(
+            Shape::polygon({{c - 23, c}, {c + 23, c}, {c, c + 26}}));
+    case 2: {
+        Shape flower = Shape::disc(c, c, 9);
+        for (int i = 0; i < 5; ++i) {
+            const float angle = 2 * kPi * float(i) / 5;
+            flower = flower.unite(Shape::disc(c + 15 * std::sin(angle), c - 15 * std::cos(angle), 10));
+        }
+        return flower;
+    }
+    case 3:
+        return Shape::ellipse(c, c, 14, 27).turned(0.6f, {c, c});
+    case 4:
+        return Shape::disc(c, c, 25).without(Shape::disc(c + 12, c - 8, 22));
+    default:
+        return Shape::disc(c, c + 8, 17).unite(Shape::polygon({{c - 15, c}, {c, c - 28}, {c + 15, c}}));
+    }
+}
+
+const Rgba kStickers[] = {Rgba::hex(0xFFC83D), Rgba::hex(0xE8405A), Rgba::hex(0xF27BC0),
+                          Rgba::hex(0x4FB548), Rgba::hex(0xE8E0B0), Rgba::hex(0x4AA8E8)};
+
 } // namespace
 
 void StudioArt::make(DemoFolder& folder)
@@ -234,6 +268,15 @@ void StudioArt::easel(DemoFolder& folder)
     raster.paint(Shape::rect(186, 82, 614, 406, 4), kInk);
     raster.paint(Shape::rect(190, 86, 610, 402, 3), kWood.shaded(0.15f));
     raster.paint(Shape::rect(200, 96, 600, 396), Rgba::hex(0xFBF8F0));
+    // The tray the board of stickers lies in, a hollow for each.
+    raster.paint(Shape::rect(622, 94, 786, 330, 10), kInk);
+    raster.paint(Shape::rect(626, 98, 782, 326, 8), kWood.shaded(0.1f));
+    for (int row = 0; row < 3; ++row)
+        for (int column = 0; column < 2; ++column) {
+            const float left = 632 + 72.0f * float(column);
+            const float top = 104 + 72.0f * float(row);
+            raster.paint(Shape::rect(left + 4, top + 4, left + 68, top + 68, 8), kWood.shaded(-0.25f));
+        }
     // The shelf the pots stand on.
     raster.paint(Shape::rect(16, 520, 300, 534, 4), kWood.shaded(-0.1f));
     folder.picture("easel.img", raster);
@@ -247,10 +290,18 @@ void StudioArt::paints(DemoFolder& folder)
         Animation pot(1);
         pot.event("POT", {pot.frame(potPicture(kPaints[i]), 38 + 90 * i, 452)}, false);
         folder.animation("pot" + number + ".ann", pot);
-        Raster dab(36, 36);
-        dab.paint(Shape::disc(18, 18, 16), kPaints[i].withAlpha(0.9f));
-        dab.paint(Shape::disc(14, 14, 6), kPaints[i].shaded(0.25f).withAlpha(0.8f));
+        Raster dab(kBrush, kBrush);
+        dab.paint(Shape::disc(kMiddle, kMiddle, 16), kPaints[i].withAlpha(0.9f));
+        dab.paint(Shape::disc(kMiddle - 4, kMiddle - 4, 6), kPaints[i].shaded(0.25f).withAlpha(0.8f));
         folder.picture("dot" + number + ".img", dab);
+    }
+    for (int i = 0; i < 6; ++i) {
+        Raster sticker(kBrush, kBrush);
+        const Shape shape = stickerShape(i);
+        sticker.paint(shape.moved(2, 3), kInk.withAlpha(0.35f), 2);
+        sticker.paint(shape, kInk, 1);
+        sticker.paint(shape, [&](float x, float y) { return kStickers[i].shaded(0.3f - 0.5f * (x + y) / (2 * kBrush)); }, 1);
+        folder.picture("stick" + std::to_string(i + 1) + ".img", sticker);
     }
     Raster ring(84, 90);
     const Shape band = Shape::rect(2, 2, 82, 88, 18).without(Shape::rect(7, 7, 77, 83, 14));

@@ -17,6 +17,7 @@ private:
     // The owl idling, opening its beak, talking and closing it.
     static void owl(DemoFolder& folder);
     static void easel(DemoFolder& folder);
-    // Three pots of paint, a dab of each paint and the ring round the pot chosen.
+    // Three pots of paint, a dab of each paint, the ring round the pot chosen and the board's
+    // stickers.
     static void paints(DemoFolder& folder);
 };
