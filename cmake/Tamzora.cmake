@@ -62,7 +62,8 @@ function(tamzora_plugin name)
   add_library(${name} MODULE ${P_SOURCES})
   set_target_properties(${name} PROPERTIES PREFIX "")
   tamzora_plugin_build(${name})
-  target_link_libraries(${name} PRIVATE TamzoraPluginModule)
+  # Whole: its exported functions are called by the engine alone.
+  target_link_libraries(${name} PRIVATE "$<LINK_LIBRARY:WHOLE_ARCHIVE,TamzoraPluginModule>")
   set(_classes "")
   foreach(class ${P_MODULE} CPluginModule CMC_ExternObject)
     string(APPEND _classes "      ${class}::*;\n      \"vtable for ${class}\";\n      \"typeinfo for ${class}\";\n"

@@ -3,7 +3,7 @@
 #include "plugins/extension/CMC_GameMouse.h"
 #include "plugins/extension/CMC_KeyMapper.h"
 #include "plugins/extension/CMC_Kulki.h"
-#include "plugins/module/CModuleUsers.h"
+#include "plugins/module/ModuleExports.h"
 
 namespace {
 
@@ -13,25 +13,13 @@ constexpr CPluginModule::ObjectType kTypes[] = {
     CPluginModule::typeOf<CMC_KeyMapper>("KEYMAPPER"),
 };
 
-CModuleUsers<CTobrelEx> users;
-
 } // namespace
 
 CTobrelEx::CTobrelEx(CMC_ObjectsContainer* container) : CPluginModule(container, kTypes)
 {
 }
 
-void create(CMC_ObjectsContainer* container)
+std::unique_ptr<CPluginModule> makePluginModule(CMC_ObjectsContainer* container)
 {
-    users.create(container);
-}
-
-void release()
-{
-    users.release();
-}
-
-CMC_ExternObject* getModuleInterface()
-{
-    return users.module();
+    return std::make_unique<CTobrelEx>(container);
 }

@@ -47,7 +47,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <initializer_list>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -98,6 +100,12 @@ protected:
 
     // A file below the root (T:\), "NEXT/Dane/application.def".
     void writeFile(const std::string& relative, const std::string& bytes) { folder.temp.write(relative, bytes); }
+    // A built plug-in library, as `name` in the program's folder (the root), where scenes find it.
+    void copyLibrary(const char* built, const std::string& name)
+    {
+        std::ifstream in(built, std::ios::binary);
+        writeFile(name, std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
+    }
     // The definition and scripts, in the data folder of the game folder.
     void writeDefinition(const std::string& text) { writeFile(gameFolder + "Dane/application.def", text); }
     // The script of a scene, episode or application.

@@ -6,8 +6,6 @@
 #include "GameHost.h"
 #include "LogLines.h"
 
-#include <fstream>
-#include <iterator>
 #include <string>
 
 namespace apptest {
@@ -24,12 +22,6 @@ protected:
         // The program's folder of a GameHost game is the root, T:\.
         copyLibrary(TEST_PLUG_A, "TestPlug.so");
         copyLibrary(TEST_PLUG_B, "TestPlugB.so");
-    }
-
-    void copyLibrary(const char* built, const std::string& name)
-    {
-        std::ifstream in(built, std::ios::binary);
-        writeFile(name, std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
     }
 
     // The smallest game whose one scene names the libraries.

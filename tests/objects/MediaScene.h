@@ -105,6 +105,25 @@ protected:
 
     // The scene with a LOG string before the given objects.
     bool startWith(const std::string& objects) { return startScene(declared("LOG", "STRING") + objects); }
+    // Application GAME, episode E (naming `episodeDlls`, with `episodeScript`), its scene S naming
+    // `dlls` with a LOG string before the script, and an empty scene T that names nothing.
+    bool startWithLibrary(const std::string& dlls, const std::string& script, const std::string& commandLine = "",
+                          const std::string& episodeDlls = "", const std::string& episodeScript = "")
+    {
+        writeDefinition(apptest::treeElement("GAME", "APPLICATION", {"EPISODES=E"}) +
+                        apptest::treeElement("E", "EPISODE", {"SCENES=S, T", "DLLS=" + episodeDlls}) +
+                        apptest::treeElement("S", "SCENE", {"DLLS=" + dlls}) + apptest::treeElement("T", "SCENE", {}));
+        writeScript("E", episodeScript);
+        writeScript("S", declared("LOG", "STRING") + script);
+        writeScript("T", "");
+        return start(commandLine);
+    }
+    // Goes to the scene of episode E, in the next turn.
+    void enter(const std::string& scene)
+    {
+        run("E^GOTO(\"" + scene + "\")");
+        turn();
+    }
 
     CMC_Image* image(const std::string& name) { return dynamic_cast<CMC_Image*>(object(name)); }
     CMC_Animo* animo(const std::string& name) { return dynamic_cast<CMC_Animo*>(object(name)); }
