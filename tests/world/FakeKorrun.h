@@ -262,7 +262,7 @@ private:
     int record(const char* name, Values... values)
     {
         std::string line;
-        ((line += "," + text(values)), ...);
+        ((line += ',', line += text(values)), ...);
         calls.push_back(std::string(name) + "(" + (line.empty() ? line : line.substr(1)) + ")");
         return 0;
     }
