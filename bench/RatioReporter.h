@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-// Keeps the console table and remembers each run's real and CPU time per iteration, so a program
-// can print how its cases compare with their peers after the table.
+// Keeps the console table and remembers each run's real and CPU time per iteration and its
+// counters, so a program can print how its cases compare with their peers after the table.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override
@@ -17,6 +17,7 @@ public:
             if (run.run_type == Run::RT_Iteration && !run.error_occurred) {
                 realTimes_[run.benchmark_name()] = run.GetAdjustedRealTime();
                 cpuTimes_[run.benchmark_name()] = run.GetAdjustedCPUTime();
+                counters_[run.benchmark_name()] = run.counters;
             }
         }
     }
@@ -34,6 +35,15 @@ public:
     // CPU or real time per iteration of a run in its time unit; 0 when it did not run.
     double cpuTime(const std::string& name) const { return timeOf(cpuTimes_, name); }
     double realTime(const std::string& name) const { return timeOf(realTimes_, name); }
+    // A counter a run set; 0 when it did not run or set none of that name.
+    double counter(const std::string& name, const std::string& key) const
+    {
+        auto run = counters_.find(name);
+        if (run == counters_.end())
+            return 0.0;
+        auto found = run->second.find(key);
+        return found == run->second.end() ? 0.0 : found->second.value;
+    }
 
 private:
     static double timeOf(const std::map<std::string, double>& times, const std::string& name)
@@ -44,4 +54,5 @@ private:
 
     std::map<std::string, double> realTimes_;
     std::map<std::string, double> cpuTimes_;
+    std::map<std::string, benchmark::UserCounters> counters_;
 };

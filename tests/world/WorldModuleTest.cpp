@@ -85,6 +85,41 @@ TEST_F(WorldModule, ASceneNamingTheLibraryRunsKorrunAndLetsItGo)
     }
 }
 
+TEST_F(WorldModule, ABodyFallingOntoTheFloorStartsAndFinishesOnce)
+{
+    struct Case {
+        const char* what;
+        // Shape, flags, mass and rigidity of its AddBody.
+        const char* body;
+    };
+    const Case cases[] = {{"a ball", "0 983040 1 0"}, {"a bouncing ball", "0 983040 1 0.5"}, {"a box", "1 983040 1 0"}};
+    writePicture("BALL.IMG", 4, 4, 0x1234);
+    std::string ball = declared("BALL", "IMAGE", {"FILENAME=BALL.IMG"});
+    for (const char* signal : {"ONSTARTED", "ONFINISHED"})
+        ball += std::string("BALL:ONSIGNAL^") + signal + "=" + logs(signal) + "\n";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        // Of half size 10 at (100, 50) over a floor whose top is at -230.
+        writeData("w.txt", std::string("KORRUN 1\nAddBody 1 0 -250 0 400 20 0 1 983040 0 0 0\nAddBody 5 100 50 0 10 10 0 ") +
+                               c.body + " 0\n");
+        ASSERT_TRUE(startWithLibrary("World", declared("W", "WORLD", {"FILENAME=w.txt"}) + ball));
+        run("W^SETGRAVITY(0, -980, 0)");
+        run("W^LINK(5, \"BALL\")");
+        // Four seconds of turns: the ball lands in under one, the bouncing one rests in under three.
+        for (int turn = 0; turn < 250; ++turn) {
+            clock.advance(16);
+            run("W^MOVEOBJECTS()");
+        }
+        EXPECT_EQ(log(), "ONSTARTED|ONFINISHED|");
+        EXPECT_EQ(run("W^GETSPEED(5)"), "0");
+        // On the floor, through the view: the centre at world (100, -220), give or take the half
+        // unit of skin of each polygon and the truncation to whole units.
+        EXPECT_NEAR(std::stoi(run("BALL^GETPOSITIONX()")), 500, 1);
+        EXPECT_NEAR(std::stoi(run("BALL^GETPOSITIONY()")), 520, 2);
+        stop();
+    }
+}
+
 TEST_F(WorldModule, ACompiledSceneRestoresAWorldWithoutASimulation)
 {
     writeData("w.txt", kWorldFile);
