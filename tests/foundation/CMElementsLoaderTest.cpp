@@ -103,16 +103,21 @@ TEST(CMElementsLoader, LargeSceneKeepsFirstMatchLookups)
 {
     std::string script;
     const int count = 3000;
-    for (int i = 0; i < count; ++i)
-        script += "OBJECT=O" + std::to_string(i) + "\nDEF:O" + std::to_string(i) + "(TYPE=SHADOW)\n";
-    for (int i = 0; i < count; ++i)
-        script += "O" + std::to_string(i) + ":TYPE=T" + std::to_string(i) + "\nO" + std::to_string(i) + ":ADD=O0\n";
+    for (int i = 0; i < count; ++i) {
+        const std::string number = std::to_string(i);
+        script += "OBJECT=O" + number + "\nDEF:O" + number + "(TYPE=SHADOW)\n";
+    }
+    for (int i = 0; i < count; ++i) {
+        const std::string number = std::to_string(i);
+        script += "O" + number + ":TYPE=T" + number + "\nO" + number + ":ADD=O0\n";
+    }
     auto elements = parseText(script);
     ASSERT_EQ(elements->getSize(), 2 * count);
     for (int i = 0; i < count; i += 499) {
-        CMElement* element = elements->get(("O" + std::to_string(i)).c_str());
+        const std::string number = std::to_string(i);
+        CMElement* element = elements->get(("O" + number).c_str());
         ASSERT_EQ(element, elements->getAt(2 * i));
-        EXPECT_EQ(element->getPropertyValue("TYPE"), ("T" + std::to_string(i)).c_str());
+        EXPECT_EQ(element->getPropertyValue("TYPE"), ("T" + number).c_str());
         EXPECT_EQ(elements->getAt(2 * i + 1)->getProperties()->getSize(), 1);
     }
     EXPECT_EQ(elements->getAt(0)->getChildren()->getSize(), count);

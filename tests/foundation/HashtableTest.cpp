@@ -30,6 +30,14 @@ std::vector<std::unique_ptr<CInteger>> makeValues(int count)
     return values;
 }
 
+// The key of value i, "V" and its number.
+std::string keyOf(int i)
+{
+    std::string key = "V";
+    key += std::to_string(i);
+    return key;
+}
+
 TEST(CHashtable, GrowsAtThe76thPutOf101Buckets)
 {
     auto values = makeValues(76);
@@ -86,11 +94,11 @@ TEST(CHashtable, ThousandsOfTextsOfFewHashCodesAreFoundAndRemovedInListOrder)
     auto values = makeValues(kNames);
     CHashtable table(101, 1.0, true);
     for (int i = 0; i < kNames; ++i)
-        table.put(new CStringHashCode(("V" + std::to_string(i)).c_str()), values[static_cast<size_t>(i)].get());
+        table.put(new CStringHashCode(keyOf(i).c_str()), values[static_cast<size_t>(i)].get());
     table.put(new CStringHashCode("again"), values[7].get());
     ASSERT_GT(table.getBucketCount(), 101);
     for (int i = 0; i < kNames; i += 7) {
-        CStringHashCode query(("V" + std::to_string(i)).c_str());
+        CStringHashCode query(keyOf(i).c_str());
         ASSERT_EQ(table.get(&query), values[static_cast<size_t>(i)].get()) << i;
     }
     // Each removal takes the value's first place in the list, whatever its bucket.
@@ -102,7 +110,7 @@ TEST(CHashtable, ThousandsOfTextsOfFewHashCodesAreFoundAndRemovedInListOrder)
         if (step % 101 == 0 || removed == 7) {
             ASSERT_EQ(elementNumbers(table), expected) << step;
         }
-        CStringHashCode query(("V" + std::to_string(removed)).c_str());
+        CStringHashCode query(keyOf(removed).c_str());
         ASSERT_EQ(table.get(&query), nullptr) << removed;
     }
     CStringHashCode again("again");

@@ -156,7 +156,9 @@ inline std::string dumpElements(const CMElements* elements)
     std::string out;
     for (int i = 0; i < elements->getSize(); ++i) {
         const CMElement* element = elements->getAt(i);
-        out += "[" + std::string(element->name().c_str()) + "]\n";
+        out += '[';
+        out += element->name().c_str();
+        out += "]\n";
         const CMProperties* properties = element->getProperties();
         for (int p = 0; p < properties->getSize(); ++p) {
             const CMProperty* property = properties->getAt(p);

@@ -37,7 +37,9 @@ public:
         std::string entry = text(object->getName()) + "." + text(name) + "(";
         for (int i = 0; i < argumentCount(arguments); ++i) {
             CMC_Variable* argument = getParameterString(arguments, i);
-            entry += (i > 0 ? "," : "") + (argument != nullptr ? text(argument->toString()) : std::string("null"));
+            if (i > 0)
+                entry += ',';
+            entry += argument != nullptr ? text(argument->toString()) : "null";
         }
         eventLog().push_back(entry + ")");
         if (name == "GIVE")

@@ -65,10 +65,10 @@ TEST_F(Conditions, OperatorsCompareTheOperandsOfADefinition)
     };
     std::string script = kValues;
     for (size_t i = 0; i < std::size(cases); ++i)
-        script += condition("C" + std::to_string(i), cases[i].op, cases[i].operand1, cases[i].operand2);
+        script += condition(numbered("C", i), cases[i].op, cases[i].operand1, cases[i].operand2);
     load(script);
     for (size_t i = 0; i < std::size(cases); ++i) {
-        std::string name = "C" + std::to_string(i);
+        std::string name = numbered("C", i);
         EXPECT_EQ(test(name.c_str()), cases[i].holds) << cases[i].op << " " << cases[i].operand1 << " " << cases[i].operand2;
     }
     turn();

@@ -30,8 +30,11 @@ inline std::string taken(CMC_Variable* result)
 inline std::string elementsOf(CMC_Array* array)
 {
     std::string shown;
-    for (int i = 0; i < array->getSize(); ++i)
-        shown += (i > 0 ? "|" : "") + typed(array->get(i));
+    for (int i = 0; i < array->getSize(); ++i) {
+        if (i > 0)
+            shown += '|';
+        shown += typed(array->get(i));
+    }
     return shown;
 }
 

@@ -20,8 +20,11 @@ protected:
     std::string sizesOf(CMC_MultiArray* target)
     {
         std::string shown;
-        for (int i = 0; i < target->getDimensionCount(); ++i)
-            shown += (i > 0 ? "x" : "") + result(target, "GETSIZE", {std::to_string(i).c_str()});
+        for (int i = 0; i < target->getDimensionCount(); ++i) {
+            if (i > 0)
+                shown += 'x';
+            shown += result(target, "GETSIZE", {std::to_string(i).c_str()});
+        }
         return shown + "=" + std::to_string(target->getCellCount());
     }
 

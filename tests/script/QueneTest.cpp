@@ -24,8 +24,11 @@ protected:
     std::string popAll(CMC_Quene* target)
     {
         std::string shown;
-        for (int left = target->getSize(); left >= 0; --left)
-            shown += (shown.empty() ? "" : "|") + result(target, "POP");
+        for (int left = target->getSize(); left >= 0; --left) {
+            if (!shown.empty())
+                shown += '|';
+            shown += result(target, "POP");
+        }
         return shown;
     }
 };

@@ -16,4 +16,14 @@ inline std::string declared(const std::string& name, const std::string& type, st
     return text;
 }
 
+// A generated name: the prefix with the number after it ("C", 3: "C3").
+inline std::string numbered(const std::string& prefix, size_t number)
+{
+    // Appended rather than inserted in front of the number's text, which GCC 12 takes for an
+    // overlapping copy.
+    std::string name = prefix;
+    name += std::to_string(number);
+    return name;
+}
+
 } // namespace scripttest

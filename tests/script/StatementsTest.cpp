@@ -57,7 +57,7 @@ TEST_F(Statements, IfWithOneConditionTextTestsItsPiecesInOrder)
     int index = 0;
     for (const Case& c : cases) {
         eventLog().clear();
-        std::string name = "IF" + std::to_string(index++);
+        std::string name = numbered("IF", index++);
         EXPECT_FALSE(runCode(name.c_str(), std::string("@IF(") + c.condition + ",YES,NO);")) << c.condition;
         EXPECT_EQ(eventLog(), std::vector<std::string>({std::string("REC.") + c.branch + "()"})) << c.condition;
     }
@@ -174,7 +174,7 @@ TEST_F(Statements, LoopCountsInIWithTheStepTowardsTheEnd)
     int index = 0;
     for (const Case& c : cases) {
         eventLog().clear();
-        std::string name = "L" + std::to_string(index++);
+        std::string name = numbered("L", index++);
         EXPECT_FALSE(runCode(name.c_str(), std::string("@LOOP(HIT,") + c.arguments + ");")) << c.arguments;
         EXPECT_EQ(eventLog(), c.hits) << c.arguments;
         EXPECT_EQ(object("_I_"), nullptr) << c.arguments;
