@@ -3,7 +3,11 @@
 #include "application/CMC_Application.h"
 #include "foundation/CCommandLine6.h"
 #include "foundation/CLanguageOSVer.h"
+#include "graphics/CGraphicsObject.h"
+#include "graphics/CPrinter.h"
+#include "graphics/CSurface.h"
 #include "graphics/CWindow.h"
+#include "script/CMC_CreationChain.h"
 #include "script/CMC_Bool.h"
 #include "script/CMC_String.h"
 #include "script/CMC_TypeIds.h"
@@ -43,10 +47,11 @@ CMC_Variable* CMC_Application_Runner::run(int id, CMC_Object* object, CMC_Object
     auto* application = dynamic_cast<CMC_Application*>(object);
     if (application == nullptr || !isOwnMethod(kMethods, id))
         return CMC_Runner::run(id, object, container, arguments);
-    return runApplicationMethod(id, application, arguments);
+    return runApplicationMethod(id, application, container, arguments);
 }
 
-CMC_Variable* CMC_Application_Runner::runApplicationMethod(int id, CMC_Application* application, CXVector* arguments)
+CMC_Variable* CMC_Application_Runner::runApplicationMethod(int id, CMC_Application* application,
+                                                           CMC_ObjectsContainer* container, CXVector* arguments)
 {
     CWindow* window = application->getWindow();
     CLanguageOSVer* language = window != nullptr ? window->getLangIfc() : nullptr;
@@ -96,10 +101,33 @@ CMC_Variable* CMC_Application_Runner::runApplicationMethod(int id, CMC_Applicati
     case STOREBINARY:
         application->storeBinary();
         return nullptr;
+    case PRINT:
+        printScreen(window, container, arguments);
+        return nullptr;
     default:
-        // PRINT: screen printing is not built yet, so it does nothing.
         return nullptr;
     }
+}
+
+void CMC_Application_Runner::printScreen(CWindow* window, CMC_ObjectsContainer* container, CXVector* arguments)
+{
+    CSurface* display = window != nullptr ? window->GetSurface() : nullptr;
+    if (display == nullptr)
+        return;
+    CXRect rect(0, 0, display->Width(), display->Height());
+    if (argumentCount(arguments) == 1) {
+        // A name that shows no picture prints nothing.
+        CMC_Object* named = objectArgument(arguments, 0, container);
+        CGraphicsObject* picture = named != nullptr ? CMC_CreationChain::graphicsOf(named, container, nullptr) : nullptr;
+        if (picture == nullptr)
+            return;
+        rect = picture->GetBoundingBox();
+    } else if (argumentCount(arguments) == 4) {
+        rect = CXRect(intArgument(arguments, 0), intArgument(arguments, 1), intArgument(arguments, 2), intArgument(arguments, 3));
+    }
+    CPrinter printing(window, rect);
+    window->Invalidate();
+    window->Redraw(true);
 }
 
 CMC_ObjectsContainer* CMC_Application_Runner::findEnvironment(CMC_Application* application, const CXString& name)

@@ -2,6 +2,7 @@
 
 #include "graphics/CDirectDrawSurface.h"
 #include "graphics/CPixelFormat.h"
+#include "graphics/CSecondaryDisplay.h"
 #include "platform/Display.h"
 
 using platform::DisplayResult;
@@ -38,21 +39,23 @@ int retryLost(platform::DisplaySurface* lost, Copy copy)
 
 } // namespace
 
-CSurface::CSurface(platform::HostWindow* window, CXSize size)
-    : width_(size.cx), height_(size.cy), bpp_(0), screen_(nullptr), windowMode_(true)
+CSurface::CSurface(platform::HostWindow* window, CXSize size) : CSurface(platform::display(), window, size) {}
+
+CSurface::CSurface(platform::Display& device, platform::HostWindow* window, CXSize size)
+    : device_(&device), width_(size.cx), height_(size.cy), bpp_(0), screen_(nullptr), windowMode_(true)
 {
-    int result = platform::display().openWindowed(window, size.cx, size.cy);
+    int result = device_->openWindowed(window, size.cx, size.cy);
     if (result == DisplayResult::Ok)
-        bpp_ = platform::display().format().bitsPerPixel;
+        bpp_ = device_->format().bitsPerPixel;
     opened(result);
 }
 
 CSurface::CSurface(CXSize& size, int& bpp, platform::HostWindow* window, bool pageFlipping)
-    : width_(size.cx), height_(size.cy), bpp_(bpp), screen_(nullptr), windowMode_(false)
+    : device_(&platform::display()), width_(size.cx), height_(size.cy), bpp_(bpp), screen_(nullptr), windowMode_(false)
 {
-    int result = platform::display().openFullScreen(window, size.cx, size.cy, bpp, pageFlipping);
+    int result = device_->openFullScreen(window, size.cx, size.cy, bpp, pageFlipping);
     if (result == DisplayResult::Ok)
-        bpp = bpp_ = bitsOfMasks(platform::display().format().colourMask(), bpp);
+        bpp = bpp_ = bitsOfMasks(device_->format().colourMask(), bpp);
     opened(result);
 }
 
@@ -66,17 +69,17 @@ void CSurface::opened(int result)
 
 CSurface::~CSurface()
 {
-    platform::display().close();
+    device_->close();
 }
 
 platform::DisplaySurface* CSurface::GetPrimaryBufferInterface() const
 {
-    return platform::display().primary();
+    return device_->primary();
 }
 
 platform::DisplaySurface* CSurface::GetBackBufferInterface() const
 {
-    return platform::display().backBuffer();
+    return device_->backBuffer();
 }
 
 int CSurface::Lock()
@@ -99,7 +102,7 @@ void CSurface::UnLock()
 
 int CSurface::Flip()
 {
-    int result = platform::display().flip();
+    int result = device_->flip();
     if (result == DisplayResult::SurfaceLost) {
         GetPrimaryBufferInterface()->restore();
         if (platform::DisplaySurface* back = GetBackBufferInterface())
@@ -110,7 +113,7 @@ int CSurface::Flip()
 
 void CSurface::waitForVB()
 {
-    platform::display().waitForVerticalBlank();
+    device_->waitForVerticalBlank();
 }
 
 int CSurface::Blt(CDirectDrawSurface* source, CXRect* sourceRect, CXRect* targetRect)
@@ -123,7 +126,7 @@ int CSurface::Blt(CDirectDrawSurface* source, CXRect* sourceRect, CXRect* target
         from->restore();
     platform::DisplayRect fromRect = CDirectDrawSurface::toDisplayRect(sourceRect, *from);
     platform::DisplayRect toRect = CDirectDrawSurface::toDisplayRect(targetRect, *primary);
-    return retryLost(primary, [&] { return platform::display().blit(*primary, &toRect, *from, &fromRect); });
+    return retryLost(primary, [&] { return device_->blit(*primary, &toRect, *from, &fromRect); });
 }
 
 int CSurface::Blt(CDirectDrawSurface* source, int x, int y, CXRect* sourceRect)
@@ -136,11 +139,14 @@ int CSurface::Blt(CDirectDrawSurface* source, int x, int y, CXRect* sourceRect)
     if (windowMode_) {
         CXRect target(x, y, x + fromRect.width(), y + fromRect.height());
         CXRect whole(fromRect.left, fromRect.top, fromRect.right, fromRect.bottom);
-        return Blt(source, &whole, &target);
+        int result = Blt(source, &whole, &target);
+        if (mirror_ != nullptr)
+            mirror_->update(source, &whole);
+        return result;
     }
     if (from->isLost())
         from->restore();
-    return retryLost(primary, [&] { return platform::display().blitAt(*primary, x, y, *from, &fromRect); });
+    return retryLost(primary, [&] { return device_->blitAt(*primary, x, y, *from, &fromRect); });
 }
 
 int CSurface::Blt(CDirectDrawSurface* source, CXPoint at, CXRect* sourceRect)
@@ -150,5 +156,5 @@ int CSurface::Blt(CDirectDrawSurface* source, CXPoint at, CXRect* sourceRect)
 
 void CSurface::present(bool exposed)
 {
-    platform::display().present(exposed);
+    device_->present(exposed);
 }

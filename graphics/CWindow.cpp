@@ -21,6 +21,7 @@
 #include "graphics/CPublicTrash.h"
 #include "graphics/CRefreshRegion.h"
 #include "graphics/CRefreshScreen.h"
+#include "graphics/CSecondaryDisplay.h"
 #include "graphics/CSoundManagerLink.h"
 #include "graphics/CSurface.h"
 #include "graphics/CVirtualGraphicsObject.h"
@@ -201,13 +202,19 @@ void CWindow::removeFromScreen(CSharedMedium* medium)
         *screen_ >> picture;
 }
 
-int CWindow::CreateSurface()
+int CWindow::CreateSurface(platform::HostWindow* mirrorWindow)
 {
     releaseDisplay();
     display_ = std::make_unique<CSurface>(hostWindow_, screenSize_);
     setErrorCode(display_->LastError());
-    if (LastError() == 0)
+    if (LastError() == 0) {
         displayMade(screenSize_);
+        if (mirrorWindow != nullptr) {
+            const int delay = commandLine_ != nullptr ? commandLine_->getDelay() : 0;
+            mirror_ = std::make_unique<CSecondaryDisplay>(mirrorWindow, this, delay);
+            display_->setSecondaryDisplay(mirror_.get());
+        }
+    }
     return LastError();
 }
 
@@ -240,6 +247,10 @@ void CWindow::displayMade(CXSize size)
 void CWindow::releaseDisplay()
 {
     screen_.reset();
+    if (display_ != nullptr)
+        display_->setSecondaryDisplay(nullptr);
+    // The mirror's copies are surfaces of the display: they go before it.
+    mirror_.reset();
     backSurface_.reset();
     display_.reset();
 }
@@ -322,7 +333,8 @@ int CWindow::Tick()
     if (!isActive())
         return 0;
     Redraw(false);
-    // The mirror display redraws here.
+    if (mirror_ != nullptr)
+        mirror_->redraw();
     if (!hasPollerThread())
         tickPollers();
     timers_->domodal();

@@ -30,6 +30,7 @@ class CMouseListener;
 class CMusicPlayerIfc;
 class CPublicTrash;
 class CRefreshScreen;
+class CSecondaryDisplay;
 class CSurface;
 class CUnitTimerTarget;
 class CWindowLinks;
@@ -101,10 +102,13 @@ public:
 
     // The display: windowed in the host window, or full screen at bpp bits (a zero size takes the
     // window's). The answer is the display's, kept as the window's error code too; a full screen
-    // that fails leaves no display, so the caller can try 15 bits after 16.
-    int CreateSurface();
+    // that fails leaves no display, so the caller can try 15 bits after 16. A windowed display
+    // given a second window shows the screen there too, as late as the command line's "delay".
+    int CreateSurface(platform::HostWindow* mirrorWindow = nullptr);
     int SetDisplayMode(CXSize size, int bpp);
     CSurface* GetSurface() const { return display_.get(); }
+    // The mirror of the windowed display; null without one.
+    CSecondaryDisplay* getSecondaryDisplay() const { return mirror_.get(); }
     // The off-screen surface of the screen's size that frames are drawn into.
     CDirectDrawSurface* getBackSurface() const { return backSurface_.get(); }
     // The display's bits per pixel; 0 without a display.
@@ -340,6 +344,7 @@ private:
     std::unique_ptr<CSurface> display_;
     std::unique_ptr<CDirectDrawSurface> backSurface_;
     std::unique_ptr<CRefreshScreen> screen_;
+    std::unique_ptr<CSecondaryDisplay> mirror_;
 
     static CXString cdPath;
     static bool paused;

@@ -7,8 +7,7 @@
 
 namespace platform {
 
-namespace {
-std::string homeFolder()
+std::string ConfigFolder::home()
 {
     const char* home = std::getenv("HOME");
     if (home && *home)
@@ -16,14 +15,17 @@ std::string homeFolder()
     const passwd* entry = getpwuid(getuid());
     return entry && entry->pw_dir ? entry->pw_dir : "/tmp";
 }
-} // namespace
 
-std::string ConfigFolder::path()
+std::string ConfigFolder::configHome()
 {
     // A relative XDG_CONFIG_HOME is invalid by the base-directory rules and is ignored.
     const char* xdg = std::getenv("XDG_CONFIG_HOME");
-    const std::string base = (xdg && xdg[0] == '/') ? std::string(xdg) : homeFolder() + "/.config";
-    return base + "/tamzora";
+    return (xdg && xdg[0] == '/') ? std::string(xdg) : home() + "/.config";
+}
+
+std::string ConfigFolder::path()
+{
+    return configHome() + "/tamzora";
 }
 
 bool ConfigFolder::ensureExists(const std::string& folder)

@@ -10,6 +10,10 @@ namespace platform {
 class ConfigFolder {
 public:
     static std::string path();
+    // The base of the user's settings: $XDG_CONFIG_HOME, else ~/.config.
+    static std::string configHome();
+    // The user's home folder: $HOME, else the password database's.
+    static std::string home();
     // Creates the folder and its parents when missing; false when that fails.
     static bool ensureExists(const std::string& folder);
 };

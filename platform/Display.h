@@ -127,6 +127,10 @@ public:
     // Called every turn: shows what the screen holds once its pixels changed, at most once per
     // refresh of the desktop, without waiting for it. `exposed` shows it again even unchanged.
     virtual void present(bool exposed) = 0;
+
+    // A display of the same kind for a second window (the mirror of the screen), closed until it
+    // is opened there. Copies between the surfaces of the two work both ways.
+    virtual std::unique_ptr<Display> createSecondDisplay() = 0;
 };
 
 // The display of the process: SDL unless one was installed.

@@ -2,8 +2,28 @@
 
 namespace platform {
 
-int HeadlessDisplay::openScreen(HostWindow*, int, int, int bitsPerPixel, bool fullScreen, DisplayFormat& format)
+HeadlessDisplay::~HeadlessDisplay()
 {
+    if (maker_ != nullptr)
+        maker_->second_ = nullptr;
+    if (second_ != nullptr)
+        second_->maker_ = nullptr;
+}
+
+std::unique_ptr<Display> HeadlessDisplay::createSecondDisplay()
+{
+    auto second = std::make_unique<HeadlessDisplay>();
+    second->desktop_ = desktop_;
+    if (second_ != nullptr)
+        second_->maker_ = nullptr;
+    second_ = second.get();
+    second->maker_ = this;
+    return second;
+}
+
+int HeadlessDisplay::openScreen(HostWindow* window, int, int, int bitsPerPixel, bool fullScreen, DisplayFormat& format)
+{
+    openedIn_ = window;
     if (!fullScreen) {
         format = desktop_;
         return DisplayResult::Ok;

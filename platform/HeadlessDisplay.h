@@ -10,6 +10,11 @@ namespace platform {
 // what the display refuses and when it loses a surface.
 class HeadlessDisplay final : public MemoryDisplay {
 public:
+    HeadlessDisplay() = default;
+    ~HeadlessDisplay() override;
+    HeadlessDisplay(const HeadlessDisplay&) = delete;
+    HeadlessDisplay& operator=(const HeadlessDisplay&) = delete;
+
     // The format a window gets; full screen takes the bits asked for unless they are refused:
     // 15 as 5-5-5 in 16-bit words, 16 as 5-6-5, 24 and 32 as 8 bits a channel.
     void setDesktopFormat(const DisplayFormat& format) { desktop_ = format; }
@@ -23,6 +28,13 @@ public:
     // How often the screen was shown, and how often with changed pixels.
     int presentCount() const { return presents_; }
     int changedPresentCount() const { return changedPresents_; }
+    // The window the display was last opened in; null before.
+    HostWindow* openedIn() const { return openedIn_; }
+
+    // Another headless display with this one's desktop format. This one knows it while it lives.
+    std::unique_ptr<Display> createSecondDisplay() override;
+    // The second display made last, while it lives; null otherwise.
+    HeadlessDisplay* secondDisplay() const { return second_; }
 
 protected:
     int openScreen(HostWindow* window, int width, int height, int bitsPerPixel, bool fullScreen, DisplayFormat& format) override;
@@ -37,6 +49,10 @@ private:
     bool refuseVideoMemory_ = false;
     int presents_ = 0;
     int changedPresents_ = 0;
+    HostWindow* openedIn_ = nullptr;
+    // The second display and the one that made this one, each told when the other goes.
+    HeadlessDisplay* second_ = nullptr;
+    HeadlessDisplay* maker_ = nullptr;
 };
 
 } // namespace platform

@@ -14,6 +14,7 @@ void HeadlessPlatform::install()
     setInput(&input);
     setProgramLauncher(&programs);
     setRegistry(&registry);
+    setPrinter(&printer);
     SingleInstance::setFolder(lockFolder_);
 }
 

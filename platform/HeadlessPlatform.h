@@ -6,6 +6,7 @@
 #include "platform/HeadlessInput.h"
 #include "platform/HeadlessWindowSystem.h"
 #include "platform/ManualClock.h"
+#include "platform/PdfPrinter.h"
 #include "platform/Platform.h"
 #include "platform/ProgramLauncher.h"
 #include "platform/TimerService.h"
@@ -17,10 +18,13 @@ namespace platform {
 // The headless services for a program run in a test: the manual clock (which the program's own
 // sleeps move on), manual timers, a sound device that mixes on that clock, a framebuffer display,
 // recorded windows, message boxes, dialogs and program starts, injected input, and the folder the
-// test gives for the lock files and the registry's files.
+// test gives for the lock files, the registry's files and the printed pages (PDF files).
 class HeadlessPlatform final : public Platform {
 public:
-    explicit HeadlessPlatform(std::string folder) : registry(folder), lockFolder_(std::move(folder)) {}
+    explicit HeadlessPlatform(std::string folder)
+        : registry(folder), printer(folder, PaperSize{}), lockFolder_(std::move(folder))
+    {
+    }
 
     void install() override;
     // Every slot back to its own service.
@@ -34,6 +38,7 @@ public:
     HeadlessInput input;
     HeadlessProgramLauncher programs;
     FileRegistry registry;
+    PdfPrinter printer;
 
 private:
     std::string lockFolder_;

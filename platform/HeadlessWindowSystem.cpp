@@ -42,7 +42,8 @@ void HeadlessWindowSystem::showMessage(const std::string& caption, const std::st
     messages_.emplace_back(caption, text);
 }
 
-bool HeadlessWindowSystem::askYesNo(const std::string& caption, const std::string& text, HostWindow*)
+bool HeadlessWindowSystem::ask(const std::string& caption, const std::string& text, const std::string&, const std::string&,
+                               HostWindow*)
 {
     questions_.emplace_back(caption, text);
     if (answers_.empty())

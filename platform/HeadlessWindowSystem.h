@@ -26,8 +26,9 @@ public:
     bool pumpEvents(WindowEvents* handler) override;
     void postQuit() override { quitPosted_ = true; }
     void showMessage(const std::string& caption, const std::string& text, HostWindow* owner) override;
-    // Takes the next answer the test gave; No when none is left.
-    bool askYesNo(const std::string& caption, const std::string& text, HostWindow* owner) override;
+    // Takes the next answer the test gave; the second button when none is left.
+    bool ask(const std::string& caption, const std::string& text, const std::string& confirm, const std::string& refuse,
+             HostWindow* owner) override;
     // Run unattended by the test's user (ProgressDialogModel::runUnattended); a dialog still
     // open after a minute of real time is closed.
     int runProgressDialog(const ProgressDialogLook& look, ProgressDialogHandler& handler) override;

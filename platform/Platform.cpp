@@ -4,6 +4,7 @@
 #include "platform/Clock.h"
 #include "platform/Display.h"
 #include "platform/Input.h"
+#include "platform/Printer.h"
 #include "platform/ProgramLauncher.h"
 #include "platform/Registry.h"
 #include "platform/SingleInstance.h"
@@ -22,6 +23,7 @@ void Platform::restoreDefaults()
     setInput(nullptr);
     setProgramLauncher(nullptr);
     setRegistry(nullptr);
+    setPrinter(nullptr);
     SingleInstance::setFolder("");
 }
 

@@ -18,6 +18,12 @@ SdlDisplay::~SdlDisplay()
     close();
 }
 
+std::unique_ptr<Display> SdlDisplay::createSecondDisplay()
+{
+    // Each window has a renderer of its own.
+    return std::make_unique<SdlDisplay>();
+}
+
 int SdlDisplay::openScreen(HostWindow* window, int width, int height, int bitsPerPixel, bool fullScreen, DisplayFormat& format)
 {
     window_ = SdlHostWindow::sdlWindowOf(window);

@@ -20,6 +20,7 @@ public:
     ~SdlDisplay() override;
 
     void present(bool exposed) override;
+    std::unique_ptr<Display> createSecondDisplay() override;
 
 protected:
     int openScreen(HostWindow* window, int width, int height, int bitsPerPixel, bool fullScreen, DisplayFormat& format) override;

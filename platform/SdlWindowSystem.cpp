@@ -98,14 +98,17 @@ void SdlWindowSystem::showMessage(const std::string& caption, const std::string&
         std::fprintf(stderr, "%s: %s\n", utf8Caption.c_str(), utf8Text.c_str());
 }
 
-bool SdlWindowSystem::askYesNo(const std::string& caption, const std::string& text, HostWindow* owner)
+bool SdlWindowSystem::ask(const std::string& caption, const std::string& text, const std::string& confirm,
+                          const std::string& refuse, HostWindow* owner)
 {
     const std::string utf8Caption = Cp1250::toUtf8(caption);
     const std::string utf8Text = Cp1250::toUtf8(text);
+    const std::string utf8Confirm = Cp1250::toUtf8(confirm);
+    const std::string utf8Refuse = Cp1250::toUtf8(refuse);
     enum { kNo, kYes };
     const SDL_MessageBoxButtonData buttons[] = {
-        {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, kYes, "Tak"},
-        {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, kNo, "Nie"},
+        {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, kYes, utf8Confirm.c_str()},
+        {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, kNo, utf8Refuse.c_str()},
     };
     const SDL_MessageBoxData box{SDL_MESSAGEBOX_INFORMATION | SDL_MESSAGEBOX_BUTTONS_LEFT_TO_RIGHT,
                                  SdlHostWindow::sdlWindowOf(owner),
@@ -116,7 +119,7 @@ bool SdlWindowSystem::askYesNo(const std::string& caption, const std::string& te
                                  nullptr};
     int pressed = kNo;
     if (SDL_ShowMessageBox(&box, &pressed) != 0) {
-        std::fprintf(stderr, "%s: %s (no)\n", utf8Caption.c_str(), utf8Text.c_str());
+        std::fprintf(stderr, "%s: %s (%s)\n", utf8Caption.c_str(), utf8Text.c_str(), utf8Refuse.c_str());
         return false;
     }
     return pressed == kYes;

@@ -19,8 +19,9 @@ public:
     void postQuit() override;
     // Written to stderr when no box can be shown (no desktop), so the text is never lost.
     void showMessage(const std::string& caption, const std::string& text, HostWindow* owner) override;
-    // Written to stderr and answered No when no box can be shown.
-    bool askYesNo(const std::string& caption, const std::string& text, HostWindow* owner) override;
+    // Written to stderr and answered with the second button when no box can be shown.
+    bool ask(const std::string& caption, const std::string& text, const std::string& confirm, const std::string& refuse,
+             HostWindow* owner) override;
     // SdlProgressDialog.
     int runProgressDialog(const ProgressDialogLook& look, ProgressDialogHandler& handler) override;
 

@@ -27,9 +27,16 @@ public:
     // A modal message box with an OK button, over the owner window when there is one; texts are
     // code page 1250.
     virtual void showMessage(const std::string& caption, const std::string& text, HostWindow* owner) = 0;
-    // A modal question with the buttons Yes and No, over the owner window when there is one; true
-    // for Yes. No when no box can be shown.
-    virtual bool askYesNo(const std::string& caption, const std::string& text, HostWindow* owner) = 0;
+    // A modal question with two buttons, over the owner window when there is one: true for the
+    // first (Enter), false for the second (Escape, closing the box, or a desktop that cannot show
+    // it). Texts and labels are code page 1250.
+    virtual bool ask(const std::string& caption, const std::string& text, const std::string& confirm,
+                     const std::string& refuse, HostWindow* owner) = 0;
+    // The question with the buttons Yes and No.
+    bool askYesNo(const std::string& caption, const std::string& text, HostWindow* owner)
+    {
+        return ask(caption, text, "Tak", "Nie", owner);
+    }
     // Shows a modal progress dialog and runs it, its handler called on this thread, until the
     // handler ends it; the result the handler gave.
     virtual int runProgressDialog(const ProgressDialogLook& look, ProgressDialogHandler& handler) = 0;

@@ -209,7 +209,8 @@ void CPlayer::createDisplay()
     if (window_->LastError() != 0)
         return;
     if (commandLine_->isWindowMode()) {
-        window_->CreateSurface();
+        // The second window, when there is one, shows the screen again, late.
+        window_->CreateSurface(secondWindow_.get());
         return;
     }
     const CXSize size = commandLine_->getResolution();

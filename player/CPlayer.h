@@ -59,7 +59,8 @@ private:
     // refuses it.
     std::unique_ptr<platform::HostWindow> CreateMainWindow(platform::ScreenPoint offset);
     void createWindowHost();
-    // Window mode: the window's display; full screen at 16 bits per pixel, else 15.
+    // Window mode: the window's display, mirrored in the second window when there is one; full
+    // screen at 16 bits per pixel, else 15.
     void createDisplay();
     void createEngineHost(bool noCdSearch);
     bool engineIsRecentEnough(CMC_Application* application);
