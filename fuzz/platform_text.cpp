@@ -1,9 +1,13 @@
 // The platform's own text files from hostile bytes, each read, changed and written back: an INI
 // text (unchanged it is written back byte for byte; a written key reads back), a registry file
 // (a written value reads back, and the written text is a fixed point), and the same bytes as a
-// drive map file and as a mount list (every drive they give is an absolute folder).
+// drive map file and as a mount list (every drive they give is an absolute folder), as the
+// printer's settings (the paper named has sides within bounds) and as the desktop's user folders
+// (a documents folder named is absolute).
+#include "platform/DocumentsFolder.h"
 #include "platform/DriveMap.h"
 #include "platform/IniDocument.h"
+#include "platform/PaperSize.h"
 #include "platform/RegistryTree.h"
 
 #include <cstdint>
@@ -62,6 +66,14 @@ void driveText(std::string_view text)
         check(!drive.folder.empty() && drive.folder[0] == '/');
 }
 
+void printerText(std::string_view text)
+{
+    const platform::PaperSize paper = platform::PaperSize::fromSettings(text);
+    check(paper.widthMm >= 10 && paper.widthMm <= 5000 && paper.heightMm >= 10 && paper.heightMm <= 5000);
+    const std::string documents = platform::DocumentsFolder::fromUserDirs(text, "/home/user");
+    check(documents.empty() || documents[0] == '/');
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -70,5 +82,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     iniText(text);
     registryText(text);
     driveText(text);
+    printerText(text);
     return 0;
 }

@@ -137,7 +137,9 @@ std::string PdfDocument::bytes() const
     std::string kids;
     int object = kFirstPageObject;
     for (const Page& page : pages_) {
-        kids += (kids.empty() ? "" : " ") + reference(object);
+        if (!kids.empty())
+            kids += ' ';
+        kids += reference(object);
         object += 2 + static_cast<int>(page.images.size());
     }
     writer.write(kPages, "<< /Type /Pages /Kids [" + kids + "] /Count " + std::to_string(pages_.size()) + " >>");

@@ -21,7 +21,9 @@ SdlDisplay::~SdlDisplay()
 std::unique_ptr<Display> SdlDisplay::createSecondDisplay()
 {
     // Each window has a renderer of its own.
-    return std::make_unique<SdlDisplay>();
+    auto second = std::make_unique<SdlDisplay>();
+    second->showsItsWindow_ = true;
+    return second;
 }
 
 int SdlDisplay::openScreen(HostWindow* window, int width, int height, int bitsPerPixel, bool fullScreen, DisplayFormat& format)
@@ -87,6 +89,12 @@ void SdlDisplay::present(bool exposed)
     SDL_RenderClear(renderer_);
     SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
     SDL_RenderPresent(renderer_);
+    if (showsItsWindow_ && (SDL_GetWindowFlags(window_) & SDL_WINDOW_HIDDEN) != 0) {
+        // The game's window keeps the focus.
+        SDL_SetHint(SDL_HINT_WINDOW_NO_ACTIVATION_WHEN_SHOWN, "1");
+        SDL_ShowWindow(window_);
+        SDL_SetHint(SDL_HINT_WINDOW_NO_ACTIVATION_WHEN_SHOWN, "0");
+    }
     lastPresentUs_ = now;
     pending_ = false;
 }

@@ -38,6 +38,9 @@ private:
     uint64_t periodUs_ = 0;
     uint64_t lastPresentUs_ = 0;
     bool pending_ = false;
+    // A mirror's window is left hidden by its maker: the first picture shown there brings it up,
+    // as copies to a hidden window's place on the desktop would.
+    bool showsItsWindow_ = false;
 };
 
 } // namespace platform

@@ -4,10 +4,66 @@
 
 #include "application/CMC_Scene_Runner.h"
 #include "graphics/CHotSpot.h"
+#include "platform/Printer.h"
 
 using namespace apptest;
 
 namespace {
+
+// A printer that notes what it is asked to do: "landscape " when turned, the document's name, then
+// the size of each picture drawn on a page and where it lies.
+class RecordingPrinter final : public platform::Printer {
+public:
+    std::unique_ptr<platform::PrintDevice> choose(platform::HostWindow*) override { return std::make_unique<Device>(log); }
+
+    std::string log;
+
+private:
+    class Device final : public platform::PrintDevice {
+    public:
+        explicit Device(std::string& log) : log_(log) {}
+        void setLandscape(bool landscape) override { log_ += landscape ? "landscape " : "portrait "; }
+        platform::ScreenSize pageArea() const override { return {1000, 500}; }
+        bool startDocument(const std::string& name) override
+        {
+            log_ += name + ":";
+            return true;
+        }
+        bool startPage() override { return true; }
+        bool drawPicture(const platform::RgbPicture& picture, const platform::ScreenRect& target) override
+        {
+            log_ += std::to_string(picture.width) + "x" + std::to_string(picture.height) + "@" + std::to_string(target.left) + "," +
+                    std::to_string(target.top) + "," + std::to_string(target.right) + "," + std::to_string(target.bottom);
+            return true;
+        }
+        bool endPage() override { return true; }
+        bool endDocument() override { return true; }
+
+    private:
+        std::string& log_;
+    };
+};
+
+// PRINT: the whole display, the box of a picture the calling scene names, or a rectangle of four
+// numbers; any other count of arguments is the whole display, a name that shows nothing prints
+// nothing.
+TEST_F(TreeMethods, ApplicationPrintsTheScreen)
+{
+    RecordingPrinter printer;
+    platform::setPrinter(&printer);
+    auto printed = [&printer] { return std::exchange(printer.log, ""); };
+    check({
+              {"GAME^PRINT()", "none", printed, "landscape DocPrint:800x600@167,0,833,500"},
+              {"GAME^PRINT(CNV)", "none", printed, "landscape DocPrint:100x50@0,0,1000,500"},
+              {"GAME^PRINT(10, 20, 330, 520)", "none", printed, "landscape DocPrint:320x500@340,0,660,500"},
+              {"GAME^PRINT(10, 20)", "none", printed, "landscape DocPrint:800x600@167,0,833,500"},
+              {"GAME^PRINT(10, 20, 30)", "none", printed, "landscape DocPrint:800x600@167,0,833,500"},
+              {"GAME^PRINT(NOBODY)", "none", printed, ""},
+              {"GAME^PRINT(N)", "none", printed, ""},
+          },
+          declared("CNV", "CANVAS", {"WIDTH=100", "HEIGHT=50"}));
+    platform::setPrinter(nullptr);
+}
 
 TEST_F(TreeMethods, ApplicationMethods)
 {

@@ -128,13 +128,30 @@ TEST_F(PlayerRun, TheLoopTurnsEveryMillisecondWhileActiveSleeps100MsWhileNotAndE
 TEST_F(PlayerRun, DelayMakesASecondWindowBeforeTheMainOneThatIsNeverShown)
 {
     writeDemoGame();
-    exitAtFirstPump();
+    // The window each display opened in, as the state the window system keeps of it.
+    auto stateOf = [](platform::HeadlessDisplay* display) -> const platform::HeadlessHostWindow::State* {
+        auto* window = display != nullptr ? dynamic_cast<platform::HeadlessHostWindow*>(display->openedIn()) : nullptr;
+        return window != nullptr ? &window->state() : nullptr;
+    };
+    const platform::HeadlessHostWindow::State* mainDisplayWindow = nullptr;
+    const platform::HeadlessHostWindow::State* mirrorDisplayWindow = nullptr;
+    atEachPump([&](int pump) {
+        if (pump != 1)
+            return;
+        mainDisplayWindow = stateOf(&platform.display);
+        mirrorDisplayWindow = stateOf(platform.display.secondDisplay());
+        runningGame()->exit();
+    });
     EXPECT_EQ(play("-window -delay 5"), 0);
     ASSERT_EQ(windows().size(), 2u);
     EXPECT_FALSE(windows()[0]->settings.visible);
     EXPECT_EQ(windows()[0]->origin.x, 1024);
     EXPECT_TRUE(windows()[1]->settings.visible);
     EXPECT_EQ(windows()[1]->origin.x, 0);
+    // The display is made with the second window mirroring it.
+    EXPECT_EQ(mainDisplayWindow, windows()[1].get());
+    EXPECT_EQ(mirrorDisplayWindow, windows()[0].get());
+    EXPECT_EQ(platform.display.secondDisplay(), nullptr);
 }
 
 TEST_F(PlayerRun, SubdirOfTheConfigurationNamesTheGameFolder)
