@@ -72,8 +72,9 @@ public:
     // The main thread's turn: the due picture and the end.
     void onTimer(int id) override;
 
-    // Blocks until the decoder thread has read as far as it can before the clock moves on (tests
-    // and benchmarks step the clock with it).
+    // Blocks until the decoder thread has read as far as it can by the clock as it stands (tests
+    // and benchmarks step the clock with it; waited for both before and after the clock moves, the
+    // turn that follows finds it with nothing to do).
     void waitForDecoder();
 
 private:

@@ -2,6 +2,7 @@
 // priority and position, the signals as the movie plays, every method, and a movie without a
 // video.
 #include "MediaScene.h"
+#include "sound/MovieTurn.h"
 #include "sound/ScriptedVideo.h"
 
 #include "graphics/CRefreshScreen.h"
@@ -41,12 +42,8 @@ protected:
         auto* owner = dynamic_cast<CMC_Movie*>(object(name));
         return owner != nullptr ? owner->getMovie() : nullptr;
     }
-    // A turn `ms` later, once the movie's decoder read as far as it can.
-    void step(uint32_t ms)
-    {
-        movie()->waitForDecoder();
-        turn(ms);
-    }
+    // A turn `ms` later, once the movie's decoder read as far as it can (see MovieTurn.h).
+    void step(uint32_t ms) { soundtest::movieTurn(*movie(), clock, ms, [&] { turn(0); }); }
     // The picture the movie shows (the scripted pixel value less one).
     int shown() { return reinterpret_cast<const uint16_t*>(movie()->GetDataPtr())[0] - 1; }
     // The log after `ms` more, then emptied.
@@ -122,7 +119,8 @@ TEST_F(MovieObject, EveryMethodReachesTheMovie)
         {"a pause holds the picture", "", {"MV^PAUSE()"}, 200, 0, "started|frame|", "FALSE"},
         {"a resume goes on", "", {"MV^PAUSE()", "MV^RESUME()"}, 40, 1, "started|frame|frame|", "TRUE"},
         {"SEEK takes milliseconds", "", {"MV^SEEK(1500)"}, 0, 37, "started|frame|frame|", "TRUE"},
-        {"SETLOOP takes a range", "MV^SETLOOP(80, 160)", {}, 200, 2, "started|frame|frame|", "TRUE"},
+        // 200 ms on, with 80 to 160 looped, is 120 ms into the video.
+        {"SETLOOP takes a range", "MV^SETLOOP(80, 160)", {}, 200, 3, "started|frame|frame|", "TRUE"},
         {"SETLOOP alone loops the whole video", "", {"MV^SETLOOP()", "MV^SEEK(1990)"}, 50, 1, "started|frame|frame|", "TRUE"},
     };
     for (const Case& c : cases) {

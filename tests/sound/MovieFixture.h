@@ -4,6 +4,7 @@
 // window host (active, its screen on a headless framebuffer) whose turns run the movies' timers,
 // and a video decoder: the scripted one unless a test asks for the built-in one.
 
+#include "MovieTurn.h"
 #include "ScriptedVideo.h"
 #include "SoundFixture.h"
 
@@ -53,12 +54,10 @@ protected:
     std::string video(const std::string& bytes = "scripted") { return put("movie.avi", bytes); }
     std::unique_ptr<CMovie> movie(const std::string& path) { return std::make_unique<CMovie>(window_.get(), path.c_str()); }
 
-    // One engine turn `ms` later, once the decoder has read as far as it can.
+    // One engine turn `ms` later, once the decoder has read as far as it can (see MovieTurn.h).
     void step(CMovie& movie, uint32_t ms)
     {
-        movie.waitForDecoder();
-        clock_.advance(ms);
-        window_->Tick();
+        movieTurn(movie, clock_, ms, [&] { window_->Tick(); });
     }
     // The picture number shown: the scripted pixel value less one (-1 before any).
     static int shown(CMovie& movie) { return pixel(movie, 0, 0) - 1; }

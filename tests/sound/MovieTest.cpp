@@ -97,8 +97,8 @@ TEST_F(Movie, LoopRangesJumpBackAndTheWholeVideoLoopsFromItsStart)
     };
     const Case cases[] = {
         {"a range", 80, 160, {{0, 0, "t"}, {80, 2, "t"}, {40, 3, "t"}, {40, 2, "t"}, {40, 3, "t"}, {40, 2, "t"}}},
-        // A turn long after the last shows the newest picture read ahead, then it catches up.
-        {"the whole video", 0, -1, {{0, 0, "t"}, {160, 4, "t"}, {40, 0, "t"}, {40, 1, "t"}, {200, 0, "t"}, {0, 1, "t"}}},
+        // A turn long after the last shows the picture due then, a lap on.
+        {"the whole video", 0, -1, {{0, 0, "t"}, {160, 4, "t"}, {40, 0, "t"}, {40, 1, "t"}, {200, 1, "t"}, {40, 2, "t"}}},
         {"a range beyond the end", 80, 400, {{0, 0, "t"}, {200, 4, "tF"}}},
         {"an end before the start", 120, 80, {{0, 0, "t"}, {200, 4, "tF"}}},
     };
