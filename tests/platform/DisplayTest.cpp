@@ -1,6 +1,11 @@
+#include "platform/Clock.h"
 #include "platform/HeadlessDisplay.h"
+#include "platform/ManualClock.h"
 #include "platform/SdlDisplay.h"
+#include "platform/SdlHostWindow.h"
 #include "platform/SdlWindowSystem.h"
+
+#include <SDL.h>
 
 #include <gtest/gtest.h>
 
@@ -200,6 +205,40 @@ TEST(SdlDisplay, OpensInTheHostWindowAndPresents)
     display.present(true);
     display.close();
     EXPECT_FALSE(display.isOpen());
+}
+
+// A mirror's display in a window its maker left hidden: copies from the main display's surfaces
+// reach it, and the first picture it shows brings the window up; the main display never shows
+// its window by itself.
+TEST(SdlDisplay, ASecondDisplayShowsItsHiddenWindowWithItsFirstPicture)
+{
+    // Far enough from 0 that the first present is not held back to the refresh rate.
+    platform::ManualClock clock(1000);
+    platform::setClock(&clock);
+    platform::SdlWindowSystem system;
+    platform::WindowSettings hidden;
+    hidden.visible = false;
+    std::unique_ptr<platform::HostWindow> mainWindow = system.openWindow(hidden);
+    std::unique_ptr<platform::HostWindow> mirrorWindow = system.openWindow(hidden);
+    ASSERT_NE(mirrorWindow, nullptr);
+    auto isHidden = [](platform::HostWindow& window) {
+        return (SDL_GetWindowFlags(platform::SdlHostWindow::sdlWindowOf(&window)) & SDL_WINDOW_HIDDEN) != 0;
+    };
+    platform::SdlDisplay display;
+    ASSERT_EQ(display.openWindowed(mainWindow.get(), 80, 60), DisplayResult::Ok);
+    std::unique_ptr<platform::Display> second = display.createSecondDisplay();
+    ASSERT_EQ(second->openWindowed(mirrorWindow.get(), 80, 60), DisplayResult::Ok);
+    number(*display.primary());
+    ASSERT_EQ(second->blit(*second->primary(), nullptr, *display.primary(), nullptr), DisplayResult::Ok);
+    EXPECT_EQ(std::memcmp(second->primary()->pixels(), display.primary()->pixels(), 80 * 60 * 2), 0);
+    display.present(true);
+    EXPECT_TRUE(isHidden(*mainWindow));
+    EXPECT_TRUE(isHidden(*mirrorWindow));
+    second->present(true);
+    EXPECT_FALSE(isHidden(*mirrorWindow));
+    second->close();
+    display.close();
+    platform::setClock(nullptr);
 }
 
 } // namespace
