@@ -20,5 +20,8 @@ target_compile_options(TamzoraWEB PRIVATE -fno-semantic-interposition)
 # Loops cloned per processor are chosen by resolvers that run while the library is being loaded,
 # before ThreadSanitizer's runtime is ready, so the one file with such clones goes unwatched.
 if(TAMZORA_TSAN)
-  set_source_files_properties(${CMAKE_SOURCE_DIR}/objects/CWaterRipple.cpp PROPERTIES COMPILE_OPTIONS -fno-sanitize=thread)
+  set_property(SOURCE ${CMAKE_SOURCE_DIR}/objects/CWaterRipple.cpp APPEND PROPERTY COMPILE_OPTIONS -fno-sanitize=thread)
 endif()
+# Its clones for processors with fused multiply-adds round each product of a wave as the per-pixel
+# path does, so that both choose the same pixels.
+set_property(SOURCE ${CMAKE_SOURCE_DIR}/objects/CWaterRipple.cpp APPEND PROPERTY COMPILE_OPTIONS -ffp-contract=off)

@@ -14,14 +14,14 @@ constexpr double kLargestFactor = 1e9;
 
 // The two loops over every pixel are made for the processors with wider vectors too; the one that
 // fits is chosen when the library loads.
+#define WITH_WIDE_VECTORS __attribute__((target_clones("arch=x86-64-v4", "avx2", "default")))
 
 // m of each wave of a quarter row, kept within -1 to 1, from the waves at which m reaches 1
 // either way, then the whole row of m: as the quarter right of the centre, mirrored left of it.
 // True when some wave reaches `two` either way.
-__attribute__((target_clones("avx2", "default"))) bool waveShifts(const float* __restrict sinD, const float* __restrict cosD,
-                                                                  int quarterWidth, float sinPhase, float cosPhase, float one, float two,
-                                                                  int8_t* __restrict quarter, int8_t* __restrict shifts, int centre,
-                                                                  int width)
+WITH_WIDE_VECTORS bool waveShifts(const float* __restrict sinD, const float* __restrict cosD, int quarterWidth, float sinPhase,
+                                  float cosPhase, float one, float two, int8_t* __restrict quarter, int8_t* __restrict shifts, int centre,
+                                  int width)
 {
     int farther = 0;
     for (int x = 0; x < quarterWidth; ++x) {
@@ -35,24 +35,24 @@ __attribute__((target_clones("avx2", "default"))) bool waveShifts(const float* _
     return farther != 0;
 }
 
-// Each pixel from `from` to `to` (not included) becomes its up-left neighbour, itself or its
-// down-right neighbour by its m, unless it is transparent (opaque may be null). All three are
-// read whatever m is, so that the choice needs no branch.
-__attribute__((target_clones("avx2", "default"))) void chooseAmong(const int8_t* __restrict shifts, const uint16_t* __restrict before,
-                                                                   const uint16_t* __restrict same, const uint16_t* __restrict after,
-                                                                   const uint8_t* __restrict opaque, uint16_t* __restrict out, int from,
-                                                                   int to)
+// Each pixel from `from` to `to` (not included) becomes its up-left neighbour (column x - 1 of
+// `above`), itself or its down-right neighbour (column x + 1 of `below`) by its m, unless it is
+// transparent (opaque may be null). All three are read whatever m is, so that the choice needs no
+// branch.
+WITH_WIDE_VECTORS void chooseAmong(const int8_t* __restrict shifts, const uint16_t* __restrict above, const uint16_t* __restrict same,
+                                   const uint16_t* __restrict below, const uint8_t* __restrict opaque, uint16_t* __restrict out, int from,
+                                   int to)
 {
     if (opaque == nullptr) {
         for (int x = from; x < to; ++x) {
-            uint16_t up = before[x], own = same[x], down = after[x];
+            uint16_t up = above[x - 1], own = same[x], down = below[x + 1];
             uint16_t pixel = shifts[x] < 0 ? up : own;
             out[x] = shifts[x] > 0 ? down : pixel;
         }
         return;
     }
     for (int x = from; x < to; ++x) {
-        uint16_t up = before[x], own = same[x], down = after[x], kept = out[x];
+        uint16_t up = above[x - 1], own = same[x], down = below[x + 1], kept = out[x];
         uint16_t pixel = shifts[x] < 0 ? up : own;
         pixel = shifts[x] > 0 ? down : pixel;
         out[x] = opaque[x] != 0 ? pixel : kept;
@@ -89,7 +89,7 @@ void CWaterRipple::ripple(const uint16_t* unaltered, uint16_t* pixels, const uin
     for (int distance = 0; distance < halfHeight_; ++distance) {
         bool farther = rowShifts(distance, sinPhase, cosPhase, thresholds);
         auto rippleRow = [&](int y) {
-            if (y > 0 && y < height_ - 1 && width_ > 2 && !farther)
+            if (width_ > 2 && !farther)
                 chooseNeighbours(y, unaltered, pixels, alpha);
             else
                 movePixels(y, sinPhase, cosPhase, factor, unaltered, pixels, alpha);
@@ -161,12 +161,16 @@ void CWaterRipple::chooseNeighbours(int y, const uint16_t* unaltered, uint16_t* 
     const int width = width_;
     const int8_t* shifts = shifts_.data();
     size_t row = size_t(y) * width;
-    // The first and last pixels of the row may not look beyond it.
+    // The first and last pixels of the row may not look beyond it, the first and last rows
+    // neither: these look up or down into themselves.
     for (int x : {0, width - 1}) {
         if (alpha == nullptr || alpha[row + x] != 0)
-            pixels[row + x] = unaltered[size_t(y + shifts[x]) * width + std::clamp(x + shifts[x], 0, width - 1)];
+            pixels[row + x] = unaltered[size_t(std::clamp(y + shifts[x], 0, height_ - 1)) * width +
+                                        std::clamp(x + shifts[x], 0, width - 1)];
     }
+    const uint16_t* above = unaltered + size_t(std::max(y - 1, 0)) * width;
+    const uint16_t* below = unaltered + size_t(std::min(y + 1, height_ - 1)) * width;
     // A row without transparent pixels is chosen whole.
     const uint8_t* opaque = alpha != nullptr && std::memchr(alpha + row, 0, size_t(width)) != nullptr ? alpha + row : nullptr;
-    chooseAmong(shifts, unaltered + row - width - 1, unaltered + row, unaltered + row + width + 1, opaque, pixels + row, 1, width - 1);
+    chooseAmong(shifts, above, unaltered + row, below, opaque, pixels + row, 1, width - 1);
 }
