@@ -1,14 +1,16 @@
 #include "foundation/CMElementsLoader.h"
 
+#include "foundation/ByteScan.h"
 #include "foundation/CCommandLine6.h"
 #include "foundation/CCommandLineSource.h"
 #include "foundation/CMElement.h"
 #include "foundation/CTextCoder.h"
 #include "foundation/CTextFileReader.h"
+#include "foundation/TextKeyIndex.h"
 
+#include <algorithm>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace {
@@ -16,6 +18,11 @@ namespace {
 CXString textOf(std::string_view text)
 {
     return CXString::fromBytes(text.data(), static_cast<int>(text.size()));
+}
+
+std::string_view viewOf(const CXString& text)
+{
+    return std::string_view(text.c_str(), static_cast<size_t>(text.getLength()));
 }
 
 std::string_view trimmedView(std::string_view text)
@@ -29,20 +36,20 @@ std::string_view trimmedView(std::string_view text)
     return text.substr(first, end - first);
 }
 
-// Appends one physical line to the logical line being built: tabs removed, the coder's final
-// line feed dropped unless it is all there is besides one character (then it stays as a token
-// separator), blanks trimmed at both ends of the whole. True when the line held a '/'.
-bool appendPhysicalLine(std::string_view physical, std::string& text)
+// Appends the coder's next physical line to the logical line being built: tabs removed, the
+// coder's final line feed dropped unless it is all there is besides one character (then it stays
+// as a token separator), blanks trimmed at both ends of the whole. True when the line held a '/'.
+bool appendPhysicalLine(CTextCoder* coder, std::string& text)
 {
     const size_t start = text.size();
-    bool continued = physical.find('/') != std::string_view::npos;
-    if (physical.find('\t') == std::string_view::npos) {
-        text.append(physical);
-    } else {
-        for (char c : physical) {
-            if (c != '\t')
-                text.push_back(c);
-        }
+    coder->appendLine(text);
+    bool slashes = false;
+    // Slashes and tabs are rare: one pass tells whether either is there.
+    if (foundation::findFirstOf<'/', '\t'>(text.data(), start, text.size()) < text.size()) {
+        const std::string_view added(text.data() + start, text.size() - start);
+        slashes = added.find('/') != std::string_view::npos;
+        if (added.find('\t') != std::string_view::npos)
+            text.erase(std::remove(text.begin() + static_cast<std::ptrdiff_t>(start), text.end(), '\t'), text.end());
     }
     if (text.size() - start > 2)
         text.pop_back();
@@ -52,21 +59,21 @@ bool appendPhysicalLine(std::string_view physical, std::string& text)
         text.erase(first + trimmed.size());
         text.erase(0, first);
     }
-    return continued;
+    return slashes;
 }
 
-// Built in a std::string: one logical line may gather very many physical lines. `physical` is
-// scratch room for one physical line.
-void readLogicalLine(CTextCoder* coder, std::string& text, std::string& physical)
+// Built in a std::string: one logical line may gather very many physical lines.
+void readLogicalLine(CTextCoder* coder, std::string& text)
 {
     text.clear();
+    bool slashes = false;
     bool continued = true;
     while (continued) {
-        physical.clear();
-        coder->appendLine(physical);
-        continued = appendPhysicalLine(physical, text) && !coder->_eof();
+        continued = appendPhysicalLine(coder, text);
+        slashes = slashes || continued;
+        continued = continued && !coder->_eof();
     }
-    if (text.find('/') != std::string::npos)
+    if (slashes)
         std::erase(text, '/');
 }
 
@@ -83,18 +90,14 @@ void splitTokens(std::string_view line, std::vector<std::string_view>& tokens)
     while (position < size) {
         while (position < size && isTokenSeparator(line[position]))
             ++position;
-        const size_t start = position;
-        while (position < size && !isTokenSeparator(line[position]))
-            ++position;
-        if (position > start)
-            tokens.push_back(line.substr(start, position - start));
+        if (position == size)
+            break;
+        // Code values make long tokens.
+        const size_t end = foundation::findFirstOf<':', '=', '\n'>(line.data(), position, size);
+        tokens.push_back(line.substr(position, end - position));
+        position = end;
     }
 }
-
-struct NameHash {
-    using is_transparent = void;
-    size_t operator()(std::string_view name) const { return std::hash<std::string_view>()(name); }
-};
 
 // Fills the list from logical lines. Lookups by name go through an index of the first element
 // of each name, so a large scene does not parse in quadratic time.
@@ -156,17 +159,25 @@ public:
     }
 
 private:
-    CMElement* find(std::string_view name) const
+    // Lines about one element mostly follow each other: the last element found answers without
+    // a lookup (a name, once found, always finds the same element).
+    CMElement* find(std::string_view name)
     {
-        const auto found = index_.find(name);
-        return found != index_.end() ? found->second : nullptr;
+        if (last_ != nullptr && name == viewOf(last_->name()))
+            return last_;
+        auto* found = static_cast<CMElement*>(index_.find(name));
+        if (found != nullptr)
+            last_ = found;
+        return found;
     }
 
     CMElement* append(std::string_view name)
     {
         auto* element = new CMElement(textOf(name));
         elements_->add(element);
-        index_.try_emplace(std::string(name), element);
+        // Keyed by the element's own name: the element outlives the index and keeps its name.
+        if (index_.addIfAbsent(viewOf(element->name()), element))
+            last_ = element;
         return element;
     }
 
@@ -205,7 +216,8 @@ private:
 
     CMElements* elements_;
     std::vector<std::string_view> tokens_;
-    std::unordered_map<std::string, CMElement*, NameHash, std::equal_to<>> index_;
+    CMElement* last_ = nullptr;
+    foundation::TextKeyIndex index_;
 };
 
 const int kCodeOptionCycle = 6;
@@ -246,9 +258,8 @@ CMElements* CMElementsLoader::load(CTextCoder* coder)
     ElementsBuilder builder(elements);
     bool ended = false;
     std::string line;
-    std::string physical;
     while (!coder->_eof()) {
-        readLogicalLine(coder, line, physical);
+        readLogicalLine(coder, line);
         const char first = line.empty() ? '\0' : line.front();
         if (first == '!')
             ended = true;
@@ -263,8 +274,7 @@ CXString CMElementsLoader::getLine(CTextCoder* coder)
     if (coder == nullptr)
         return CXString();
     std::string line;
-    std::string physical;
-    readLogicalLine(coder, line, physical);
+    readLogicalLine(coder, line);
     return textOf(line);
 }
 

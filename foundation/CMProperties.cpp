@@ -1,7 +1,8 @@
 #include "foundation/CMProperties.h"
 
-// Elements have a handful of properties, and a scene thousands of elements: lists start small.
-CMProperties::CMProperties() : CXVector(8, 0.75f) {}
+// Elements have a handful of properties (up to twelve fit without growing), and a scene thousands
+// of elements: the list is made by the first property.
+CMProperties::CMProperties() : CXVector(16, 0.75f) {}
 
 CMProperties::~CMProperties()
 {

@@ -1,5 +1,6 @@
 #include "foundation/CTextFileReader.h"
 
+#include "foundation/ByteScan.h"
 #include "foundation/CFile.h"
 
 #include <algorithm>
@@ -44,17 +45,18 @@ void CTextFileReader::appendLine(std::string& out)
     if (eof())
         return;
     const char* start = text_ + position_;
-    const int left = size_ - position_;
-    const void* lineFeed = std::memchr(start, '\n', static_cast<size_t>(left));
-    const int length = lineFeed != nullptr ? static_cast<int>(static_cast<const char*>(lineFeed) - start) : left;
-    position_ += lineFeed != nullptr ? length + 1 : length;
-    const std::string_view line(start, static_cast<size_t>(length));
+    const auto left = static_cast<size_t>(size_ - position_);
     // Zero bytes are rare: the line goes over in one piece unless it holds one.
-    if (line.find('\0') == std::string_view::npos) {
-        out.append(line);
+    const size_t stop = foundation::findFirstOf<'\n', '\0'>(start, 0, left);
+    if (stop == left || start[stop] == '\n') {
+        position_ += static_cast<int>(stop < left ? stop + 1 : stop);
+        out.append(start, stop);
         return;
     }
-    for (char c : line) {
+    const void* lineFeed = std::memchr(start, '\n', left);
+    const size_t length = lineFeed != nullptr ? static_cast<size_t>(static_cast<const char*>(lineFeed) - start) : left;
+    position_ += static_cast<int>(lineFeed != nullptr ? length + 1 : length);
+    for (char c : std::string_view(start, length)) {
         if (c != '\0')
             out.push_back(c);
     }

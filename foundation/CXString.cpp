@@ -79,7 +79,7 @@ int findText(const CXString& haystack, const CXString& needle, int from)
 
 } // namespace
 
-CXString::CXString() : length_(0), capacity_(kRoom), buffer_(allocateBuffer(kRoom))
+CXString::CXString() : length_(0), capacity_(kRoom), buffer_(bufferFor(kRoom))
 {
 }
 
@@ -88,24 +88,24 @@ CXString::CXString(const char* text)
     const char* source = text != nullptr ? text : "";
     length_ = lengthOf(source);
     capacity_ = capacityForText(length_);
-    buffer_ = allocateBuffer(capacity_);
+    buffer_ = bufferFor(capacity_);
     std::memcpy(buffer_, source, static_cast<size_t>(length_) + 1);
 }
 
 CXString::CXString(const CXString& other)
-    : length_(other.length_), capacity_(other.capacity_), buffer_(allocateBuffer(other.capacity_))
+    : length_(other.length_), capacity_(other.capacity_), buffer_(bufferFor(other.capacity_))
 {
     std::memcpy(buffer_, other.buffer_, static_cast<size_t>(length_) + 1);
 }
 
-CXString::CXString(int size) : length_(0), capacity_(size > 0 ? size : 0), buffer_(allocateBuffer(capacity_))
+CXString::CXString(int size) : length_(0), capacity_(size > 0 ? size : 0), buffer_(bufferFor(capacity_))
 {
     std::memset(buffer_, 0, static_cast<size_t>(capacity_) + 1);
 }
 
 CXString::CXString(const char* text, int length, int capacity)
     : length_(length), capacity_(length >= capacity ? checkedCapacity(static_cast<int64_t>(length) + kRoom) : capacity),
-      buffer_(allocateBuffer(capacity_))
+      buffer_(bufferFor(capacity_))
 {
     std::memcpy(buffer_, text, static_cast<size_t>(length));
     buffer_[length] = '\0';
@@ -120,7 +120,21 @@ CXString CXString::fromBytes(const char* bytes, int length)
 
 CXString::~CXString()
 {
-    std::free(buffer_);
+    releaseBuffer();
+}
+
+char* CXString::bufferFor(int capacity)
+{
+    if (capacity > kLocalCapacity)
+        return allocateBuffer(capacity);
+    local_[0] = '\0';
+    return local_;
+}
+
+void CXString::releaseBuffer()
+{
+    if (buffer_ != local_)
+        std::free(buffer_);
 }
 
 void CXString::updateLength()
@@ -131,7 +145,8 @@ void CXString::updateLength()
 
 void CXString::adopt(char* fresh, int length, int capacity)
 {
-    std::free(buffer_);
+    if (fresh != buffer_)
+        releaseBuffer();
     buffer_ = fresh;
     length_ = length;
     capacity_ = capacity;
@@ -140,9 +155,9 @@ void CXString::adopt(char* fresh, int length, int capacity)
 
 void CXString::rebuild(const char* text, int length, int capacity)
 {
-    // The text may lie in the old buffer: copy before freeing it.
-    char* fresh = allocateBuffer(capacity);
-    std::memcpy(fresh, text, static_cast<size_t>(length));
+    // The text may lie in the old buffer: copy before freeing it (and it may lie in our own room).
+    char* fresh = capacity > kLocalCapacity ? allocateBuffer(capacity) : local_;
+    std::memmove(fresh, text, static_cast<size_t>(length));
     adopt(fresh, length, capacity);
 }
 
@@ -159,6 +174,17 @@ void CXString::assign(const char* text, int length, bool reuseWhenFits)
 
 void CXString::growKeeping(int capacity)
 {
+    if (capacity <= kLocalCapacity) {
+        capacity_ = capacity;
+        return;
+    }
+    if (buffer_ == local_) {
+        char* grown = allocateBuffer(capacity);
+        std::memcpy(grown, local_, static_cast<size_t>(length_) + 1);
+        buffer_ = grown;
+        capacity_ = capacity;
+        return;
+    }
     // realloc often grows in place, which keeps long runs of appends cheap.
     auto* grown = static_cast<char*>(std::realloc(buffer_, static_cast<size_t>(capacity) + 1));
     if (grown == nullptr)
@@ -543,7 +569,7 @@ CXString& CXString::FillWith(char character, int count)
 {
     int length = std::max(count, 0);
     int capacity = checkedCapacity(static_cast<int64_t>(length) + 1);
-    char* fresh = allocateBuffer(capacity);
+    char* fresh = capacity > kLocalCapacity ? allocateBuffer(capacity) : local_;
     std::memset(fresh, character, static_cast<size_t>(length));
     // Zero characters would leave no text.
     adopt(fresh, character != '\0' ? length : 0, capacity);

@@ -167,9 +167,17 @@ private:
     void copyRangeInto(int start, int end, CXString* out) const;
     int clampPosition(int position) const;
 
+    // Texts of up to kLocalCapacity characters are held in the string itself: most texts are short
+    // names and values, and a block of their own costs more than they hold.
+    static constexpr int kLocalCapacity = 32;
+    // A buffer of capacity + 1 bytes holding "": the string's own room when it is large enough.
+    char* bufferFor(int capacity);
+    void releaseBuffer();
+
     int length_;
     int capacity_;
     char* buffer_;
+    char local_[kLocalCapacity + 1];
 };
 
 CXString operator+(const CXString& a, const CXString& b);

@@ -24,7 +24,13 @@ PointerSlots::PointerSlots(int size, float loadFactor)
     : loadFactor_(loadFactor > 0.0f && loadFactor < 1.0f ? loadFactor : kDefaultLoadFactor),
       items_(nullptr), capacity_(size > 0 ? size : 1), count_(0)
 {
-    items_ = allocateSlots(capacity_);
+}
+
+void** PointerSlots::items()
+{
+    if (items_ == nullptr)
+        items_ = allocateSlots(capacity_);
+    return items_;
 }
 
 PointerSlots::~PointerSlots()
@@ -34,7 +40,7 @@ PointerSlots::~PointerSlots()
 
 void* PointerSlots::slot(int index) const
 {
-    return index >= 0 && index < capacity_ ? items_[index] : nullptr;
+    return index >= 0 && index < capacity_ && items_ != nullptr ? items_[index] : nullptr;
 }
 
 bool PointerSlots::overLoad(int64_t count) const
@@ -47,16 +53,18 @@ void PointerSlots::doubleSize()
     if (capacity_ > INT_MAX / 2)
         std::abort();
     int capacity = capacity_ * 2;
-    void** items = allocateSlots(capacity);
-    std::memcpy(items, items_, static_cast<size_t>(capacity_) * sizeof(void*));
-    delete[] items_;
-    items_ = items;
+    if (items_ != nullptr) {
+        void** items = allocateSlots(capacity);
+        std::memcpy(items, items_, static_cast<size_t>(capacity_) * sizeof(void*));
+        delete[] items_;
+        items_ = items;
+    }
     capacity_ = capacity;
 }
 
 void PointerSlots::add(void* element)
 {
-    items_[count_++] = element;
+    items()[count_++] = element;
     if (overLoad(count_))
         doubleSize();
 }
@@ -64,9 +72,11 @@ void PointerSlots::add(void* element)
 void PointerSlots::addAll(const PointerSlots& other)
 {
     int added = other.count_; // other may be this very list
+    if (added == 0)
+        return;
     while (overLoad(static_cast<int64_t>(count_) + added))
         doubleSize();
-    std::memmove(items_ + count_, other.items_, static_cast<size_t>(added) * sizeof(void*));
+    std::memmove(items() + count_, other.items_, static_cast<size_t>(added) * sizeof(void*));
     count_ += added;
 }
 
@@ -115,8 +125,9 @@ void* PointerSlots::setSlot(int index, void* element)
 {
     if (index < 0 || !growForIndex(index))
         return nullptr;
-    void* previous = items_[index];
-    items_[index] = element;
+    void** slots = items();
+    void* previous = slots[index];
+    slots[index] = element;
     return previous;
 }
 
@@ -129,6 +140,7 @@ void PointerSlots::makeRoomAt(int index)
 void PointerSlots::insertElement(int index, void* element)
 {
     index = std::clamp(index, 0, count_);
+    items();
     makeRoomAt(index);
     items_[index] = element;
     ++count_;
@@ -140,6 +152,7 @@ void PointerSlots::insertSlot(int index, void* element)
 {
     if (index < 0 || !growForIndex(index))
         return;
+    items();
     makeRoomAt(index);
     items_[index] = element;
     ++count_;
@@ -167,9 +180,12 @@ void PointerSlots::copyFrom(const PointerSlots& other, bool allSlots)
 {
     if (&other == this)
         return;
-    void** items = allocateSlots(other.capacity_);
-    int copied = allSlots ? other.capacity_ : other.count_;
-    std::memcpy(items, other.items_, static_cast<size_t>(copied) * sizeof(void*));
+    void** items = nullptr;
+    if (other.items_ != nullptr) {
+        items = allocateSlots(other.capacity_);
+        int copied = allSlots ? other.capacity_ : other.count_;
+        std::memcpy(items, other.items_, static_cast<size_t>(copied) * sizeof(void*));
+    }
     delete[] items_;
     items_ = items;
     capacity_ = other.capacity_;
@@ -183,7 +199,8 @@ void PointerSlots::copyInto(PointerSlots& target) const
         return;
     while (target.overLoad(count_))
         target.doubleSize();
-    std::memcpy(target.items_, items_, static_cast<size_t>(count_) * sizeof(void*));
+    if (count_ > 0)
+        std::memcpy(target.items(), items_, static_cast<size_t>(count_) * sizeof(void*));
     target.count_ = count_;
 }
 

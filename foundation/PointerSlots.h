@@ -6,7 +6,8 @@ namespace foundation {
 
 // The storage behind CXArray and CXVector: a pointer array that doubles once the count passes
 // capacity x load factor. Every operation keeps count <= capacity x load factor < capacity, so the
-// slot at `count` always exists. Elements are never owned.
+// slot at `count` always exists once the array does: it is made by the first write, as most lists
+// stay empty. Elements are never owned.
 class PointerSlots {
 public:
     PointerSlots(int size, float loadFactor);
@@ -55,6 +56,8 @@ public:
     void copyInto(PointerSlots& target) const;
 
 private:
+    // The array, made when first written.
+    void** items();
     bool overLoad(int64_t count) const;
     // Doubles until `index` lies within the load; false when that would pass the index limit.
     bool growForIndex(int index);

@@ -10,14 +10,19 @@ const char TextKeyIndex::kRemoved[] = "";
 
 TextKeyIndex::Slot TextKeyIndex::slotOf(const CStringHashCode& key, CXObject* value)
 {
-    return Slot{key.getTextHash(), key.text().c_str(), value, key.text().getLength()};
+    return slotOf(key.getTextHash(), key.text().c_str(), key.text().getLength(), value);
 }
 
 size_t TextKeyIndex::probe(const CStringHashCode& key) const
 {
-    const uint64_t hash = key.getTextHash();
-    const char* text = key.text().c_str();
-    const int length = key.text().getLength();
+    return probe(slotOf(key, nullptr));
+}
+
+size_t TextKeyIndex::probe(const Slot& wanted) const
+{
+    const uint32_t hash = wanted.hash;
+    const char* text = wanted.text;
+    const int length = wanted.length;
     const size_t mask = slots_.size() - 1;
     size_t firstRemoved = slots_.size();
     for (size_t at = static_cast<size_t>(hash) & mask;; at = (at + 1) & mask) {
@@ -53,15 +58,36 @@ bool TextKeyIndex::holds(const CStringHashCode* key, const CXObject* value) cons
 
 void TextKeyIndex::addIfAbsent(const CStringHashCode* key, CXObject* value)
 {
+    file(slotOf(*key, value));
+}
+
+bool TextKeyIndex::file(const Slot& filed)
+{
     // At most about six slots in ten in use, removed ones counted, so that probe paths stay short.
     if ((used_ + 1) * 5 > slots_.size() * 3)
         grow();
-    Slot& slot = slots_[probe(*key)];
+    Slot& slot = slots_[probe(filed)];
     if (isLive(slot))
-        return;
+        return false;
     if (slot.text == nullptr)
         ++used_;
-    slot = slotOf(*key, value);
+    slot = filed;
+    return true;
+}
+
+CXObject* TextKeyIndex::find(std::string_view text) const
+{
+    if (slots_.empty())
+        return nullptr;
+    const auto length = static_cast<int>(text.size());
+    const Slot& slot = slots_[probe(slotOf(CStringHashCode::textHashOf(text.data(), length), text.data(), length, nullptr))];
+    return isLive(slot) ? slot.value : nullptr;
+}
+
+bool TextKeyIndex::addIfAbsent(std::string_view text, CXObject* value)
+{
+    const auto length = static_cast<int>(text.size());
+    return file(slotOf(CStringHashCode::textHashOf(text.data(), length), text.data(), length, value));
 }
 
 void TextKeyIndex::replace(const CStringHashCode& text, const CStringHashCode* key, CXObject* value)
@@ -74,7 +100,7 @@ void TextKeyIndex::replace(const CStringHashCode& text, const CStringHashCode* k
     if (key != nullptr)
         slot = slotOf(*key, value);
     else
-        slot = Slot{0, kRemoved, nullptr, 0};
+        slot = slotOf(0, kRemoved, 0, nullptr);
 }
 
 void TextKeyIndex::clear()

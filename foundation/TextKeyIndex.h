@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 class CStringHashCode;
@@ -25,20 +26,33 @@ public:
     void replace(const CStringHashCode& text, const CStringHashCode* key, CXObject* value);
     void clear();
 
+    // The same for texts held elsewhere, whose bytes stay unchanged while they are filed here;
+    // true when the pair was filed.
+    CXObject* find(std::string_view text) const;
+    bool addIfAbsent(std::string_view text, CXObject* value);
+
 private:
+    // 24 bytes: the low half of the text hash tells texts apart well enough before their bytes.
     struct Slot {
-        uint64_t hash = 0;
+        uint32_t hash = 0;
+        int length = 0;
         // The key's bytes; null for a slot never used, kRemoved for one emptied.
         const char* text = nullptr;
         CXObject* value = nullptr;
-        int length = 0;
     };
     static const char kRemoved[];
+
+    static Slot slotOf(uint64_t hash, const char* text, int length, CXObject* value)
+    {
+        return Slot{static_cast<uint32_t>(hash), length, text, value};
+    }
 
     static bool isLive(const Slot& slot) { return slot.text != nullptr && slot.text != kRemoved; }
     static Slot slotOf(const CStringHashCode& key, CXObject* value);
     // The slot holding the text, or the first free one on its probe path.
     size_t probe(const CStringHashCode& key) const;
+    size_t probe(const Slot& wanted) const;
+    bool file(const Slot& slot);
     void grow();
 
     std::vector<Slot> slots_;

@@ -43,6 +43,7 @@ TEST(CXStringCapacity, FollowsTheGrowthRules)
         {"append of an integer doubles", [] { CXString s(std::string(12, 'a').c_str()); s += 7; return s; }, 13, 64},
         {"append of an integer with room", [] { CXString s(std::string(11, 'a').c_str()); s += 7; return s; }, 12, 32},
         {"FillWith", [] { CXString s; s.FillWith('x', 5); return s; }, 5, 6},
+        {"FillWith of a long text", [] { CXString s(std::string(40, 'a').c_str()); s.FillWith('x', 5); return s; }, 5, 6},
         {"Left keeps the left operand's capacity", [] { return CXString(std::string(40, 'a').c_str()).Left(3); }, 3, 72},
         {"Mid keeps the left operand's capacity", [] { return CXString(std::string(40, 'a').c_str()).Mid(1, 4); }, 3, 72},
         {"operator+ that fits", [] { return CXString(std::string(40, 'a').c_str()) + "bc"; }, 42, 72},

@@ -149,6 +149,20 @@ TEST(CXArray, SparseSlotsAndGrowthByIndex)
     ASSERT_NE(cloned, nullptr);
     EXPECT_EQ((*cloned)[200], &values[1]);
     EXPECT_EQ(cloned->getCapacity(), array.getCapacity());
+
+    // A list never written has no slots yet: it reads, copies and grows as one with empty slots.
+    CXArray fresh(4, 0.75f);
+    EXPECT_EQ(fresh[2], nullptr);
+    std::unique_ptr<CXObject> freshCopy(fresh.clone());
+    EXPECT_EQ((*static_cast<CXArray*>(freshCopy.get()))[2], nullptr);
+    CXVector none(1, 0.75f);
+    none.add(&none);
+    none.copyInto(&none);
+    EXPECT_EQ(none.getSize(), 0);
+    EXPECT_EQ(fresh.setAt(10, &values[2]), nullptr);
+    EXPECT_EQ(fresh.getCapacity(), 16);
+    EXPECT_EQ(fresh[10], &values[2]);
+    EXPECT_EQ(fresh[9], nullptr);
 }
 
 TEST(CXArray, InsertRemoveAndStrings)
