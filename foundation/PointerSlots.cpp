@@ -12,25 +12,18 @@ namespace {
 // Index-driven growth (a sparse slot index that may come from a script) stops here: 16M slots.
 constexpr int kLargestIndexedCapacity = 1 << 24;
 constexpr float kDefaultLoadFactor = 0.75f;
+} // namespace
 
-void** allocateSlots(int capacity)
+void** PointerSlots::allocateSlots(int capacity)
 {
     return new void*[static_cast<size_t>(capacity)]();
 }
-} // namespace
 
 PointerSlots::PointerSlots(int size, float loadFactor)
     // Outside (0, 1) the slot written by add would not always exist.
     : loadFactor_(loadFactor > 0.0f && loadFactor < 1.0f ? loadFactor : kDefaultLoadFactor),
       items_(nullptr), capacity_(size > 0 ? size : 1), count_(0)
 {
-}
-
-void** PointerSlots::items()
-{
-    if (items_ == nullptr)
-        items_ = allocateSlots(capacity_);
-    return items_;
 }
 
 PointerSlots::~PointerSlots()
@@ -41,11 +34,6 @@ PointerSlots::~PointerSlots()
 void* PointerSlots::slot(int index) const
 {
     return index >= 0 && index < capacity_ && items_ != nullptr ? items_[index] : nullptr;
-}
-
-bool PointerSlots::overLoad(int64_t count) const
-{
-    return static_cast<double>(count) > static_cast<double>(capacity_) * loadFactor_;
 }
 
 void PointerSlots::doubleSize()
@@ -60,13 +48,6 @@ void PointerSlots::doubleSize()
         items_ = items;
     }
     capacity_ = capacity;
-}
-
-void PointerSlots::add(void* element)
-{
-    items()[count_++] = element;
-    if (overLoad(count_))
-        doubleSize();
 }
 
 void PointerSlots::addAll(const PointerSlots& other)

@@ -25,7 +25,13 @@ public:
     void* slot(int index) const;
 
     void doubleSize();
-    void add(void* element);
+    // Inline: lists are filled in the hottest loops (a parser adds every element and property).
+    void add(void* element)
+    {
+        items()[count_++] = element;
+        if (overLoad(count_))
+            doubleSize();
+    }
     void addAll(const PointerSlots& other);
     int find(const void* element) const;
     bool replace(const void* old, void* replacement);
@@ -57,8 +63,14 @@ public:
 
 private:
     // The array, made when first written.
-    void** items();
-    bool overLoad(int64_t count) const;
+    void** items()
+    {
+        if (items_ == nullptr)
+            items_ = allocateSlots(capacity_);
+        return items_;
+    }
+    bool overLoad(int64_t count) const { return static_cast<double>(count) > static_cast<double>(capacity_) * loadFactor_; }
+    static void** allocateSlots(int capacity);
     // Doubles until `index` lies within the load; false when that would pass the index limit.
     bool growForIndex(int index);
     void makeRoomAt(int index);
