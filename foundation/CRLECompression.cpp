@@ -1,10 +1,8 @@
 #include "foundation/CRLECompression.h"
 
-#include "foundation/ShortRuns.h"
+#include "foundation/RunLengthPackets.h"
 
-#include <algorithm>
 #include <cstdint>
-#include <cstring>
 #include <vector>
 
 namespace {
@@ -113,28 +111,12 @@ uint8_t* packToBuffer(const void* data, int size, size_t width, int& packedLengt
     return result;
 }
 
-// Packets while both buffers have room for a whole block past the position: no packet can then
-// pass an end, and each moves one fixed-size block. Returns at the first packet that might.
-template <size_t Width>
-void unpackWithRoom(const uint8_t* packed, size_t packedSize, size_t& in, uint8_t* out, size_t raw, size_t& produced)
-{
-    constexpr size_t kBlock = foundation::kShortRunBlock * Width;
-    while (raw - produced >= kBlock && packedSize - in > kBlock) {
-        const uint8_t control = packed[in++];
-        const size_t bytes = (control & 0x7F) * Width;
-        if (control & 0x80) {
-            if constexpr (Width == 1)
-                foundation::fillShortRun(out + produced, packed[in], bytes, kBlock);
-            else
-                foundation::fillShortPairs(out + produced, packed + in, bytes / 2, kBlock);
-            in += Width;
-        } else {
-            foundation::copyShortRun(out + produced, packed + in, bytes, kBlock, kBlock);
-            in += bytes;
-        }
-        produced += bytes;
-    }
-}
+// Bit 7 of the control byte marks a run; the low bits count its elements.
+struct PacketFormat {
+    static bool repeats(uint8_t control) { return control & 0x80; }
+    static size_t count(uint8_t control) { return control & 0x7F; }
+    static constexpr bool kCutsAtEnd = true;
+};
 
 // Expands packets until rawSize bytes are out. Never reads past `packedLength` nor writes past
 // `rawSize`; a run or literal that passes the raw size is cut there.
@@ -149,43 +131,14 @@ uint8_t* unpackToBuffer(const void* packedData, int packedLength, int rawSize)
     // is refused before anything is allocated.
     if (raw > (packedSize / (1 + Width) + 1) * kMaxPacket * Width)
         return nullptr;
-    const uint8_t* packed = static_cast<const uint8_t*>(packedData);
     uint8_t* out = CCompression::newBuffer(raw);
     if (out == nullptr)
         return nullptr;
     size_t in = 0;
     size_t produced = 0;
-    while (produced < raw) {
-        unpackWithRoom<Width>(packed, packedSize, in, out, raw, produced);
-        if (produced >= raw || in >= packedSize)
-            break;
-        uint8_t control = packed[in++];
-        size_t count = control & 0x7F;
-        if (control & 0x80) {
-            if (packedSize - in < Width)
-                break;
-            size_t take = std::min(count * Width, raw - produced);
-            if constexpr (Width == 1) {
-                foundation::fillShortRun(out + produced, packed[in], take, raw - produced);
-            } else {
-                foundation::fillShortPairs(out + produced, packed + in, take / 2, raw - produced);
-                // A run cut by the raw size may end on the element's first byte.
-                if (take % 2 != 0)
-                    out[produced + take - 1] = packed[in];
-            }
-            produced += take;
-            in += Width;
-        } else {
-            size_t bytes = count * Width;
-            if (packedSize - in < bytes)
-                break;
-            size_t take = std::min(bytes, raw - produced);
-            foundation::copyShortRun(out + produced, packed + in, take, raw - produced, packedSize - in);
-            produced += take;
-            in += bytes;
-        }
-    }
-    if (produced < raw) {
+    const auto* packed = static_cast<const uint8_t*>(packedData);
+    if (!foundation::unpackRunLengthPackets<Width, PacketFormat>(packed, packedSize, in, packedSize, out, produced, raw)
+        || produced < raw) {
         delete[] out;
         return nullptr;
     }

@@ -1,36 +1,17 @@
 #include "foundation/CRLECompression2.h"
 
-#include "foundation/ShortRuns.h"
+#include "foundation/RunLengthPackets.h"
 
-#include <cstring>
 
 namespace {
 
-// Expands the packets of packed[begin, end) after out[produced]; false when a packet runs past
-// the row or the plane. The packed data holds `packedSize` bytes in all.
-bool unpackRow(const uint8_t* packed, size_t packedSize, size_t begin, size_t end, uint8_t* out, size_t& produced, size_t total)
-{
-    size_t in = begin;
-    while (in < end) {
-        int control = static_cast<int8_t>(packed[in++]);
-        if (control < 0) {
-            const size_t count = size_t(1 - control);
-            if (in == end || total - produced < count)
-                return false;
-            foundation::fillShortRun(out + produced, packed[in], count, total - produced);
-            produced += count;
-            in += 1;
-        } else {
-            const size_t count = size_t(control) + 1;
-            if (end - in < count || total - produced < count)
-                return false;
-            foundation::copyShortRun(out + produced, packed + in, count, total - produced, packedSize - in);
-            produced += count;
-            in += count;
-        }
-    }
-    return true;
-}
+// A signed control byte: n of 0..127 gives n + 1 literals, -128..-1 one element repeated 1 - n
+// times. Packets never pass their row or the plane.
+struct PacketFormat {
+    static bool repeats(uint8_t control) { return control & 0x80; }
+    static size_t count(uint8_t control) { return control & 0x80 ? size_t(257 - control) : size_t(control) + 1; }
+    static constexpr bool kCutsAtEnd = false;
+};
 
 } // namespace
 
@@ -62,10 +43,11 @@ uint8_t* CRLECompression2::Decompress(int)
     bool ok = true;
     for (int row = 0; ok && row < height_; ++row) {
         int count = rowCounts_[row];
+        size_t rowEnd = rowStart + size_t(count);
+        // Every packet gives at least one byte: one left when the plane is full is refused too.
         ok = count >= 0 && packedSize - rowStart >= size_t(count)
-            && unpackRow(bytes(), packedSize, rowStart, rowStart + size_t(count), out, produced, total);
-        if (ok)
-            rowStart += size_t(count);
+            && foundation::unpackRunLengthPackets<1, PacketFormat>(bytes(), packedSize, rowStart, rowEnd, out, produced, total)
+            && rowStart == rowEnd;
     }
     if (!ok || produced != total) {
         delete[] out;
