@@ -2,6 +2,8 @@
 
 #include "foundation/RunLengthPackets.h"
 
+#include <cstdlib>
+
 
 namespace {
 
@@ -9,7 +11,8 @@ namespace {
 // times. Packets never pass their row or the plane.
 struct PacketFormat {
     static bool repeats(uint8_t control) { return control & 0x80; }
-    static size_t count(uint8_t control) { return control & 0x80 ? size_t(257 - control) : size_t(control) + 1; }
+    // Both cases are one more than the signed byte's magnitude: no second branch in the loop.
+    static size_t count(uint8_t control) { return size_t(1 + std::abs(int(int8_t(control)))); }
     static constexpr bool kCutsAtEnd = false;
 };
 
