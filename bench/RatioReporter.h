@@ -2,6 +2,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -56,3 +57,15 @@ private:
     std::map<std::string, double> cpuTimes_;
     std::map<std::string, benchmark::UserCounters> counters_;
 };
+
+// A benchmark program's main: runs the cases it was asked for through the reporter, then lets the
+// program print its ratios from what the reporter kept.
+inline int runBenchmarks(int argc, char** argv, const std::function<void(const RatioReporter&)>& printRatios)
+{
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    printRatios(reporter);
+    benchmark::Shutdown();
+    return 0;
+}

@@ -127,18 +127,15 @@ BENCHMARK(sdl)->Name("mix/SDL")->Arg(16)->Arg(32)->Arg(64)->Unit(benchmark::kMil
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    std::printf("\nOne second of output (CPU time; above 1: the engine is slower):\n");
-    for (int voices : {16, 32, 64}) {
-        const std::string ours = "mix/engine/" + std::to_string(voices);
-        const std::string peer = "mix/SDL/" + std::to_string(voices);
-        const double ratio = reporter.ratio(ours, peer, true);
-        if (ratio > 0.0)
-            std::printf("%2d voices: engine %.2f%% of a core, SDL %.2f%%, engine / SDL = %.2f\n", voices,
-                        reporter.cpuTime(ours) / 10.0, reporter.cpuTime(peer) / 10.0, ratio);
-    }
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv, [](const RatioReporter& reporter) {
+        std::printf("\nOne second of output (CPU time; above 1: the engine is slower):\n");
+        for (int voices : {16, 32, 64}) {
+            const std::string ours = "mix/engine/" + std::to_string(voices);
+            const std::string peer = "mix/SDL/" + std::to_string(voices);
+            const double ratio = reporter.ratio(ours, peer, true);
+            if (ratio > 0.0)
+                std::printf("%2d voices: engine %.2f%% of a core, SDL %.2f%%, engine / SDL = %.2f\n", voices,
+                            reporter.cpuTime(ours) / 10.0, reporter.cpuTime(peer) / 10.0, ratio);
+        }
+    });
 }

@@ -132,13 +132,10 @@ BENCHMARK(clearAndCopy)->Name("canvas/clear and copy");
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    std::printf("\nTime ratios (below 1: the engine is faster):\n");
-    std::printf("Canvas redraw: engine / pixman = %.2f\n", reporter.ratio("canvas/engine redraw", "canvas/pixman"));
-    std::printf("Canvas redraw: engine / clear and copy = %.2f (pixman: %.2f)\n",
-                reporter.ratio("canvas/engine redraw", "canvas/clear and copy"), reporter.ratio("canvas/pixman", "canvas/clear and copy"));
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv, [](const RatioReporter& reporter) {
+        std::printf("\nTime ratios (below 1: the engine is faster):\n");
+        std::printf("Canvas redraw: engine / pixman = %.2f\n", reporter.ratio("canvas/engine redraw", "canvas/pixman"));
+        std::printf("Canvas redraw: engine / clear and copy = %.2f (pixman: %.2f)\n",
+                    reporter.ratio("canvas/engine redraw", "canvas/clear and copy"), reporter.ratio("canvas/pixman", "canvas/clear and copy"));
+    });
 }

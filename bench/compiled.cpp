@@ -110,12 +110,9 @@ BENCHMARK(fromCompiled)->Name("enter/from .bin")->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    const double ratio = reporter.ratio("enter/from .cnv", "enter/from .bin", true);
-    if (ratio > 0.0)
-        std::printf("\nCPU time of entering from .cnv / from .bin = %.2f (goal: at least %.0f)\n", ratio, kGoal);
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv, [](const RatioReporter& reporter) {
+        const double ratio = reporter.ratio("enter/from .cnv", "enter/from .bin", true);
+        if (ratio > 0.0)
+            std::printf("\nCPU time of entering from .cnv / from .bin = %.2f (goal: at least %.0f)\n", ratio, kGoal);
+    });
 }

@@ -201,28 +201,25 @@ BENCHMARK(rowWise)->Name("CRLECompression2 rows, 8-bit plane");
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    const char* floor = "memcpy of the frame (floor)";
-    // Per output byte: the planes are half the frame's size.
-    const struct {
-        const char* name;
-        double outputShare;
-    } decoders[] = {
-        {"CRLECompression 16-bit", 1.0},
-        {"CRLECompression 8-bit plane", 0.5},
-        {"CRLECompression2 rows, 8-bit plane", 0.5},
-    };
-    std::printf("\nCPU time per output byte against memcpy (1 is memory speed):\n");
-    for (const auto& decoder : decoders) {
-        const double ratio = reporter.ratio(decoder.name, floor, true);
-        if (ratio > 0.0)
-            std::printf("%-36s %.2f\n", decoder.name, ratio / decoder.outputShare);
-    }
-    const double lzo = reporter.ratio("liblzo2 lzo1x_decompress_safe (peer)", "CLZWCompression2 LZO", true);
-    if (lzo > 0.0)
-        std::printf("CLZWCompression2 LZO speed against liblzo2 lzo1x_decompress_safe: %.2f\n", lzo);
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv, [](const RatioReporter& reporter) {
+        const char* floor = "memcpy of the frame (floor)";
+        // Per output byte: the planes are half the frame's size.
+        const struct {
+            const char* name;
+            double outputShare;
+        } decoders[] = {
+            {"CRLECompression 16-bit", 1.0},
+            {"CRLECompression 8-bit plane", 0.5},
+            {"CRLECompression2 rows, 8-bit plane", 0.5},
+        };
+        std::printf("\nCPU time per output byte against memcpy (1 is memory speed):\n");
+        for (const auto& decoder : decoders) {
+            const double ratio = reporter.ratio(decoder.name, floor, true);
+            if (ratio > 0.0)
+                std::printf("%-36s %.2f\n", decoder.name, ratio / decoder.outputShare);
+        }
+        const double lzo = reporter.ratio("liblzo2 lzo1x_decompress_safe (peer)", "CLZWCompression2 LZO", true);
+        if (lzo > 0.0)
+            std::printf("CLZWCompression2 LZO speed against liblzo2 lzo1x_decompress_safe: %.2f\n", lzo);
+    });
 }

@@ -66,15 +66,12 @@ BENCHMARK(playDemo)->Name("demo/30000 pumps")->Iterations(1)->Unit(benchmark::kM
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    if (idleTurns > 0) {
-        std::printf("\nIdle turn: %.2f us (mean of %d), %.3f of the %.0f us goal (above 1: over budget)\n", idleTurnMicroseconds, idleTurns,
-                    idleTurnMicroseconds / kGoalMicroseconds, kGoalMicroseconds);
-        const double peak = peakMegabytes();
-        std::printf("Peak resident memory: %.1f MB, %.3f of the %.0f MB goal\n", peak, peak / kGoalMegabytes, kGoalMegabytes);
-    }
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv, [](const RatioReporter& reporter) {
+        if (idleTurns > 0) {
+            std::printf("\nIdle turn: %.2f us (mean of %d), %.3f of the %.0f us goal (above 1: over budget)\n", idleTurnMicroseconds, idleTurns,
+                        idleTurnMicroseconds / kGoalMicroseconds, kGoalMicroseconds);
+            const double peak = peakMegabytes();
+            std::printf("Peak resident memory: %.1f MB, %.3f of the %.0f MB goal\n", peak, peak / kGoalMegabytes, kGoalMegabytes);
+        }
+    });
 }

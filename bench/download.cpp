@@ -91,17 +91,14 @@ BENCHMARK(byCurlTool)->Name("download/50 MiB by the curl tool")->Unit(benchmark:
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    const double ratio = reporter.ratio(kOurs, kPeer);
-    if (ratio > 0.0) {
-        std::printf("\nReal time over the peer's (above 1: the engine is slower):\n");
-        std::printf("%-40s / %-40s = %.2f\n", kOurs, kPeer, ratio);
-        const double megabytes = double(kFileSize) / 1e6;
-        std::printf("download: CInternet %.0f MB/s, curl tool %.0f MB/s\n", megabytes / reporter.realTime(kOurs) * 1000.0,
-                    megabytes / reporter.realTime(kPeer) * 1000.0);
-    }
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv, [](const RatioReporter& reporter) {
+        const double ratio = reporter.ratio(kOurs, kPeer);
+        if (ratio > 0.0) {
+            std::printf("\nReal time over the peer's (above 1: the engine is slower):\n");
+            std::printf("%-40s / %-40s = %.2f\n", kOurs, kPeer, ratio);
+            const double megabytes = double(kFileSize) / 1e6;
+            std::printf("download: CInternet %.0f MB/s, curl tool %.0f MB/s\n", megabytes / reporter.realTime(kOurs) * 1000.0,
+                        megabytes / reporter.realTime(kPeer) * 1000.0);
+        }
+    });
 }

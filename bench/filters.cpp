@@ -102,16 +102,13 @@ BENCHMARK(planeCopy)->Name("water/copy of the plane")->Unit(benchmark::kMicrosec
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    std::printf("\nTime ratios (below 1: the engine is faster):\n");
-    // CPU times beside the real ones: on a busy machine the real ones wander.
-    std::printf("BLUR 3, 800 x 600: engine / pixman = %.2f, CPU %.2f (engine %.2f ms)\n",
-                reporter.ratio("blur3/engine", "blur3/pixman convolution"), reporter.ratio("blur3/engine", "blur3/pixman convolution", true),
-                reporter.realTime("blur3/engine"));
-    std::printf("WATER step, 640 x 480: engine / plane copy = %.2f, CPU %.2f\n", reporter.ratio("water/engine step", "water/copy of the plane"),
-                reporter.ratio("water/engine step", "water/copy of the plane", true));
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv, [](const RatioReporter& reporter) {
+        std::printf("\nTime ratios (below 1: the engine is faster):\n");
+        // CPU times beside the real ones: on a busy machine the real ones wander.
+        std::printf("BLUR 3, 800 x 600: engine / pixman = %.2f, CPU %.2f (engine %.2f ms)\n",
+                    reporter.ratio("blur3/engine", "blur3/pixman convolution"), reporter.ratio("blur3/engine", "blur3/pixman convolution", true),
+                    reporter.realTime("blur3/engine"));
+        std::printf("WATER step, 640 x 480: engine / plane copy = %.2f, CPU %.2f\n", reporter.ratio("water/engine step", "water/copy of the plane"),
+                    reporter.ratio("water/engine step", "water/copy of the plane", true));
+    });
 }

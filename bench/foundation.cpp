@@ -135,15 +135,12 @@ void printRatio(const RatioReporter& reporter, const char* operation, const char
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    std::printf("\nTime ratios (above 1: the engine type is slower):\n");
-    for (int entries : {1000, 100000}) {
-        printRatio(reporter, "lookup", "CHashtable", "std::unordered_map", entries);
-        printRatio(reporter, "append", "CXString", "std::string", entries);
-        printRatio(reporter, "compare", "CXString", "std::string", entries);
-    }
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv, [](const RatioReporter& reporter) {
+        std::printf("\nTime ratios (above 1: the engine type is slower):\n");
+        for (int entries : {1000, 100000}) {
+            printRatio(reporter, "lookup", "CHashtable", "std::unordered_map", entries);
+            printRatio(reporter, "append", "CXString", "std::string", entries);
+            printRatio(reporter, "compare", "CXString", "std::string", entries);
+        }
+    });
 }

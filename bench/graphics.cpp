@@ -182,12 +182,9 @@ void printRatios(const RatioReporter& reporter, int sprites)
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    std::printf("\nTime ratios of one frame (below 1: the engine is faster):\n");
-    printRatios(reporter, 50);
-    printRatios(reporter, 200);
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv, [](const RatioReporter& reporter) {
+        std::printf("\nTime ratios of one frame (below 1: the engine is faster):\n");
+        printRatios(reporter, 50);
+        printRatios(reporter, 200);
+    });
 }

@@ -313,24 +313,21 @@ BENCHMARK(findPath<true>)->Name("findpath/200 way points, graph rebuilt")->Unit(
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    // CPU time: on a shared machine the wall clock also counts the others' work.
-    std::printf("\nCPU time ratios (below 1: the library is faster):\n");
-    const std::string fixed = "/iterations:" + std::to_string(kSteps);
-    for (const char* count : {"50", "200", "1000"}) {
-        std::printf("Steps of %s bodies: Korrun / plain Box2D = %.2f\n", count,
-                    reporter.ratio(std::string("300 steps/korrun/") + count, std::string("300 steps/box2d/") + count, true));
-    }
-    std::printf("\nCPU time against the millisecond a turn can spare:\n");
-    const std::string library = "moveobjects/200 linked bodies" + fixed;
-    const std::string throughPlugIn = "moveobjects/200 linked pictures through World.so" + fixed;
-    std::printf("%s: %.3f ms\n", library.c_str(), reporter.cpuTime(library) / 1000.0);
-    std::printf("%s: %.3f ms, median of the calls %.3f ms (goal: under %.0f ms)\n", throughPlugIn.c_str(),
-                reporter.cpuTime(throughPlugIn) / 1000.0, reporter.counter(throughPlugIn, "median ms"), kGoalMilliseconds);
-    for (const char* name : {"findpath/200 way points, graph kept", "findpath/200 way points, graph rebuilt"})
-        std::printf("%s: %.3f ms\n", name, reporter.cpuTime(name) / 1000.0);
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv, [](const RatioReporter& reporter) {
+        // CPU time: on a shared machine the wall clock also counts the others' work.
+        std::printf("\nCPU time ratios (below 1: the library is faster):\n");
+        const std::string fixed = "/iterations:" + std::to_string(kSteps);
+        for (const char* count : {"50", "200", "1000"}) {
+            std::printf("Steps of %s bodies: Korrun / plain Box2D = %.2f\n", count,
+                        reporter.ratio(std::string("300 steps/korrun/") + count, std::string("300 steps/box2d/") + count, true));
+        }
+        std::printf("\nCPU time against the millisecond a turn can spare:\n");
+        const std::string library = "moveobjects/200 linked bodies" + fixed;
+        const std::string throughPlugIn = "moveobjects/200 linked pictures through World.so" + fixed;
+        std::printf("%s: %.3f ms\n", library.c_str(), reporter.cpuTime(library) / 1000.0);
+        std::printf("%s: %.3f ms, median of the calls %.3f ms (goal: under %.0f ms)\n", throughPlugIn.c_str(),
+                    reporter.cpuTime(throughPlugIn) / 1000.0, reporter.counter(throughPlugIn, "median ms"), kGoalMilliseconds);
+        for (const char* name : {"findpath/200 way points, graph kept", "findpath/200 way points, graph rebuilt"})
+            std::printf("%s: %.3f ms\n", name, reporter.cpuTime(name) / 1000.0);
+    });
 }

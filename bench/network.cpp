@@ -187,29 +187,26 @@ BENCHMARK(rawSocketCopy)->Name("transfer/64 MiB raw socket copy")->Unit(benchmar
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    std::printf("\nReal time over the peer's (above 1: the engine is slower):\n");
-    const struct {
-        const char* ours;
-        const char* peer;
-    } pairs[] = {
-        {"cut/10^6 frames of 15 bytes", "cut/memcpy of the stream"},
-        {"big frame/16 MiB in 1 KiB pieces", "big frame/memcpy"},
-        {"transfer/64 MiB between peers/real_time", "transfer/64 MiB raw socket copy/real_time"},
-    };
-    for (const auto& pair : pairs) {
-        double ratio = reporter.ratio(pair.ours, pair.peer);
-        if (ratio > 0.0)
-            std::printf("%-48s / %-40s = %.2f\n", pair.ours, pair.peer, ratio);
-    }
-    const double megabytes = double(kFileSize) / 1e6;
-    const double peersMs = reporter.realTime("transfer/64 MiB between peers/real_time");
-    const double rawMs = reporter.realTime("transfer/64 MiB raw socket copy/real_time");
-    if (peersMs > 0.0 && rawMs > 0.0)
-        std::printf("transfer: peers %.0f MB/s, raw socket copy %.0f MB/s\n", megabytes / peersMs * 1000.0,
-                    megabytes / rawMs * 1000.0);
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv, [](const RatioReporter& reporter) {
+        std::printf("\nReal time over the peer's (above 1: the engine is slower):\n");
+        const struct {
+            const char* ours;
+            const char* peer;
+        } pairs[] = {
+            {"cut/10^6 frames of 15 bytes", "cut/memcpy of the stream"},
+            {"big frame/16 MiB in 1 KiB pieces", "big frame/memcpy"},
+            {"transfer/64 MiB between peers/real_time", "transfer/64 MiB raw socket copy/real_time"},
+        };
+        for (const auto& pair : pairs) {
+            double ratio = reporter.ratio(pair.ours, pair.peer);
+            if (ratio > 0.0)
+                std::printf("%-48s / %-40s = %.2f\n", pair.ours, pair.peer, ratio);
+        }
+        const double megabytes = double(kFileSize) / 1e6;
+        const double peersMs = reporter.realTime("transfer/64 MiB between peers/real_time");
+        const double rawMs = reporter.realTime("transfer/64 MiB raw socket copy/real_time");
+        if (peersMs > 0.0 && rawMs > 0.0)
+            std::printf("transfer: peers %.0f MB/s, raw socket copy %.0f MB/s\n", megabytes / peersMs * 1000.0,
+                        megabytes / rawMs * 1000.0);
+    });
 }

@@ -187,12 +187,9 @@ BENCHMARK(parseCoded)->Name("parse coded")->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    const double ratio = reporter.ratio("parse", "memchr line split (floor)", true);
-    if (ratio > 0.0)
-        std::printf("\nCPU time of parse / memchr line split of the same bytes = %.1f\n", ratio);
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv, [](const RatioReporter& reporter) {
+        const double ratio = reporter.ratio("parse", "memchr line split (floor)", true);
+        if (ratio > 0.0)
+            std::printf("\nCPU time of parse / memchr line split of the same bytes = %.1f\n", ratio);
+    });
 }

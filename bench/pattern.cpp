@@ -156,12 +156,9 @@ BENCHMARK(pixmanGrid)->Name("grid/pixman src");
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    std::printf("\nTime ratios (below 1: the engine is faster):\n");
-    std::printf("400 x 300 through an alpha mask: engine / pixman = %.2f\n", reporter.ratio("masked/engine virtual object", "masked/pixman over a8"));
-    std::printf("25 x 19 grid of 32 x 32 tiles: engine / pixman = %.2f\n", reporter.ratio("grid/engine pattern", "grid/pixman src"));
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv, [](const RatioReporter& reporter) {
+        std::printf("\nTime ratios (below 1: the engine is faster):\n");
+        std::printf("400 x 300 through an alpha mask: engine / pixman = %.2f\n", reporter.ratio("masked/engine virtual object", "masked/pixman over a8"));
+        std::printf("25 x 19 grid of 32 x 32 tiles: engine / pixman = %.2f\n", reporter.ratio("grid/engine pattern", "grid/pixman src"));
+    });
 }

@@ -182,17 +182,14 @@ BENCHMARK(imageJpeg)->Name("jpeg/CImage::Load")->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    std::printf("\nTime ratios (below 1: the engine is faster):\n");
-    double animation = reporter.ratio("animation/CAnimo::Load", "animation/liblzo2 lzo1x_decompress of its frames (peer)");
-    double checked = reporter.ratio("animation/CAnimo::Load", "animation/liblzo2 lzo1x_decompress_safe of its frames");
-    if (animation > 0.0)
-        std::printf("200-frame LZO animation: CAnimo::Load / lzo1x_decompress = %.2f (/ lzo1x_decompress_safe = %.2f)\n", animation, checked);
-    double jpeg = reporter.ratio("jpeg/CImage::Load", "jpeg/libjpeg-turbo to RGB565 (peer)");
-    if (jpeg > 0.0)
-        std::printf("800x600 JPEG: CImage::Load / libjpeg-turbo RGB565 = %.2f\n", jpeg);
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv, [](const RatioReporter& reporter) {
+        std::printf("\nTime ratios (below 1: the engine is faster):\n");
+        double animation = reporter.ratio("animation/CAnimo::Load", "animation/liblzo2 lzo1x_decompress of its frames (peer)");
+        double checked = reporter.ratio("animation/CAnimo::Load", "animation/liblzo2 lzo1x_decompress_safe of its frames");
+        if (animation > 0.0)
+            std::printf("200-frame LZO animation: CAnimo::Load / lzo1x_decompress = %.2f (/ lzo1x_decompress_safe = %.2f)\n", animation, checked);
+        double jpeg = reporter.ratio("jpeg/CImage::Load", "jpeg/libjpeg-turbo to RGB565 (peer)");
+        if (jpeg > 0.0)
+            std::printf("800x600 JPEG: CImage::Load / libjpeg-turbo RGB565 = %.2f\n", jpeg);
+    });
 }

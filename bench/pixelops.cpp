@@ -155,18 +155,15 @@ BENCHMARK(planeCopy)->Name("filter/copy of the plane");
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    std::printf("\nTime ratios (below 1: the engine is faster):\n");
-    std::printf("Scale by 0.5: engine / pixman = %.2f\n", reporter.ratio("scale/engine/1", "scale/pixman/1"));
-    std::printf("Scale by 2:   engine / pixman = %.2f\n", reporter.ratio("scale/engine/4", "scale/pixman/4"));
-    std::printf("ToGrayScale:        engine / plane copy = %.2f\n", reporter.ratio("filter/grey", "filter/copy of the plane"));
-    std::printf("displacementFilter: engine / plane copy = %.2f (reading its offsets alone: %.2f, looking up through source indexes "
-                "alone: %.2f)\n",
-                reporter.ratio("filter/displacement", "filter/copy of the plane"),
-                reporter.ratio("filter/read of the offsets", "filter/copy of the plane"),
-                reporter.ratio("filter/lookup through source indexes", "filter/copy of the plane"));
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv, [](const RatioReporter& reporter) {
+        std::printf("\nTime ratios (below 1: the engine is faster):\n");
+        std::printf("Scale by 0.5: engine / pixman = %.2f\n", reporter.ratio("scale/engine/1", "scale/pixman/1"));
+        std::printf("Scale by 2:   engine / pixman = %.2f\n", reporter.ratio("scale/engine/4", "scale/pixman/4"));
+        std::printf("ToGrayScale:        engine / plane copy = %.2f\n", reporter.ratio("filter/grey", "filter/copy of the plane"));
+        std::printf("displacementFilter: engine / plane copy = %.2f (reading its offsets alone: %.2f, looking up through source indexes "
+                    "alone: %.2f)\n",
+                    reporter.ratio("filter/displacement", "filter/copy of the plane"),
+                    reporter.ratio("filter/read of the offsets", "filter/copy of the plane"),
+                    reporter.ratio("filter/lookup through source indexes", "filter/copy of the plane"));
+    });
 }

@@ -82,13 +82,10 @@ BENCHMARK(idleTurn)->Name("turn/idle scene")->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    const double turn = reporter.cpuTime("turn/idle scene");
-    if (turn > 0.0)
-        std::printf("\nIdle turn: %.2f us of CPU, %.3f of the %.0f us goal (above 1: over budget)\n", turn,
-                    turn / kGoalMicroseconds, kGoalMicroseconds);
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv, [](const RatioReporter& reporter) {
+        const double turn = reporter.cpuTime("turn/idle scene");
+        if (turn > 0.0)
+            std::printf("\nIdle turn: %.2f us of CPU, %.3f of the %.0f us goal (above 1: over budget)\n", turn,
+                        turn / kGoalMicroseconds, kGoalMicroseconds);
+    });
 }

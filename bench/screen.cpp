@@ -111,12 +111,9 @@ BENCHMARK(movedSprite)->Name("screen/one sprite moved");
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    double ratio = reporter.ratio("screen/one sprite moved", "screen/whole frame");
-    if (ratio > 0.0)
-        std::printf("\nOne moved sprite costs %.1f%% of the whole frame\n", ratio * 100.0);
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv, [](const RatioReporter& reporter) {
+        double ratio = reporter.ratio("screen/one sprite moved", "screen/whole frame");
+        if (ratio > 0.0)
+            std::printf("\nOne moved sprite costs %.1f%% of the whole frame\n", ratio * 100.0);
+    });
 }

@@ -226,16 +226,13 @@ BENCHMARK(paragraphPixman)->Name("paragraph/pixman");
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    double forty = reporter.ratio("paragraph/engine/40", "paragraph/pixman");
-    double wide = reporter.ratio("paragraph/engine/250", "paragraph/pixman");
-    if (forty > 0.0 && wide > 0.0) {
-        std::printf("\nTime ratios of one paragraph (below 1: the engine is faster):\n");
-        std::printf("engine (40 cells) / pixman = %.2f, engine (250 cells) / pixman = %.2f, 250 / 40 cells = %.2f\n", forty, wide,
-                    reporter.ratio("paragraph/engine/250", "paragraph/engine/40"));
-    }
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv, [](const RatioReporter& reporter) {
+        double forty = reporter.ratio("paragraph/engine/40", "paragraph/pixman");
+        double wide = reporter.ratio("paragraph/engine/250", "paragraph/pixman");
+        if (forty > 0.0 && wide > 0.0) {
+            std::printf("\nTime ratios of one paragraph (below 1: the engine is faster):\n");
+            std::printf("engine (40 cells) / pixman = %.2f, engine (250 cells) / pixman = %.2f, 250 / 40 cells = %.2f\n", forty, wide,
+                        reporter.ratio("paragraph/engine/250", "paragraph/engine/40"));
+        }
+    });
 }
