@@ -149,7 +149,7 @@ struct CMC_Behaviour_Entry::ValueForm {
     // An expression without "$", made once.
     CMC_Owned<CMC_Expression> expression;
     // The text filled with the run's parameters (lines with "$").
-    CXString filled;
+    std::unique_ptr<CXString> filled;
 };
 
 // The source of an indirect call's object name (*NAME^M, *[expr]^M).
@@ -207,23 +207,30 @@ int CMC_Behaviour_Entry::nextAnonymousNumber()
 // ---- parsing ----------------------------------------------------------------------------------
 
 CMC_Behaviour_Entry::CMC_Behaviour_Entry(CMC_Behaviour* behaviour, const CXString& line)
-    : CMC_Object(CXString("code"), kType), behaviour_(behaviour),
-      container_(behaviour != nullptr ? behaviour->getScene() : nullptr)
+    : CMC_Behaviour_Entry(behaviour != nullptr ? behaviour->getScene() : nullptr, behaviour, line)
+{
+}
+
+CMC_Behaviour_Entry::CMC_Behaviour_Entry(CMC_ObjectsContainer* container, CMC_Behaviour* behaviour, const CXString& line)
+    : behaviour_(behaviour), container_(container)
 {
     CXString trimmed = CMC_CodeText::trimmed(line);
     int length = trimmed.getLength();
     if (trimmed.lastChar() == ';')
         --length;
-    // A text just big enough: a large script keeps a great many lines.
-    line_ = CXString::fromBytes(trimmed.c_str(), length);
-    CMC_NestingGuard guard(CMC_NestingGuard::PARSING, line_.c_str());
+    const CXString parsed = CXString::fromBytes(trimmed.c_str(), length);
+    length_ = parsed.getLength();
+    if (length_ > 0) {
+        text_ = std::make_unique_for_overwrite<char[]>(static_cast<size_t>(length_));
+        std::copy_n(parsed.c_str(), length_, text_.get());
+    }
+    CMC_NestingGuard guard(CMC_NestingGuard::PARSING, parsed.c_str());
     if (guard.entered())
-        parse();
+        parse(parsed);
 }
 
 CMC_Behaviour_Entry::~CMC_Behaviour_Entry()
 {
-    beginDestruction();
     CMC_ObjectsContainer* owner = container();
     if (arguments_ == nullptr)
         return;
@@ -260,22 +267,22 @@ CXVector* CMC_Behaviour_Entry::getParameters() const
     return arguments_->nestedView.get();
 }
 
-void CMC_Behaviour_Entry::parse()
+void CMC_Behaviour_Entry::parse(const CXString& line)
 {
-    int open = line_.Find('(');
-    char first = line_.getLength() > 0 ? line_.GetAt(0) : '\0';
+    int open = line.Find('(');
+    char first = line.getLength() > 0 ? line.GetAt(0) : '\0';
     if (first == '@')
-        parseStatement(open);
+        parseStatement(line, open);
     else if (first == '*')
-        parseReference(open);
-    else if (line_.startsWith("THIS^"))
-        parseThis(open);
+        parseReference(line, open);
+    else if (line.startsWith("THIS^"))
+        parseThis(line, open);
     else if (first == '[')
-        parseExpression();
-    else if (first == '"' || !holds(line_, '^'))
-        parseValue();
+        parseExpression(line);
+    else if (first == '"' || !holds(line, '^'))
+        parseValue(line);
     else
-        parseCall(open);
+        parseCall(line, open);
 }
 
 void CMC_Behaviour_Entry::setNames(int objectStart, int objectEnd, int methodStart, int methodEnd)
@@ -289,12 +296,12 @@ void CMC_Behaviour_Entry::setNames(int objectStart, int objectEnd, int methodSta
 
 CXString CMC_Behaviour_Entry::objectName() const
 {
-    return CXString::fromBytes(line_.c_str() + objectStart_, objectEnd_ - objectStart_);
+    return CXString::fromBytes(text_.get() + objectStart_, objectEnd_ - objectStart_);
 }
 
 CXString CMC_Behaviour_Entry::methodName() const
 {
-    return CXString::fromBytes(line_.c_str() + methodStart_, methodEnd_ - methodStart_);
+    return CXString::fromBytes(text_.get() + methodStart_, methodEnd_ - methodStart_);
 }
 
 const CXString& CMC_Behaviour_Entry::runObjectName()
@@ -310,33 +317,33 @@ const CXString& CMC_Behaviour_Entry::runMethodName()
     return runNames_[1];
 }
 
-void CMC_Behaviour_Entry::parseStatement(int open)
+void CMC_Behaviour_Entry::parseStatement(const CXString& line, int open)
 {
     form_ = Form::STATEMENT;
-    setNames(0, 0, 1, open < 0 ? line_.getLength() : open);
+    setNames(0, 0, 1, open < 0 ? line.getLength() : open);
     CMC_Behaviour* behaviour = behaviour_.get();
     object_ = behaviour;
     runner_ = CMC_RunnerFactory::getRunner(script::TYPE_STATEMENTS);
     if (runner_ == nullptr && behaviour != nullptr)
         runner_ = behaviour->getRunner();
     method_ = runner_ != nullptr ? runner_->resolveMethod(methodName()) : -1;
-    parseArguments(open);
+    parseArguments(line, open);
 }
 
 // *NAME^M(...) and *[expr]^M(...): the "^" is the first one after the first "]", so that an
 // expression may itself hold calls.
-void CMC_Behaviour_Entry::parseReference(int)
+void CMC_Behaviour_Entry::parseReference(const CXString& line, int)
 {
     form_ = Form::REFERENCE;
     reference_ = true;
-    int afterBracket = line_.Find(']') + 1;
-    int caret = line_.Find('^', afterBracket);
+    int afterBracket = line.Find(']') + 1;
+    int caret = line.Find('^', afterBracket);
     if (caret < 0)
-        caret = line_.Find('^');
+        caret = line.Find('^');
     if (caret < 0)
-        caret = line_.getLength();
-    int open = line_.Find('(', caret);
-    setNames(1, caret, std::min(caret + 1, line_.getLength()), open < 0 ? line_.getLength() : open);
+        caret = line.getLength();
+    int open = line.Find('(', caret);
+    setNames(1, caret, std::min(caret + 1, line.getLength()), open < 0 ? line.getLength() : open);
     const CXString name = objectName();
     indirect_ = std::make_unique<Indirect>();
     if (name.startsWith("[")) {
@@ -344,54 +351,54 @@ void CMC_Behaviour_Entry::parseReference(int)
     } else if (CMC_ObjectsContainer* owner = container()) {
         indirect_->source = owner->getObject(name);
     }
-    parseArguments(open);
+    parseArguments(line, open);
 }
 
-void CMC_Behaviour_Entry::parseThis(int open)
+void CMC_Behaviour_Entry::parseThis(const CXString& line, int open)
 {
     form_ = Form::THIS_OBJECT;
     this_ = true;
-    setNames(0, 0, 5, open < 0 ? line_.getLength() : open);
-    parseArguments(open);
+    setNames(0, 0, 5, open < 0 ? line.getLength() : open);
+    parseArguments(line, open);
 }
 
-void CMC_Behaviour_Entry::parseExpression()
+void CMC_Behaviour_Entry::parseExpression(const CXString& line)
 {
     form_ = Form::EXPRESSION;
     value_ = std::make_unique<ValueForm>();
-    CXString text = CMC_CodeText::inner(line_);
+    CXString text = CMC_CodeText::inner(line);
     if (CMC_CodeText::hasParameterMark(text)) {
         constantLookup_ = ConstantLookup::FILLED_EXPRESSION;
-        value_->filled = CXString("[") + text + "]";
+        value_->filled = std::make_unique<CXString>(CXString("[") + text + "]");
         return;
     }
     value_->expression.reset(new CMC_Expression(container(), text));
 }
 
-void CMC_Behaviour_Entry::parseValue()
+void CMC_Behaviour_Entry::parseValue(const CXString& line)
 {
     form_ = Form::VALUE;
     value_ = std::make_unique<ValueForm>();
-    if (CMC_CodeText::hasParameterMark(line_)) {
+    if (CMC_CodeText::hasParameterMark(line)) {
         constantLookup_ = ConstantLookup::FILLED_NAME;
-        value_->filled = line_;
+        value_->filled = std::make_unique<CXString>(line);
         return;
     }
-    constantLookup_ = holds(line_, '|') ? ConstantLookup::FIELD : ConstantLookup::VARIABLE;
-    value_->constant = std::make_unique<CMC_LineConstant>(container(), line_);
+    constantLookup_ = holds(line, '|') ? ConstantLookup::FIELD : ConstantLookup::VARIABLE;
+    value_->constant = std::make_unique<CMC_LineConstant>(container(), line);
 }
 
-void CMC_Behaviour_Entry::parseCall(int open)
+void CMC_Behaviour_Entry::parseCall(const CXString& line, int open)
 {
     form_ = Form::CALL;
-    int caret = line_.Find('^');
-    setNames(0, caret, caret + 1, open < 0 ? line_.getLength() : open);
+    int caret = line.Find('^');
+    setNames(0, caret, caret + 1, open < 0 ? line.getLength() : open);
     const CXString name = objectName();
     if (CMC_CodeText::hasParameterMark(name))
         lateObject_ = true;
     else
         bindObject(findNamed(container(), name));
-    parseArguments(open);
+    parseArguments(line, open);
 }
 
 void CMC_Behaviour_Entry::bindObject(CMC_Object* found)
@@ -404,11 +411,11 @@ void CMC_Behaviour_Entry::bindObject(CMC_Object* found)
     method_ = runner_ != nullptr ? runner_->resolveMethod(methodName()) : -1;
 }
 
-void CMC_Behaviour_Entry::parseArguments(int open)
+void CMC_Behaviour_Entry::parseArguments(const CXString& line, int open)
 {
     if (open < 0)
         return;
-    const CXString argumentText = line_.Mid(open + 1, line_.getLength() - 1);
+    const CXString argumentText = line.Mid(open + 1, line.getLength() - 1);
     if (argumentText.getLength() == 0)
         return;
     std::vector<CXString> pieces = CMC_CodeText::splitArguments(argumentText);
@@ -447,17 +454,17 @@ void CMC_Behaviour_Entry::parseArgument(const CXString& piece)
         } else if (variable != nullptr) {
             // A variable of the current run only: looked up by name at each run, still itself.
             slot.kind = Slot::Kind::NESTED;
-            slot.nested = std::make_unique<CMC_Behaviour_Entry>(behaviour_.get(), name);
+            slot.nested = std::make_unique<CMC_Behaviour_Entry>(owner, behaviour_.get(), name);
         } else {
             // No such variable: the callee gets a value of its own that lives with the line.
             slot.owned.reset(ownedLiteral(name));
         }
     } else {
-        auto line = std::make_unique<CMC_Behaviour_Entry>(behaviour_.get(), piece);
-        if (line->isConstantLine()) {
+        auto line = std::make_unique<CMC_Behaviour_Entry>(owner, behaviour_.get(), piece);
+        if (auto constant = line->takeConstant()) {
             // A bare name or literal is passed through its constant: no line of its own is kept.
             slot.kind = Slot::Kind::CONSTANT;
-            slot.constant = std::move(line->value_->constant);
+            slot.constant = std::move(constant);
         } else {
             slot.kind = Slot::Kind::NESTED;
             slot.nested = std::move(line);
@@ -532,14 +539,22 @@ CMC_Variable* CMC_Behaviour_Entry::runValue(CXArray* parameters)
         return field != nullptr ? field : CMC_VariableFactory::copyVariable(form.constant->literal());
     }
     case ConstantLookup::FILLED_EXPRESSION:
-        return runFilledExpression(CMC_CodeText::fillParams(form.filled, parameters));
+        return runFilledExpression(CMC_CodeText::fillParams(*form.filled, parameters));
     case ConstantLookup::FILLED_NAME: {
-        CXString filled = CMC_CodeText::fillParams(form.filled, parameters);
+        CXString filled = CMC_CodeText::fillParams(*form.filled, parameters);
         CMC_Variable* value = owner != nullptr ? owner->getVariable(filled) : nullptr;
         return value != nullptr ? value : literalCopy(filled);
     }
     }
     return nullptr;
+}
+
+std::unique_ptr<CMC_LineConstant> CMC_Behaviour_Entry::takeConstant()
+{
+    if (!isConstantLine())
+        return nullptr;
+    form_ = Form::INERT;
+    return std::move(value_->constant);
 }
 
 bool CMC_Behaviour_Entry::isConstantLine() const
@@ -664,7 +679,7 @@ CMC_Variable* CMC_Behaviour_Entry::evaluateFilled(RunFrame& frame, int slot, con
             frame.made.push_back(RunFrame::Made{slot, name, CMC_ObjectRef(anonymous)});
             return name;
         }
-        CMC_Behaviour_Entry line(behaviour_.get(), filled);
+        CMC_Behaviour_Entry line(owner, behaviour_.get(), filled);
         return script::valueOnly(line.run(object, parameters));
     }
     CMC_Variable* variable = owner != nullptr ? owner->getVariable(filled) : nullptr;

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "script/CMC_Object.h"
+#include "foundation/CXObject.h"
+#include "script/CMC_ObjectRef.h"
 #include "script/CMC_Owned.h"
 #include "script/CMC_WatchedValue.h"
 
@@ -10,6 +11,7 @@
 
 class CMC_Behaviour;
 class CMC_Expression;
+class CMC_LineConstant;
 class CMC_Runner;
 class CMC_Variable;
 class CWindow;
@@ -33,12 +35,16 @@ class CXVector;
 //
 // Objects bound at parse time are held weakly: a binding whose object died is looked up again by
 // name. Everything a run makes is given back or deleted before the run returns.
-class CMC_Behaviour_Entry : public CMC_Object {
+//
+// A large script keeps a great many lines, most of which never run: a line is not a script object
+// of its own (it is never put in a container, named or signalled) and keeps its text compactly.
+class CMC_Behaviour_Entry : public CXObject {
 public:
-    static constexpr int kType = -100;
-
     // Parses one line of the behaviour's code; lookups go to the behaviour's container.
     CMC_Behaviour_Entry(CMC_Behaviour* behaviour, const CXString& line);
+    // The same for a line of no behaviour's own (an operand): lookups go to the container, and
+    // statements run with `behaviour` (may be null when the line holds no statement).
+    CMC_Behaviour_Entry(CMC_ObjectsContainer* container, CMC_Behaviour* behaviour, const CXString& line);
     ~CMC_Behaviour_Entry() override;
 
     // The parsed lines of a code (see CMC_CodeText::splitLines).
@@ -55,7 +61,7 @@ public:
     // null once the value has been given back. A method may then skip making it at all.
     CMC_Variable* runForEffect(CMC_Object* object, CXArray* parameters);
 
-    CXString getLine() const { return line_; }
+    CXString getLine() const { return CXString::fromBytes(text_.get(), length_); }
     // The called object bound at parse time; null when it is looked up at run time.
     CMC_Object* getObject() const { return object_.get(); }
     int getMethod() const { return method_; }
@@ -65,6 +71,10 @@ public:
     bool isReference() const { return reference_; }
     bool isThis() const { return this_; }
     bool isConstant() const { return constant_; }
+    // What a bare name or literal line reads its value from, taken from the line, which cannot run
+    // afterwards; null (the line left as it is) for other lines. A caller that only reads values
+    // keeps the constant alone.
+    std::unique_ptr<CMC_LineConstant> takeConstant();
     // Whether discarding the line also deletes the anonymous behaviours of its code arguments.
     void releaseTempBeh(bool release) { release_ = release; }
 
@@ -92,15 +102,15 @@ private:
     // How a value line not bound at parse time finds its value.
     enum class ConstantLookup : uint8_t { VARIABLE, FIELD, FILLED_EXPRESSION, FILLED_NAME };
 
-    void parse();
-    void parseStatement(int open);
-    void parseReference(int open);
-    void parseThis(int open);
-    void parseExpression();
-    void parseValue();
-    void parseCall(int open);
+    void parse(const CXString& line);
+    void parseStatement(const CXString& line, int open);
+    void parseReference(const CXString& line, int open);
+    void parseThis(const CXString& line, int open);
+    void parseExpression(const CXString& line);
+    void parseValue(const CXString& line);
+    void parseCall(const CXString& line, int open);
     void setNames(int objectStart, int objectEnd, int methodStart, int methodEnd);
-    void parseArguments(int open);
+    void parseArguments(const CXString& line, int open);
     void parseArgument(const CXString& piece);
     void bindObject(CMC_Object* found);
 
@@ -132,7 +142,9 @@ private:
     static CMC_Object* findNamed(CMC_ObjectsContainer* container, const CXString& name);
     static CMC_Variable* literalCopy(const CXString& text);
 
-    CXString line_;
+    // The line as parsed, blanks and the closing ";" gone (not NUL-terminated).
+    std::unique_ptr<char[]> text_;
+    int length_ = 0;
     CMC_Ref<CMC_Behaviour> behaviour_;
     CMC_Ref<CMC_ObjectsContainer> container_;
     CMC_ObjectRef object_;

@@ -4,6 +4,8 @@
 #include "script/CMC_Behaviour.h"
 #include "script/CMC_Behaviour_Entry.h"
 #include "script/CMC_Cast.h"
+#include "script/CMC_LineConstant.h"
+#include "script/CMC_ObjectsContainer.h"
 #include "script/CMC_NestingGuard.h"
 #include "script/CMC_StopCode.h"
 #include "script/CMC_TypeIds.h"
@@ -37,22 +39,22 @@ bool isOperatorSign(char character)
 } // namespace
 
 CMC_Expression::CMC_Expression(CMC_ObjectsContainer* container, CMElement* element)
-    : CMC_Variable(container, element, script::TYPE_EXPRESSION), operands_(CMC_Shared<Operands>::make()), still_(true)
+    : CMC_Variable(container, element, script::TYPE_EXPRESSION), operands_(CMC_Shared<Operands>::make()),
+      container_(container), still_(true)
 {
     if (element != nullptr) {
-        operands_->push_back(Operand{element->getPropertyValue("OPERAND1"), {}});
+        operandTexts_.push_back(element->getPropertyValue("OPERAND1"));
         operators_.push_back(resolveOp(element->getPropertyValue("OPERATOR")));
-        operands_->push_back(Operand{element->getPropertyValue("OPERAND2"), {}});
+        operandTexts_.push_back(element->getPropertyValue("OPERAND2"));
     }
-    makeHost(container);
 }
 
 CMC_Expression::CMC_Expression(CMC_ObjectsContainer* container, const CXString& text)
-    : CMC_Variable("temp", script::TYPE_EXPRESSION), operands_(CMC_Shared<Operands>::make()), still_(false)
+    : CMC_Variable("temp", script::TYPE_EXPRESSION), operands_(CMC_Shared<Operands>::make()), container_(container),
+      still_(false)
 {
     setScene(container);
     split(text);
-    makeHost(container);
     init();
 }
 
@@ -62,9 +64,12 @@ CMC_Expression::~CMC_Expression()
     flush();
 }
 
-void CMC_Expression::makeHost(CMC_ObjectsContainer* container)
+CMC_Behaviour* CMC_Expression::hostFor(const CXString& operand)
 {
-    host_.reset(new CMC_Behaviour(container, CXString("temp"), CXString()));
+    // Only a statement ("@", or a "$" parameter that may fill one in) runs with a behaviour.
+    if (host_ == nullptr && (operand.Find('@') >= 0 || operand.Find('$') >= 0))
+        host_.reset(new CMC_Behaviour(container_.get(), CXString("temp"), CXString()));
+    return host_.get();
 }
 
 int CMC_Expression::resolveOp(const CXString& word)
@@ -94,7 +99,7 @@ void CMC_Expression::split(const CXString& text)
             else if (depth == 0 && isOperatorSign(character))
                 break;
         }
-        operands_->push_back(Operand{text.Mid(position, end), {}});
+        operandTexts_.push_back(text.Mid(position, end));
         if (end >= length)
             break;
         operators_.push_back(resolveOp(text.Mid(end, end + 1)));
@@ -109,14 +114,28 @@ void CMC_Expression::init()
     CMC_Variable::init();
     if (!self.isAlive())
         return;
+    if (operandTexts_.empty())
+        return;
     auto parsed = CMC_Shared<Operands>::make();
-    for (const Operand& operand : *operands_) {
-        Operand line{operand.text, operand.line};
-        if (!line.line && host_ != nullptr)
-            line.line = CMC_Shared<CMC_Behaviour_Entry>::make(host_.get(), operand.text);
-        parsed->push_back(std::move(line));
-    }
+    parsed->reserve(operandTexts_.size());
+    for (const CXString& text : operandTexts_)
+        parsed->push_back(parseOperand(text));
+    operandTexts_ = {};
     operands_ = std::move(parsed);
+}
+
+CMC_Expression::Operand CMC_Expression::parseOperand(const CXString& text)
+{
+    Operand operand;
+    // An empty operand (a leading or doubled sign) gets no line: it gives no value, not an empty
+    // text.
+    if (text.getLength() == 0)
+        return operand;
+    operand.line = std::make_unique<CMC_Behaviour_Entry>(container_.get(), hostFor(text), text);
+    operand.constant = operand.line->takeConstant();
+    if (operand.constant != nullptr)
+        operand.line.reset();
+    return operand;
 }
 
 CMC_Variable* CMC_Expression::getResult()
@@ -156,10 +175,11 @@ CMC_Variable* CMC_Expression::takeResult()
 
 CMC_Variable* CMC_Expression::operandValue(const Operand& operand)
 {
-    // An empty operand (a leading or doubled sign) gives no value, not an empty text.
-    if (!operand.line || operand.text.getLength() == 0)
-        return nullptr;
-    CMC_Variable* value = script::valueOnly(operand.line->runForReading(this, nullptr));
+    CMC_Variable* value = nullptr;
+    if (operand.constant != nullptr)
+        value = operand.constant->get(container_.get());
+    else if (operand.line != nullptr)
+        value = script::valueOnly(operand.line->runForReading(this, nullptr));
     // An operand that is itself computed counts by its value: a copy, so that its own next
     // evaluation does not take the value from under this one.
     auto* computed = value != nullptr && value->getType() == script::TYPE_EXPRESSION ? script::castUsually<CMC_Expression>(value) : nullptr;

@@ -11,6 +11,7 @@
 
 class CMC_Behaviour;
 class CMC_Behaviour_Entry;
+class CMC_LineConstant;
 
 // The EXPRESSION (type 12): a variable whose value is computed each time it is read, from a chain
 // of operands and the operators + - * @ (divide) % (remainder). Declared in scripts with OPERAND1,
@@ -78,19 +79,25 @@ public:
 
 private:
     struct Operand {
-        CXString text;
-        CMC_Shared<CMC_Behaviour_Entry> line;
+        std::unique_ptr<CMC_Behaviour_Entry> line;
+        // A bare name or literal keeps only what it reads its value from.
+        std::unique_ptr<CMC_LineConstant> constant;
     };
     using Operands = std::vector<Operand>;
 
     void split(const CXString& text);
-    void makeHost(CMC_ObjectsContainer* container);
+    Operand parseOperand(const CXString& text);
+    // The behaviour statements in operand lines run with, made only for operands that may hold one.
+    CMC_Behaviour* hostFor(const CXString& operand);
     CMC_Variable* evaluate();
     CMC_Variable* operandValue(const Operand& operand);
 
-    // Shared with evaluations under way: re-initialising during one leaves it its lines.
+    // The operand texts until init parses them.
+    std::vector<CXString> operandTexts_;
+    // Shared with evaluations under way, which keep the lines should the expression go mid-run.
     CMC_Shared<Operands> operands_;
     std::vector<int> operators_;
+    CMC_Ref<CMC_ObjectsContainer> container_;
     CMC_Owned<CMC_Behaviour> host_;
     CMC_WatchedValue result_;
     bool still_;
