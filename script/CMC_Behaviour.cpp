@@ -52,7 +52,9 @@ CMC_Behaviour::CMC_Behaviour(CMC_ObjectsContainer* container, CMElement* element
     if (element != nullptr) {
         CXString code = element->getPropertyValue("CODE");
         setCode(code.getLength() > 0 ? withoutOuterBraces(code) : code);
-        conditionName_ = element->getPropertyValue("CONDITION");
+        CXString condition = element->getPropertyValue("CONDITION");
+        if (condition.getLength() > 0)
+            conditionName_ = std::make_unique<CXString>(condition);
     }
     initializeBehaviours(container, element);
 }
@@ -80,7 +82,7 @@ CMC_Behaviour::~CMC_Behaviour()
 void CMC_Behaviour::setCode(const CXString& code)
 {
     code_ = code;
-    originalCode_ = code;
+    originalCode_.reset();
 }
 
 // ---- lines ------------------------------------------------------------------------------------
@@ -147,9 +149,11 @@ int CMC_Behaviour::getLineCount() const
 
 void CMC_Behaviour::setParams(CXArray* parameters)
 {
-    CXString filled = CMC_CodeText::fillParams(originalCode_, parameters);
+    CXString filled = CMC_CodeText::fillParams(originalCode_ != nullptr ? *originalCode_ : code_, parameters);
     if (filled == code_ && lines_)
         return;
+    if (originalCode_ == nullptr)
+        originalCode_ = std::make_unique<CXString>(code_);
     code_ = filled;
     parseLines();
 }
@@ -159,8 +163,8 @@ void CMC_Behaviour::setParams(CXArray* parameters)
 void CMC_Behaviour::resolveCondition()
 {
     CMC_ObjectsContainer* container = getScene();
-    if (conditionName_.getLength() > 0 && container != nullptr)
-        condition_ = container->getObject(conditionName_);
+    if (conditionName_ != nullptr && container != nullptr)
+        condition_ = container->getObject(*conditionName_);
 }
 
 bool CMC_Behaviour::conditionHolds()

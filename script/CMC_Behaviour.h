@@ -68,7 +68,7 @@ public:
     void setParams(CXArray* parameters);
 
     CXString getCode() const { return code_; }
-    CXString getCodition() const { return conditionName_; }
+    CXString getCodition() const { return conditionName_ != nullptr ? *conditionName_ : CXString(); }
     // The parsed lines, null-terminated; null before init and for empty code.
     CMC_Behaviour_Entry** getLines();
     int getLineCount() const;
@@ -118,8 +118,11 @@ private:
     void stopTimer();
 
     CXString code_;
-    CXString originalCode_;
-    CXString conditionName_;
+    // The code as set, once parameters have filled code_ differently; null while code_ is it (a
+    // large script keeps its text once).
+    std::unique_ptr<CXString> originalCode_;
+    // Most behaviours have no condition.
+    std::unique_ptr<CXString> conditionName_;
     CMC_ObjectRef condition_;
     // Shared with the runs under way, so lines discarded during a run (setParams, done, deletion
     // of this behaviour) live until the run has left them.
