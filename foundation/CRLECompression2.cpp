@@ -2,8 +2,6 @@
 
 #include "foundation/RunLengthPackets.h"
 
-#include <cstdlib>
-
 
 namespace {
 
@@ -11,8 +9,9 @@ namespace {
 // times. Packets never pass their row or the plane.
 struct PacketFormat {
     static bool repeats(uint8_t control) { return control & 0x80; }
-    // Both cases are one more than the signed byte's magnitude: no second branch in the loop.
-    static size_t count(uint8_t control) { return size_t(1 + std::abs(int(int8_t(control)))); }
+    // Unsigned, a run's 1 - n is 257 - control. The shared loop asks inside each kind's branch,
+    // where this folds to one subtraction or one addition.
+    static size_t count(uint8_t control) { return control & 0x80 ? 257 - size_t(control) : size_t(control) + 1; }
     static constexpr bool kCutsAtEnd = false;
 };
 
