@@ -53,6 +53,14 @@ CMC_Variable* ownedLiteral(const CXString& text)
     return copy;
 }
 
+CXString withoutClosingSemicolon(const CXString& line)
+{
+    int length = line.getLength();
+    if (line.lastChar() == ';')
+        --length;
+    return CXString::fromBytes(line.c_str(), length);
+}
+
 CMC_Behaviour* makeAnonymousBehaviour(CMC_ObjectsContainer* container, const char* prefix, const CXString& code)
 {
     CXString name(prefix);
@@ -212,18 +220,9 @@ CMC_Behaviour_Entry::CMC_Behaviour_Entry(CMC_Behaviour* behaviour, const CXStrin
 }
 
 CMC_Behaviour_Entry::CMC_Behaviour_Entry(CMC_ObjectsContainer* container, CMC_Behaviour* behaviour, const CXString& line)
-    : behaviour_(behaviour), container_(container)
+    : text_(withoutClosingSemicolon(CMC_CodeText::trimmed(line))), behaviour_(behaviour), container_(container)
 {
-    CXString trimmed = CMC_CodeText::trimmed(line);
-    int length = trimmed.getLength();
-    if (trimmed.lastChar() == ';')
-        --length;
-    const CXString parsed = CXString::fromBytes(trimmed.c_str(), length);
-    length_ = parsed.getLength();
-    if (length_ > 0) {
-        text_ = std::make_unique_for_overwrite<char[]>(static_cast<size_t>(length_));
-        std::copy_n(parsed.c_str(), length_, text_.get());
-    }
+    const CXString parsed = text_.toString();
     CMC_NestingGuard guard(CMC_NestingGuard::PARSING, parsed.c_str());
     if (guard.entered())
         parse(parsed);
@@ -296,12 +295,12 @@ void CMC_Behaviour_Entry::setNames(int objectStart, int objectEnd, int methodSta
 
 CXString CMC_Behaviour_Entry::objectName() const
 {
-    return CXString::fromBytes(text_.get() + objectStart_, objectEnd_ - objectStart_);
+    return text_.part(objectStart_, objectEnd_);
 }
 
 CXString CMC_Behaviour_Entry::methodName() const
 {
-    return CXString::fromBytes(text_.get() + methodStart_, methodEnd_ - methodStart_);
+    return text_.part(methodStart_, methodEnd_);
 }
 
 const CXString& CMC_Behaviour_Entry::runObjectName()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "foundation/CXObject.h"
+#include "script/CMC_LineText.h"
 #include "script/CMC_ObjectRef.h"
 #include "script/CMC_Owned.h"
 #include "script/CMC_WatchedValue.h"
@@ -61,7 +62,7 @@ public:
     // null once the value has been given back. A method may then skip making it at all.
     CMC_Variable* runForEffect(CMC_Object* object, CXArray* parameters);
 
-    CXString getLine() const { return CXString::fromBytes(text_.get(), length_); }
+    CXString getLine() const { return text_.toString(); }
     // The called object bound at parse time; null when it is looked up at run time.
     CMC_Object* getObject() const { return object_.get(); }
     int getMethod() const { return method_; }
@@ -142,9 +143,8 @@ private:
     static CMC_Object* findNamed(CMC_ObjectsContainer* container, const CXString& name);
     static CMC_Variable* literalCopy(const CXString& text);
 
-    // The line as parsed, blanks and the closing ";" gone (not NUL-terminated).
-    std::unique_ptr<char[]> text_;
-    int length_ = 0;
+    // The line as parsed, blanks and the closing ";" gone.
+    CMC_LineText text_;
     CMC_Ref<CMC_Behaviour> behaviour_;
     CMC_Ref<CMC_ObjectsContainer> container_;
     CMC_ObjectRef object_;

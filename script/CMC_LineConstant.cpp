@@ -9,7 +9,7 @@
 #include "script/OwnedValue.h"
 
 CMC_LineConstant::CMC_LineConstant(CMC_ObjectsContainer* owner, const CXString& text)
-    : text_(CXString::fromBytes(text.c_str(), text.getLength()))
+    : text_(text)
 {
     CMC_Object* found = owner != nullptr ? owner->getObject(text) : nullptr;
     // An object that is not a variable (an ANIMO, a behaviour ...) stands for its name: a STRING,
@@ -61,7 +61,7 @@ CMC_Variable* CMC_LineConstant::variableNamed(CMC_ObjectsContainer* owner)
 CMC_Variable* CMC_LineConstant::literal()
 {
     if (literal_ == nullptr) {
-        CMC_Variable* parsed = CMC_Variable::resolve(text_);
+        CMC_Variable* parsed = CMC_Variable::resolve(text_.toString());
         literal_.reset(script::ownedCopy(parsed));
         CMC_Object::flush(parsed);
         if (literal_ != nullptr)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "foundation/CXString.h"
+#include "script/CMC_LineText.h"
 #include "script/CMC_ObjectRef.h"
 #include "script/CMC_ObjectsContainer.h"
 #include "script/CMC_Owned.h"
@@ -40,7 +41,7 @@ public:
     CMC_Variable* literal();
     bool isLiteral(const CMC_Variable* value) const { return value != nullptr && value == literal_.get(); }
     // The name looked up: the text, or the name of the variable found for it at parse time.
-    const CXString& name() const { return otherName_ != nullptr ? *otherName_ : text_; }
+    CXString name() const { return otherName_ != nullptr ? *otherName_ : text_.toString(); }
     // After a call given the literal: its parsed value again, should the call have changed it.
     void restore();
 
@@ -51,7 +52,7 @@ private:
 
     CMC_ObjectRef bound_;
     // The text as written: the literal's source and, as a rule, the name looked up.
-    CXString text_;
+    CMC_LineText text_;
     // The name of the variable found at parse time where it differs from the text ("X" for "X_0").
     std::unique_ptr<CXString> otherName_;
     // The names epoch at which the name last named no variable; 0 when it must be looked up.
