@@ -77,6 +77,18 @@ void readLogicalLine(CTextCoder* coder, std::string& text)
         std::erase(text, '/');
 }
 
+// The next logical line. Most physical lines need no rework (no tab, no '/', no zero byte): a
+// plain text's are taken in place; the others are built in `text`. The built form keeps the line
+// feed of a one-character line as a token separator, which has nothing to separate there.
+std::string_view nextLogicalLine(CTextCoder* coder, CTextFileReader* plainReader, std::string& text)
+{
+    std::string_view line;
+    if (plainReader != nullptr && plainReader->takeLineWithout<'/', '\t'>(line))
+        return trimmedView(line);
+    readLogicalLine(coder, text);
+    return text;
+}
+
 bool isTokenSeparator(char c)
 {
     return c == ':' || c == '=' || c == '\n';
@@ -257,9 +269,10 @@ CMElements* CMElementsLoader::load(CTextCoder* coder)
         return elements;
     ElementsBuilder builder(elements);
     bool ended = false;
-    std::string line;
+    CTextFileReader* plainReader = coder->plainReader();
+    std::string text;
     while (!coder->_eof()) {
-        readLogicalLine(coder, line);
+        const std::string_view line = nextLogicalLine(coder, plainReader, text);
         const char first = line.empty() ? '\0' : line.front();
         if (first == '!')
             ended = true;

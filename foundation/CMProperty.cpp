@@ -1,5 +1,6 @@
 #include "foundation/CMProperty.h"
 
+#include "foundation/BlockPool.h"
 #include "foundation/CMElement.h"
 #include "foundation/CXArray.h"
 
@@ -19,7 +20,28 @@ void readListNumbers(const CXString& value, int (&numbers)[N])
     CXString::releaseToVector(items);
 }
 
+// Never destroyed: a property may outlive every static object.
+foundation::BlockPool& propertyPool()
+{
+    static auto* pool = new foundation::BlockPool(sizeof(CMProperty));
+    return *pool;
+}
+
 } // namespace
+
+void* CMProperty::operator new(size_t size)
+{
+    // A derived class is larger than the pool's blocks.
+    return size == sizeof(CMProperty) ? propertyPool().take() : ::operator new(size);
+}
+
+void CMProperty::operator delete(void* block, size_t size)
+{
+    if (size == sizeof(CMProperty))
+        propertyPool().give(block);
+    else
+        ::operator delete(block);
+}
 
 CMProperty::CMProperty() = default;
 

@@ -4,6 +4,7 @@
 #include "foundation/CXRect.h"
 #include "foundation/CXSize.h"
 
+#include <cstddef>
 #include <string_view>
 
 class CXArray;
@@ -17,6 +18,9 @@ public:
     CMProperty(const CXString& name, const CXString& value);
     // A property made from the texts a parser holds, without texts of its own first.
     static CMProperty* fromText(std::string_view name, std::string_view value);
+    // Every scene read makes and deletes thousands of properties: their blocks come from a pool.
+    static void* operator new(size_t size);
+    static void operator delete(void* block, size_t size);
 
     CXString getName() const { return name_; }
     void setName(const CXString& name) { name_ = name; }

@@ -36,6 +36,8 @@ public:
     virtual CXString getLine();
     // The same line appended to `out`; a plain text's lines go over without a text of their own.
     void appendLine(std::string& out);
+    // The reader of a plain text, for callers that take its lines in place; null for a coded one.
+    CTextFileReader* plainReader() const { return coded_ ? nullptr : reader_; }
     // For a plain text: the next physical line of its coded form (up to N lines, each ended by
     // "<E>"), followed by a line feed; just a line feed for a coded text.
     virtual CXString codeLine();
