@@ -26,7 +26,8 @@ public:
     void addProperty(const CXString& name);
     // Always appends; an earlier property of the same name keeps answering lookups.
     void addProperty(const CXString& name, const CXString& value);
-    // The same from texts a parser holds, without texts of their own first.
+    // The same from texts a parser holds (never a zero byte among them), without texts of their
+    // own first.
     void addParsedProperty(std::string_view name, std::string_view value);
     // Sets the first property of that name; adds none when there is none.
     void setProperty(const CXString& name, const CXString& value);

@@ -15,9 +15,10 @@
 
 namespace {
 
+// The reader drops zero bytes, and a line in place holds none.
 CXString textOf(std::string_view text)
 {
-    return CXString::fromBytes(text.data(), static_cast<int>(text.size()));
+    return CXString::fromTextBytes(text.data(), static_cast<int>(text.size()));
 }
 
 std::string_view viewOf(const CXString& text)
@@ -77,18 +78,6 @@ void readLogicalLine(CTextCoder* coder, std::string& text)
         std::erase(text, '/');
 }
 
-// The next logical line. Most physical lines need no rework (no tab, no '/', no zero byte): a
-// plain text's are taken in place; the others are built in `text`. The built form keeps the line
-// feed of a one-character line as a token separator, which has nothing to separate there.
-std::string_view nextLogicalLine(CTextCoder* coder, CTextFileReader* plainReader, std::string& text)
-{
-    std::string_view line;
-    if (plainReader != nullptr && plainReader->takeLineWithout<'/', '\t'>(line))
-        return trimmedView(line);
-    readLogicalLine(coder, text);
-    return text;
-}
-
 bool isTokenSeparator(char c)
 {
     return c == ':' || c == '=' || c == '\n';
@@ -111,16 +100,62 @@ void splitTokens(std::string_view line, std::vector<std::string_view>& tokens)
     }
 }
 
+// Takes a plain text's next line in place when it needs no rework (no '/', zero byte, or tab
+// after its leading blanks), splitting it into tokens in the same pass over its bytes. False,
+// with nothing taken, for any other line. The built form keeps the line feed of a one-character
+// line as a token separator, which has nothing to separate there.
+bool takeLineInPlace(CTextFileReader* reader, std::string_view& line, std::vector<std::string_view>& tokens)
+{
+    const std::string_view text = reader->rest();
+    // Leading tabs go with the leading blanks that trimming takes off.
+    size_t start = 0;
+    while (start < text.size() && (text[start] == ' ' || text[start] == '\t'))
+        ++start;
+    tokens.clear();
+    size_t tokenStart = start;
+    size_t at = start;
+    for (;; ++at) {
+        // Searched to the end of the text, not of the line: the byte scan then stays wide.
+        at = foundation::findFirstOf<'\n', ':', '=', '/', '\t', '\0'>(text.data(), at, text.size());
+        if (at == text.size() || text[at] == '\n')
+            break;
+        if (text[at] != ':' && text[at] != '=')
+            return false;
+        tokens.push_back(text.substr(tokenStart, at - tokenStart));
+        tokenStart = at + 1;
+    }
+    // Trimming the line takes the blanks off the end of its last token; splitting the trimmed
+    // line makes no empty tokens.
+    const std::string_view last = text.substr(tokenStart, at - tokenStart);
+    tokens.push_back(last.substr(0, last.find_last_not_of(' ') + 1));
+    std::erase_if(tokens, [](std::string_view token) { return token.empty(); });
+    line = trimmedView(text.substr(start, at - start));
+    reader->skip(at + 1);
+    return true;
+}
+
+// The next logical line and its tokens: taken in place from a plain text when it can be, else
+// built in `text`.
+std::string_view nextLogicalLine(CTextCoder* coder, CTextFileReader* plainReader, std::string& text,
+                                 std::vector<std::string_view>& tokens)
+{
+    std::string_view line;
+    if (plainReader != nullptr && takeLineInPlace(plainReader, line, tokens))
+        return line;
+    readLogicalLine(coder, text);
+    splitTokens(text, tokens);
+    return text;
+}
+
 // Fills the list from logical lines. Lookups by name go through an index of the first element
 // of each name, so a large scene does not parse in quadratic time.
 class ElementsBuilder {
 public:
     explicit ElementsBuilder(CMElements* elements) : elements_(elements) {}
 
-    void interpret(std::string_view line)
+    // The line and its tokens, split at ':', '=' and line feeds.
+    void interpret(std::string_view line, const std::vector<std::string_view>& tokens)
     {
-        splitTokens(line, tokens_);
-        const std::vector<std::string_view>& tokens = tokens_;
         size_t next = 0;
         while (next < tokens.size()) {
             const std::string_view word = tokens[next++];
@@ -227,7 +262,6 @@ private:
     }
 
     CMElements* elements_;
-    std::vector<std::string_view> tokens_;
     CMElement* last_ = nullptr;
     foundation::TextKeyIndex index_;
 };
@@ -271,13 +305,14 @@ CMElements* CMElementsLoader::load(CTextCoder* coder)
     bool ended = false;
     CTextFileReader* plainReader = coder->plainReader();
     std::string text;
+    std::vector<std::string_view> tokens;
     while (!coder->_eof()) {
-        const std::string_view line = nextLogicalLine(coder, plainReader, text);
+        const std::string_view line = nextLogicalLine(coder, plainReader, text, tokens);
         const char first = line.empty() ? '\0' : line.front();
         if (first == '!')
             ended = true;
         else if (first != '#' && !ended)
-            builder.interpret(line);
+            builder.interpret(line, tokens);
     }
     return elements;
 }

@@ -55,8 +55,8 @@ CMProperty* CMProperty::fromText(std::string_view name, std::string_view value)
 }
 
 CMProperty::CMProperty(FromText, std::string_view name, std::string_view value)
-    : name_(CXString::fromBytes(name.data(), static_cast<int>(name.size()))),
-      value_(CXString::fromBytes(value.data(), static_cast<int>(value.size())))
+    : name_(CXString::fromTextBytes(name.data(), static_cast<int>(name.size()))),
+      value_(CXString::fromTextBytes(value.data(), static_cast<int>(value.size())))
 {
 }
 

@@ -16,7 +16,8 @@ public:
     CMProperty();
     explicit CMProperty(const CXString& name);
     CMProperty(const CXString& name, const CXString& value);
-    // A property made from the texts a parser holds, without texts of its own first.
+    // A property made from the texts a parser holds (never a zero byte among them), without
+    // texts of their own first.
     static CMProperty* fromText(std::string_view name, std::string_view value);
     // Every scene read makes and deletes thousands of properties: their blocks come from a pool.
     static void* operator new(size_t size);

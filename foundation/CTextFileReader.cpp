@@ -1,5 +1,6 @@
 #include "foundation/CTextFileReader.h"
 
+#include "foundation/ByteScan.h"
 #include "foundation/CFile.h"
 
 #include <algorithm>
@@ -41,16 +42,17 @@ CTextFileReader::~CTextFileReader()
 
 void CTextFileReader::appendLine(std::string& out)
 {
-    // Zero bytes are rare: the line goes over in one piece unless it holds one.
-    std::string_view line;
-    if (takeLineWithout<>(line)) {
-        out.append(line);
-        return;
-    }
     if (eof())
         return;
     const char* start = text_ + position_;
     const auto left = static_cast<size_t>(size_ - position_);
+    // Zero bytes are rare: the line goes over in one piece unless it holds one.
+    const size_t stop = foundation::findFirstOf<'\n', '\0'>(start, 0, left);
+    if (stop == left || start[stop] == '\n') {
+        position_ += static_cast<int>(stop < left ? stop + 1 : stop);
+        out.append(start, stop);
+        return;
+    }
     const void* lineFeed = std::memchr(start, '\n', left);
     const size_t length = lineFeed != nullptr ? static_cast<size_t>(static_cast<const char*>(lineFeed) - start) : left;
     position_ += static_cast<int>(lineFeed != nullptr ? length + 1 : length);

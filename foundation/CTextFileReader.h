@@ -1,8 +1,8 @@
 #pragma once
 
-#include "foundation/ByteScan.h"
 #include "foundation/CXObject.h"
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -28,10 +28,10 @@ public:
     CXString getLine();
     // The same line appended to `out`, without a text of its own.
     void appendLine(std::string& out);
-    // The same line as a view of the text, when it holds no zero byte nor any of `Refused`: the
-    // position then moves past it. False, with the position kept, for a line that does (or none).
-    template <char... Refused>
-    bool takeLineWithout(std::string_view& line);
+    // The bytes not handed out yet (zero bytes included), for a caller that finds the next line
+    // itself and then moves past it with skip.
+    std::string_view rest() const { return std::string_view(text_ + position_, static_cast<size_t>(size_ - position_)); }
+    void skip(size_t count) { position_ += static_cast<int>(std::min(count, static_cast<size_t>(size_ - position_))); }
     void reset() { position_ = 0; }
     int getSize() const { return size_; }
 
@@ -41,18 +41,3 @@ private:
     const char* text_;
     bool ownsText_;
 };
-
-template <char... Refused>
-bool CTextFileReader::takeLineWithout(std::string_view& line)
-{
-    if (eof())
-        return false;
-    const char* start = text_ + position_;
-    const auto left = static_cast<size_t>(size_ - position_);
-    const size_t stop = foundation::findFirstOf<'\n', '\0', Refused...>(start, 0, left);
-    if (stop < left && start[stop] != '\n')
-        return false;
-    line = std::string_view(start, stop);
-    position_ += static_cast<int>(stop < left ? stop + 1 : stop);
-    return true;
-}

@@ -115,7 +115,12 @@ CXString CXString::fromBytes(const char* bytes, int length)
 {
     const void* zero = length > 0 ? std::memchr(bytes, '\0', static_cast<size_t>(length)) : nullptr;
     const int kept = zero != nullptr ? static_cast<int>(static_cast<const char*>(zero) - bytes) : std::max(length, 0);
-    return CXString(kept > 0 ? bytes : "", kept, kept + 1);
+    return fromTextBytes(bytes, kept);
+}
+
+CXString CXString::fromTextBytes(const char* bytes, int length)
+{
+    return length > 0 ? CXString(bytes, length, length + 1) : CXString("", 0, 1);
 }
 
 CXString::~CXString()

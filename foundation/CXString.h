@@ -31,6 +31,8 @@ public:
     // The first `length` bytes (up to a zero byte among them), in a buffer just big enough: for the
     // many short texts a parser keeps.
     static CXString fromBytes(const char* bytes, int length);
+    // The same for bytes known to hold no zero byte (a parser's tokens): none is looked for.
+    static CXString fromTextBytes(const char* bytes, int length);
 
     int getLength() const { return length_; }
     int getCapacity() const { return capacity_; }

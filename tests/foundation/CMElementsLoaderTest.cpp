@@ -69,6 +69,9 @@ TEST(CMElementsLoader, SmallLineFormsOneByOne)
         {"object=A\nOBJECT=a\nA:X=1\n", "[a]\n"},
         {"OBJECT=A\nA:TEXT=last", "[A]\n  'TEXT' = 'last'\n"},
         {"OBJECT=A\r\nA:T=x\r\n", "[A\r]\n"},
+        {"OBJECT=A\n\t \tA:T=x y  \n\tA:U=1", "[A]\n  'T' = 'x y'\n  'U' = '1'\n"},
+        {"OBJECT=A\nA:T=x:  \nA:U=: \n", "[A]\n  'T' = 'x'\n  'U' = ''\n"},
+        {"OBJECT=A\n\t!\nA:LOST=1\n", "[A]\n"},
         {"", ""},
     };
     for (const Case& c : cases) {
