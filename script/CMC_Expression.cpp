@@ -5,7 +5,6 @@
 #include "script/CMC_Behaviour_Entry.h"
 #include "script/CMC_Cast.h"
 #include "script/CMC_LineConstant.h"
-#include "script/CMC_ObjectsContainer.h"
 #include "script/CMC_NestingGuard.h"
 #include "script/CMC_StopCode.h"
 #include "script/CMC_TypeIds.h"
@@ -39,8 +38,7 @@ bool isOperatorSign(char character)
 } // namespace
 
 CMC_Expression::CMC_Expression(CMC_ObjectsContainer* container, CMElement* element)
-    : CMC_Variable(container, element, script::TYPE_EXPRESSION), operands_(CMC_Shared<Operands>::make()),
-      container_(container), still_(true)
+    : CMC_Variable(container, element, script::TYPE_EXPRESSION), operands_(CMC_Shared<Operands>::make()), still_(true)
 {
     if (element != nullptr) {
         operandTexts_.push_back(element->getPropertyValue("OPERAND1"));
@@ -50,8 +48,7 @@ CMC_Expression::CMC_Expression(CMC_ObjectsContainer* container, CMElement* eleme
 }
 
 CMC_Expression::CMC_Expression(CMC_ObjectsContainer* container, const CXString& text)
-    : CMC_Variable("temp", script::TYPE_EXPRESSION), operands_(CMC_Shared<Operands>::make()), container_(container),
-      still_(false)
+    : CMC_Variable("temp", script::TYPE_EXPRESSION), operands_(CMC_Shared<Operands>::make()), still_(false)
 {
     setScene(container);
     split(text);
@@ -68,7 +65,7 @@ CMC_Behaviour* CMC_Expression::hostFor(const CXString& operand)
 {
     // Only a statement ("@", or a "$" parameter that may fill one in) runs with a behaviour.
     if (host_ == nullptr && (operand.Find('@') >= 0 || operand.Find('$') >= 0))
-        host_.reset(new CMC_Behaviour(container_.get(), CXString("temp"), CXString()));
+        host_.reset(new CMC_Behaviour(getScene(), CXString("temp"), CXString()));
     return host_.get();
 }
 
@@ -131,7 +128,7 @@ CMC_Expression::Operand CMC_Expression::parseOperand(const CXString& text)
     // text.
     if (text.getLength() == 0)
         return operand;
-    operand.line = std::make_unique<CMC_Behaviour_Entry>(container_.get(), hostFor(text), text);
+    operand.line = std::make_unique<CMC_Behaviour_Entry>(getScene(), hostFor(text), text);
     operand.constant = operand.line->takeConstant();
     if (operand.constant != nullptr)
         operand.line.reset();
@@ -177,7 +174,7 @@ CMC_Variable* CMC_Expression::operandValue(const Operand& operand)
 {
     CMC_Variable* value = nullptr;
     if (operand.constant != nullptr)
-        value = operand.constant->get(container_.get());
+        value = operand.constant->get(getScene());
     else if (operand.line != nullptr)
         value = script::valueOnly(operand.line->runForReading(this, nullptr));
     // An operand that is itself computed counts by its value: a copy, so that its own next

@@ -97,7 +97,6 @@ private:
     // Shared with evaluations under way, which keep the lines should the expression go mid-run.
     CMC_Shared<Operands> operands_;
     std::vector<int> operators_;
-    CMC_Ref<CMC_ObjectsContainer> container_;
     CMC_Owned<CMC_Behaviour> host_;
     CMC_WatchedValue result_;
     bool still_;
